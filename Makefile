@@ -1,0 +1,39 @@
+# Velunta: the one entry point for building, running and testing.
+#   make run       install missing packages, configure, build, launch the program
+#   make test      the same, then every test under CTest
+#   make test-asan the tests under the address and undefined sanitizers
+#   make bench     the benchmarks (Google Benchmark)
+
+PRESET    ?= release
+BUILD_DIR  = build/$(PRESET)
+JOBS      ?= $(shell nproc)
+export QT_QPA_PLATFORM_TEST = offscreen
+
+.PHONY: all deps configure build run test test-asan bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	cmake --preset $(PRESET)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	cd $(BUILD_DIR)/run && ../src/app/velunta
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+test-asan:
+	$(MAKE) test PRESET=asan
+
+bench:
+	$(MAKE) build PRESET=release
+	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+clean:
+	rm -rf build
