@@ -1,0 +1,37 @@
+#include "ui/services.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+namespace velunta {
+
+int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent_);
+    if (style == vbYesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    switch (answer) {
+    case QMessageBox::Yes: return vbYes;
+    case QMessageBox::No: return vbNo;
+    default: return style == vbYesNo ? vbNo : vbOK;
+    }
+}
+
+bool QtDocumentOpener::openDocument(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtDocumentOpener::startProgram(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+}  // namespace velunta

@@ -1,0 +1,59 @@
+#pragma once
+// The few services of the desktop that the window uses, behind small interfaces
+// so that tests can answer a message box, record a beep or an opened document.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace velunta {
+
+// Message box styles and answers, numbered as the classic MsgBox numbers them.
+enum MsgBoxStyle { vbOKOnly = 0, vbYesNo = 4 };
+enum MsgBoxResult { vbOK = 1, vbYes = 6, vbNo = 7 };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal box without an icon; returns the button pressed.
+    virtual int MsgBox(const QString& text, int style, const QString& title) = 0;
+};
+
+class Tone {
+public:
+    virtual ~Tone() = default;
+    // A tone of the given frequency and duration; never blocks the window.
+    virtual void Beep(int frequencyHz, int durationMs) = 0;
+};
+
+class DocumentOpener {
+public:
+    virtual ~DocumentOpener() = default;
+    // Opens a document with the desktop's handler; false when that failed.
+    virtual bool openDocument(const QString& path) = 0;
+    // Starts another program; false when it could not be started.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+};
+
+// The real implementations over Qt.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    int MsgBox(const QString& text, int style, const QString& title) override;
+
+private:
+    QWidget* parent_;
+};
+
+class QtDocumentOpener : public DocumentOpener {
+public:
+    bool openDocument(const QString& path) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+};
+
+// Processes pending window events (the classic DoEvents).
+void DoEvents();
+
+}  // namespace velunta
