@@ -111,4 +111,7 @@ public:
     void rk_step();
 };
 
+// Phase constant `fi` of the ascent of the full model for the ratio b.
+float ascent_phase(double b);
+
 }  // namespace velunta

@@ -1,0 +1,131 @@
+#include "app/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+
+#include "model/format.h"
+#include "ui/layout_grid.h"
+#include "ui/tone.h"
+
+namespace velunta {
+
+Form1::Form1() {
+    ownDialogs_ = std::make_unique<QtDialogs>(this);
+    ownTone_ = std::make_unique<AudioTone>();
+    ownOpener_ = std::make_unique<QtDocumentOpener>();
+    services_ = {ownDialogs_.get(), ownTone_.get(), ownOpener_.get()};
+    construct();
+}
+
+Form1::Form1(const Form1Services& services) : services_(services) { construct(); }
+
+Form1::~Form1() = default;
+
+void Form1::construct() {
+    setWindowTitle("Велунта.");
+    setWindowIcon(QIcon(":/icons/velunta.svg"));
+    client_ = new QWidget(this);
+    client_->setObjectName("client");
+    client_->setAutoFillBackground(true);
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, toQColor(0xE0E0E0));
+    client_->setPalette(pal);
+    setCentralWidget(client_);
+    buildForm1Controls(client_, menuBar(), c_);
+    // The design client area is 800 x 512 pixels, below the menu bar.
+    client_->setMinimumSize(0, 0);
+    resize(800, 512 + menuBar()->sizeHint().height());
+    client_->installEventFilter(this);
+    connectHandlers();
+    Form_Load();
+}
+
+void Form1::connectHandlers() {
+    connect(c_.mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
+}
+
+// ---- Start-up -----------------------------------------------------------------
+
+void Form1::Form_Load() {
+    zagruzka_ = 0;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->geometry();
+        move(int(0.05 * s.width()), int(0.05 * s.height()));
+    }
+    m_.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
+    init_inputs();
+    m_.parametr();
+    showCaptions();
+    zagruzka_ = 1;
+}
+
+void Form1::init_inputs() {
+    m_.set_defaults();
+    c_.HScroll1->setValue(int(m_.mashtab_x * 100));
+    c_.VScroll1->setValue(int(m_.mashtab_y * 100));
+    auto write = [](QLineEdit* box, double value, const char* pattern) {
+        box->setText(QString::fromStdString(point(Format(value, pattern))));
+    };
+    write(c_.Text1, m_.h, "0.000");
+    write(c_.Text2, m_.V0y, "0.000");
+    write(c_.Text4, m_.d, "0.000000");
+    write(c_.Text5, m_.massa, "0.000000");
+    write(c_.Text6, m_.r0, "0.000");
+    write(c_.Text7, m_.eta, "0.0000000");
+    write(c_.Text3, m_.c, "0.0000000");
+    c_.HScroll2->setValue(m_.tormoz);
+    c_.Label27->setText(QString::number(m_.tormoz));
+    c_.VScroll2->setValue(1);
+}
+
+// ---- The recompute pipeline ------------------------------------------------------
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::layout() { applyLayout(computeLayout(client_->width(), client_->height()), c_); }
+
+void Form1::Form_Resize() {
+    if (zagruzka_.value_or(0) == 0) return;
+    layout();
+    m_.parametr();
+    m_.raschet1();
+    m_.raschet2();
+    showCaptions();
+    ++pipelineRuns_;
+}
+
+// Copies the texts the model procedures gave the labels onto the labels.
+void Form1::showCaptions() {
+    for (const auto& [name, text] : m_.labels.captions())
+        if (QLabel* label = c_.label(QString::fromStdString(name))) {
+            const QString caption = QString::fromStdString(text);
+            if (label->text() != caption) label->setText(caption);
+        }
+    for (const auto& [name, text] : m_.labels.toolTips())
+        if (QLabel* label = c_.label(QString::fromStdString(name))) label->setToolTip(QString::fromStdString(text));
+}
+
+// ---- End of the program ---------------------------------------------------------------
+
+void Form1::mnuFileExit_Click() { close(); }
+
+bool Form1::Form_Unload() {
+    return services_.dialogs->MsgBox("Вы абсолютно уверены?", vbYesNo, "На Выход") == vbYes;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (ending_ || Form_Unload()) {
+        ending_ = true;
+        event->accept();
+        QApplication::closeAllWindows();
+        QCoreApplication::exit(0);
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace velunta

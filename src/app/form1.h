@@ -1,0 +1,73 @@
+#pragma once
+// The main window: owns the model state and every control, runs the start-up,
+// the recompute pipeline and the confirmation at the end of the program.
+
+#include <QMainWindow>
+#include <memory>
+#include <optional>
+
+#include "model/model.h"
+#include "ui/form1_controls.h"
+#include "ui/services.h"
+
+namespace velunta {
+
+class Form2;
+
+// The desktop services the window talks to; tests pass fakes.
+struct Form1Services {
+    Dialogs* dialogs = nullptr;
+    Tone* tone = nullptr;
+    DocumentOpener* opener = nullptr;
+};
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // With the real desktop services.
+    Form1();
+    // With the given services (not owned; they must outlive the window).
+    explicit Form1(const Form1Services& services);
+    ~Form1() override;
+
+    Model& model() { return m_; }
+    const Form1Controls& controls() const { return c_; }
+    // The start-up flag: empty until Form_Load runs, 0 while it runs, then 1.
+    std::optional<int> zagruzka() const { return zagruzka_; }
+    // How many times the pipeline has run in full (for tests and benchmarks).
+    long pipelineRuns() const { return pipelineRuns_; }
+
+    // The recompute pipeline (also the handler of every size change).
+    void Form_Resize();
+
+    // Menu "Файл" / "Выход": asks to unload the window.
+    void mnuFileExit_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void construct();
+    void Form_Load();
+    void init_inputs();
+    void layout();
+    // Form_Unload: true when the user confirms the end of the program.
+    bool Form_Unload();
+    void showCaptions();
+    void connectHandlers();
+
+    Model m_;
+    Form1Controls c_;
+    QWidget* client_ = nullptr;
+    std::optional<int> zagruzka_;
+    long pipelineRuns_ = 0;
+    bool ending_ = false;
+
+    Form1Services services_;
+    std::unique_ptr<Dialogs> ownDialogs_;
+    std::unique_ptr<Tone> ownTone_;
+    std::unique_ptr<DocumentOpener> ownOpener_;
+};
+
+}  // namespace velunta

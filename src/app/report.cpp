@@ -1,0 +1,150 @@
+#include "app/report.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <ostream>
+
+#include "model/format.h"
+#include "model/input_checks.h"
+
+namespace velunta {
+
+namespace {
+
+// Shortest text that reads back as the same double; a float is widened first,
+// so its exact single-precision value is what is printed.
+std::string number(double v) {
+    if (!std::isfinite(v)) return "null";
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, res.ptr);
+}
+
+std::string quoted(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char ch : s) {
+        switch (ch) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (ch < 0x20) {
+                char esc[8];
+                std::snprintf(esc, sizeof esc, "\\u%04x", ch);
+                out += esc;
+            } else {
+                out += char(ch);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+// A plain decimal number and nothing else (blanks around it allowed).
+bool parseNumber(const std::string& text, double& value) {
+    const char* begin = text.c_str();
+    while (*begin == ' ') ++begin;
+    char* end = nullptr;
+    value = std::strtod(begin, &end);
+    if (end == begin) return false;
+    while (*end == ' ') ++end;
+    return *end == '\0' && std::isfinite(value);
+}
+
+class JsonObject {
+public:
+    explicit JsonObject(int indent) : indent_(indent) {}
+    void add(const std::string& key, const std::string& rawValue) {
+        body_ += (body_.empty() ? "" : ",\n") + std::string(indent_ + 2, ' ') + quoted(key) + ": " + rawValue;
+    }
+    std::string str() const { return "{\n" + body_ + "\n" + std::string(indent_, ' ') + "}"; }
+
+private:
+    int indent_;
+    std::string body_;
+};
+
+}  // namespace
+
+bool readInputOptions(const std::vector<std::string>& args, Model& m, std::string& message) {
+    for (const std::string& arg : args) {
+        if (arg == "--report") continue;
+        const auto eq = arg.find('=');
+        const FieldInfo* field = (arg.rfind("--", 0) == 0 && eq != std::string::npos)
+                                     ? findField(std::string_view(arg).substr(2, eq - 2))
+                                     : nullptr;
+        if (!field) {
+            message = "Неизвестный параметр: " + arg;
+            return false;
+        }
+        double value = 0;
+        if (!parseNumber(arg.substr(eq + 1), value)) {
+            message = "Не число: " + arg;
+            return false;
+        }
+        // The window keeps a value as its field shows it.
+        inputValue(m, field->field) = std::strtod(point(Format(value, field->pattern)).c_str(), nullptr);
+    }
+    // The checks, in the order of the fields; each sees the accepted values before it.
+    for (int i = 0; i < inputFieldCount; ++i) {
+        if (auto refusal = checkInput(m, inputFields()[i].field)) {
+            message = refusal->message;
+            return false;
+        }
+    }
+    return true;
+}
+
+void computeModel(Model& m) {
+    m.parametr();
+    m.raschet1();
+    m.raschet2();
+}
+
+std::string reportJson(const Model& m) {
+    JsonObject inputs(2);
+    for (int i = 0; i < inputFieldCount; ++i)
+        inputs.add(inputFields()[i].quantity, number(inputValue(m, inputFields()[i].field)));
+
+    JsonObject model(2);
+    auto q = [&model](const char* name, double v) { model.add(name, number(v)); };
+    q("h", m.h); q("V0y", m.V0y); q("d", m.d); q("massa", m.massa); q("r0", m.r0); q("eta", m.eta); q("c", m.c);
+    q("r", m.r);
+    q("Tp0", m.Tp0); q("Ymax0", m.Ymax0); q("Tmax0", m.Tmax0); q("Vymax0", m.Vymax0);
+    q("tau", m.tau); q("Vp", m.Vp); q("Tp1", m.Tp1); q("Ymax1", m.Ymax1); q("Tmax1", m.Tmax1);
+    q("Vymax1", m.Vymax1); q("Yend1", m.Yend1); q("fixed_point_iterations", double(m.fixed_point_iterations));
+    q("Vp2", m.Vp2); q("R2", m.R2); q("b", m.b); q("delta1", m.delta1); q("delta2", m.delta2); q("fi", m.fi);
+    q("Tp2", m.Tp2); q("Ymax2", m.Ymax2);
+    q("vp_2_1", m.vp_2_1); q("vp_2_2", m.vp_2_2); q("f_V_1", m.f_V_1); q("f_V_2", m.f_V_2);
+    q("T_1", m.T_1); q("T_2", m.T_2); q("T_sr", m.T_sr); q("k", m.k);
+    q("Ts2", m.Ts2); q("Tmax2", m.Tmax2); q("Y_end2", m.Y_end2); q("Vy_end2", m.Vy_end2);
+    q("n", m.n);
+
+    JsonObject captions(2);
+    for (const auto& [label, text] : m.labels.captions()) captions.add(label, quoted(text));
+    for (const auto& [label, text] : m.labels.toolTips()) captions.add(label + ".ToolTipText", quoted(text));
+
+    JsonObject top(0);
+    top.add("inputs", inputs.str());
+    top.add("model", model.str());
+    top.add("captions", captions.str());
+    return top.str() + "\n";
+}
+
+int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Model m;
+    m.set_defaults();
+    std::string message;
+    if (!readInputOptions(args, m, message)) {
+        err << message << "\n";
+        return 2;
+    }
+    computeModel(m);
+    out << reportJson(m);
+    return 0;
+}
+
+}  // namespace velunta

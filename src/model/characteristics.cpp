@@ -1,0 +1,162 @@
+// Closed-form characteristics of the three models: vacuum, linear resistance,
+// and linear plus quadratic resistance, with the Archimedes force in the media.
+// The formulas are kept in the form the teachers derive them in class; g is
+// written as 9.814 and pi as 3.14159265 on purpose, since the shown digits
+// depend on it.
+
+#include <cmath>
+
+#include "model/format.h"
+#include "model/model.h"
+
+namespace velunta {
+
+namespace {
+// Caption = prefix, the number in its pattern with a point as separator, suffix.
+std::string caption(const char* prefix, double value, const char* pattern, const char* suffix) {
+    return prefix + point(Format(value, pattern)) + suffix;
+}
+std::string caption(const char* prefix, float value, const char* pattern, const char* suffix) {
+    return prefix + point(Format(value, pattern)) + suffix;
+}
+}  // namespace
+
+// Phase of the ascent solution: for b > 1 the angle in (0, pi) whose tangent is
+// 2*sqrt(b-1)/(b-2); for b < 1 a plain ratio. Kept in single precision.
+float ascent_phase(double b) {
+    if (b > 2) return float(std::atan(2 * std::sqrt(b - 1) / (b - 2)));
+    if (b == 2) return float(3.14159265 / 2);
+    if (b > 1 && b < 2) return float(std::atan(2 * std::sqrt(b - 1) / (b - 2)) + 3.14159265);
+    if (b == 1) return 0;
+    return float((b + 2 * std::sqrt(1 - b) - 2) / b);
+}
+
+void Model::set_defaults() {
+    h = 2;
+    V0y = 3;
+    d = 0.01;
+    massa = 0.004084;
+    r = (massa * 6 / 3.14159265) / (d * d * d);
+    r0 = 1000;
+    eta = 0.001004;
+    c = 0.47;
+    n = 5000;
+    xmax = 0.2;
+    X = xmax / 2;
+    mashtab_x = 1;
+    mashtab_y = 1.0f;
+    mashtab_t = 1;
+    tormoz = 1;
+}
+
+void Model::parametr() {
+    // 1. Ball density.
+    r = 6 * massa / 3.14159265 / (d * d * d);
+    labels.setCaption("Label43", caption("  = ", r, "0.000E+00", " кг/м3"));
+
+    // 2. Vacuum ascent.
+    if (V0y > 0) {
+        Tp0 = V0y / 9.814;
+        Ymax0 = h + (V0y * V0y / 2) / 9.814;
+    } else {
+        Tp0 = 0;
+        Ymax0 = h;
+    }
+    labels.setCaption("Label16", caption("Tp = ", Tp0, "0.000000", " c"));
+    labels.setCaption("Label19", caption("Ymax = ", Ymax0, "0.000", " м"));
+
+    // 3. Vacuum flight.
+    Tmax0 = (std::sqrt(h * 19.628 + V0y * V0y) + V0y) / 9.814;
+    labels.setCaption("Label17", caption("Tmax = ", Tmax0, "0.000000", " c"));
+
+    // 4. Vacuum landing velocity (single precision), in the plain numeric form.
+    Vymax0 = float(V0y - Tmax0 * 9.814);
+    labels.setCaption("Label38", "Vy(y=0) = " + numericForm(Format(Vymax0, "0.000", locale_decimal_point),
+                                                             locale_decimal_point) + " м/c");
+
+    // 5. Linear resistance: relaxation time and terminal speed with buoyancy.
+    if (eta > 0) {
+        tau = (d * d * r / 18) / eta;
+        Vp = tau * 9.814 * (1 - r0 / r);
+        labels.setCaption("Label22", caption("    = ", tau, "0.000e+00", " c"));
+        labels.setCaption("Label23", caption("Vp1 = ", Vp, "0.000e+00", " м/c"));
+    } else {
+        labels.setCaption("Label22", "tau ->00");
+        labels.setCaption("Label23", "Vp1= ->00");
+    }
+
+    // 6. Linear-resistance ascent.
+    if (V0y >= 0) {
+        const double L = std::log(1 + V0y / Vp);
+        Tp1 = tau * L;
+        Ymax1 = h - tau * (Vp * L - V0y);
+    } else {
+        Tp1 = 0;
+        Ymax1 = h;
+    }
+    labels.setCaption("Label24", caption("Tp1 = ", Tp1, "0.000000", " c"));
+    labels.setCaption("Label25", caption("Ymax1 = ", Ymax1, "0.000", " м"));
+
+    // 7. Quadratic resistance.
+    if (c > 0) {
+        Vp2 = (std::sqrt(9.814 * d * d * d * r0 * c * (r - r0) / 108 / (eta * eta) + 1) - 1) * 12 * eta / c / r0 / d;
+        labels.setCaption("Label44", caption("Vp2 = ", Vp2, "0.000E+00", " м/с"));  // Cyrillic "с" here
+
+        R2 = 4 * r * d / 3 / c / r0;
+        labels.setCaption("Label5", caption("R= ", R2, "0.000E+00", " м"));
+
+        b = 4 * Vp * tau / R2;
+        labels.setCaption("Label6", caption("b = ", b, "0.000E+00", ""));
+
+        if (b > 1)
+            delta1 = std::sqrt(b - 1) / tau;
+        else if (b < 1)
+            delta1 = std::sqrt(1 - b) / tau;
+        else
+            delta1 = 0;
+
+        delta2 = std::sqrt(b + 1) / tau;
+        labels.setCaption("Label18", caption("  2= ", delta2, "0.000000E+00", " 1/c"));
+
+        fi = ascent_phase(b);
+        labels.setCaption("Label20", caption("    = ", fi, "0.000E+00", " рад"));
+    }
+
+    // 8. Top of the full model.
+    calc_Tp2();
+    calc_Ymax2();
+}
+
+void Model::calc_Tp2() {
+    if (V0y <= 0) {
+        Tp2 = 0;
+    } else if (b > 1) {
+        const double s = std::sqrt(b - 1);
+        Tp2 = std::atan(V0y * s / (V0y + 2 * Vp)) * (2 * tau / s);
+    } else if (b < 1) {
+        const double s = std::sqrt(1 - b);
+        Tp2 = std::log((2 * Vp + (1 + s) * V0y) / (2 * Vp + (1 - s) * V0y)) * (tau / s);
+    } else {
+        Tp2 = 2 * tau * V0y / (2 * Vp + V0y);
+    }
+    // This one keeps the locale's decimal separator.
+    labels.setCaption("Label29", "Tp2 = " + Format(Tp2, "0.000000", locale_decimal_point) + " c");
+}
+
+void Model::calc_Ymax2() {
+    // fi enters with its single-precision value.
+    const double phase = fi;
+    if (V0y <= 0) {
+        Ymax2 = h;
+    } else if (b > 1) {
+        Ymax2 = R2 * std::log(std::cos(phase / 2) / std::cos((phase + Tp2 * delta1) / 2)) + (h - 2 * Vp * Tp2 / b);
+    } else if (b < 1) {
+        Ymax2 = R2 * std::log((phase + 1) / (phase + std::exp(-Tp2 * delta1))) +
+                (h - (1 + std::sqrt(1 - b)) * 2 * Vp * Tp2 / b);
+    } else {
+        Ymax2 = R2 * std::log(std::fabs(2 * tau / (2 * tau - Tp2))) + (h - 2 * Vp * Tp2);
+    }
+    labels.setCaption("Label30", "Ymax2 = " + Format(Ymax2, "0.000E+00", locale_decimal_point) + " м");
+}
+
+}  // namespace velunta
