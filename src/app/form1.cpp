@@ -43,6 +43,7 @@ void Form1::construct() {
 
 void Form1::connectHandlers() {
     connect(c_.mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
+    connectInputFields();
 }
 
 // ---- Start-up -----------------------------------------------------------------
@@ -62,6 +63,7 @@ void Form1::Form_Load() {
 
 void Form1::init_inputs() {
     m_.set_defaults();
+    for (int i = 0; i < inputFieldCount; ++i) accepted_[i] = inputValue(m_, inputFields()[i].field);
     c_.HScroll1->setValue(int(m_.mashtab_x * 100));
     c_.VScroll1->setValue(int(m_.mashtab_y * 100));
     auto write = [](QLineEdit* box, double value, const char* pattern) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "model/input_checks.h"
 #include "model/model.h"
 #include "ui/form1_controls.h"
 #include "ui/services.h"
@@ -43,6 +44,18 @@ public:
     // Menu "Файл" / "Выход": asks to unload the window.
     void mnuFileExit_Click();
 
+    // The seven input fields: read, check, rewrite in the field's pattern, recompute.
+    void Text1_Change() { inputChanged(InputField::h); }
+    void Text2_Change() { inputChanged(InputField::V0y); }
+    void Text4_Change() { inputChanged(InputField::d); }
+    void Text5_Change() { inputChanged(InputField::massa); }
+    void Text6_Change() { inputChanged(InputField::r0); }
+    void Text7_Change() { inputChanged(InputField::eta); }
+    void Text3_Change() { inputChanged(InputField::c); }
+
+    // A tone of 880 Hz lasting 12 * k milliseconds.
+    void signal(double k);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -56,6 +69,9 @@ private:
     bool Form_Unload();
     void showCaptions();
     void connectHandlers();
+    void connectInputFields();
+    void inputChanged(InputField field);
+    QLineEdit* textBox(InputField field) const;
 
     Model m_;
     Form1Controls c_;
@@ -63,6 +79,9 @@ private:
     std::optional<int> zagruzka_;
     long pipelineRuns_ = 0;
     bool ending_ = false;
+    // The value each field held after its last accepted change: what an
+    // out-of-range number is replaced with.
+    double accepted_[inputFieldCount] = {};
 
     Form1Services services_;
     std::unique_ptr<Dialogs> ownDialogs_;
