@@ -20,6 +20,8 @@
 namespace velunta {
 
 struct Form1Controls {
+    QWidget* client = nullptr;  // the client area that holds every control below
+
     // Parameter panel: caption labels, input boxes, unit labels.
     QLabel *Label36 = nullptr;  // "Параметры"
     QLabel *Label1 = nullptr, *Label3 = nullptr, *Label7 = nullptr, *Label9 = nullptr,

@@ -1,0 +1,358 @@
+#include "ui/form1_controls.h"
+
+#include <QPalette>
+#include <iterator>
+#include <QWidget>
+
+#include "ui/menu_pictures.h"
+
+namespace velunta {
+
+namespace {
+
+// The colour scheme of the window (0x00BBGGRR).
+constexpr Colour kGrey = 0xE0E0E0;    // window, captions, units, headers
+constexpr Colour kYellow = 0xC0FFFF;  // input boxes
+constexpr Colour kCyan = 0xFFFFC0;    // result boxes
+constexpr Colour kWhite = 0xFFFFFF;   // drawing surfaces
+constexpr Colour kBlack = 0x000000;
+constexpr Colour kBlue = 0xFF0000;  // linear-drag model
+constexpr Colour kRed = 0x0000FF;   // linear plus quadratic drag model
+
+constexpr double kTextPt = 12;
+constexpr double kGreekPt = 14.25;
+constexpr double kSmallPt = 11.25;
+
+// "Times New Roman" where it is installed, otherwise its metric twin.
+QFont serifFont(double pointSize, bool bold = false) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("serif")});
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont buttonFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("sans-serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    return font;
+}
+
+// Background and text colour through the palette roles the widget itself paints with.
+void setColours(QWidget* w, Colour background, Colour text = kBlack) {
+    QPalette palette = w->palette();
+    palette.setColor(w->backgroundRole(), toQColor(background));
+    palette.setColor(w->foregroundRole(), toQColor(text));
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
+template <class W>
+W* named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLabel* plainLabel(QWidget* parent, const char* name, const QString& text, const QFont& font) {
+    auto* label = named(new QLabel(parent), name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(false);
+    label->setFont(font);
+    label->setText(text);
+    return label;
+}
+
+// Caption and unit labels of the parameter panel.
+QLabel* captionLabel(QWidget* parent, const char* name, const QString& text,
+                     double pointSize = kTextPt) {
+    auto* label = plainLabel(parent, name, text, serifFont(pointSize));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setColours(label, kGrey);
+    return label;
+}
+
+// Headers and legends: centred, in the colour of their model's curves.
+QLabel* legendLabel(QWidget* parent, const char* name, const QString& text, Colour textColour,
+                    const QString& toolTip = {}) {
+    auto* label = plainLabel(parent, name, text, serifFont(kTextPt));
+    label->setAlignment(Qt::AlignCenter);
+    label->setToolTip(toolTip);
+    setColours(label, kGrey, textColour);
+    return label;
+}
+
+// A result box shows its own name until the model fills it.
+QLabel* resultBox(QWidget* parent, const char* name, const QString& toolTip,
+                  Colour textColour = kBlack) {
+    auto* label = plainLabel(parent, name, QString::fromLatin1(name), serifFont(kTextPt));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+    label->setIndent(1);
+    label->setToolTip(toolTip);
+    setColours(label, kCyan, textColour);
+    return label;
+}
+
+// A Greek letter laid over the left end of a result box. It lets clicks and
+// hovering through, so the box underneath keeps its tooltip and click.
+QLabel* greekOverlay(QWidget* parent, const char* name, const QString& letter) {
+    auto* label = plainLabel(parent, name, letter, serifFont(kGreekPt));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setIndent(0);
+    label->setAutoFillBackground(false);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->resize(20, 24);
+    return label;
+}
+
+QLineEdit* inputBox(QWidget* parent, const char* name, const QString& toolTip) {
+    auto* box = named(new QLineEdit(parent), name);
+    box->setFont(serifFont(kTextPt));
+    box->setText(QString::fromLatin1(name));
+    box->setToolTip(toolTip);
+    setColours(box, kYellow);
+    return box;
+}
+
+Canvas* canvas(QWidget* parent, const char* name, double fontSize, bool bold = false) {
+    auto* picture = named(new Canvas(parent), name);
+    picture->setFont(serifFont(fontSize, bold));
+    picture->setFontSize(fontSize);
+    picture->setFontBold(bold);
+    picture->setForeColor(kBlack);
+    picture->setBackColor(kWhite);
+    return picture;
+}
+
+QScrollBar* scrollBar(QWidget* parent, const char* name, Qt::Orientation orientation, int min,
+                      int max, int smallChange, int largeChange, int value) {
+    auto* bar = named(new QScrollBar(orientation, parent), name);
+    bar->setRange(min, max);
+    bar->setSingleStep(smallChange);
+    bar->setPageStep(largeChange);
+    bar->setValue(value);
+    return bar;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& toolTip) {
+    auto* b = named(new QPushButton(caption, parent), name);
+    b->setFont(buttonFont());
+    b->setToolTip(toolTip);
+    return b;
+}
+
+QRadioButton* option(QGroupBox* frame, const char* name, const QString& caption, int top) {
+    auto* o = named(new QRadioButton(caption, frame), name);
+    o->setFont(serifFont(kSmallPt));
+    setColours(o, kGrey);
+    o->setGeometry(1, top, 120, 17);
+    return o;
+}
+
+QAction* menuItem(QMenu* menu, const char* name, const QString& caption, const QString& picture) {
+    QAction* item = menu->addAction(menuPicture(picture), caption);
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+QAction* menuSeparator(QMenu* menu, const char* name) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QString::fromLatin1(name));
+    return separator;
+}
+
+void buildMenu(QMenuBar* menuBar, Form1Controls& c) {
+    c.mnuFile = named(menuBar->addMenu(QStringLiteral("&Файл")), "mnuFile");
+    c.mnuFilespravka2 = menuItem(c.mnuFile, "mnuFilespravka2", QStringLiteral("Справка"),
+                                 QStringLiteral(":/icons/menu_spravka2.svg"));
+    c.mnuFilespravka = menuItem(c.mnuFile, "mnuFilespravka", QStringLiteral("Таблица"),
+                                QStringLiteral(":/icons/menu_spravka.svg"));
+    c.mnuFilesHistory = menuItem(c.mnuFile, "mnuFilesHistory", QStringLiteral("История"),
+                                 QStringLiteral(":/icons/menu_history.svg"));
+    // This separator stands in the file menu, whatever its name says.
+    c.mnuHelpSep1 = menuSeparator(c.mnuFile, "mnuHelpSep1");
+    c.mnuFileExit = menuItem(c.mnuFile, "mnuFileExit", QStringLiteral("Выход"),
+                             QStringLiteral(":/icons/menu_exit.svg"));
+
+    c.mnuHelp = named(menuBar->addMenu(QStringLiteral("&Помощь")), "mnuHelp");
+    c.mnuHelpInstruction = menuItem(c.mnuHelp, "mnuHelpInstruction", QStringLiteral("Инструкция"),
+                                    QStringLiteral(":/icons/menu_instruction.svg"));
+    c.mnuHelpUprav = menuItem(c.mnuHelp, "mnuHelpUprav", QStringLiteral("Управление"),
+                              QStringLiteral(":/icons/menu_uprav.svg"));
+    c.mnuHelpSep2 = menuSeparator(c.mnuHelp, "mnuHelpSep2");
+    c.mnuHelpAvtors = menuItem(c.mnuHelp, "mnuHelpAvtors", QStringLiteral("Авторы"),
+                               QStringLiteral(":/icons/menu_avtors.svg"));
+    c.mnuHelpAbout = menuItem(c.mnuHelp, "mnuHelpAbout", QStringLiteral("О программе"),
+                              QStringLiteral(":/icons/menu_about.svg"));
+    c.mnuHelpAbout2 = menuItem(c.mnuHelp, "mnuHelpAbout2", QStringLiteral("Регистрация"),
+                               QStringLiteral(":/icons/menu_about2.svg"));
+}
+
+void buildParameterPanel(QWidget* w, Form1Controls& c) {
+    c.Label36 = legendLabel(w, "Label36", QStringLiteral("Параметры"), kBlack);
+
+    c.Label1 = captionLabel(w, "Label1", QStringLiteral("h="));
+    c.Label3 = captionLabel(w, "Label3", QStringLiteral("Vоy="));  // the "о" is Cyrillic
+    c.Label7 = captionLabel(w, "Label7", QStringLiteral("d="));
+    c.Label7->setToolTip(QStringLiteral("диаметр шара"));
+    c.Label9 = captionLabel(w, "Label9", QStringLiteral("m="));
+    c.Label11 = captionLabel(w, "Label11", QStringLiteral("ρο="), kGreekPt);  // rho, omicron
+    c.Label13 = captionLabel(w, "Label13", QStringLiteral("η="), kGreekPt);   // eta, not "h"
+    c.Label34 = captionLabel(w, "Label34", QStringLiteral("c ="));
+
+    c.Text1 = inputBox(w, "Text1", QStringLiteral("начальная высота"));
+    c.Text2 = inputBox(w, "Text2", QStringLiteral("проекция начальной скорости "));
+    c.Text4 = inputBox(w, "Text4", QStringLiteral("Диаметр шара"));
+    c.Text5 = inputBox(w, "Text5", QStringLiteral("масса шара"));
+    c.Text6 = inputBox(w, "Text6", QStringLiteral("плотность среды"));
+    c.Text7 = inputBox(w, "Text7", QStringLiteral("вязкость среды"));
+    c.Text3 = inputBox(w, "Text3", QStringLiteral("коэффициент лобового сопротивления для шара"));
+
+    c.Label2 = captionLabel(w, "Label2", QStringLiteral(" м"));
+    c.Label4 = captionLabel(w, "Label4", QStringLiteral(" м/с"));
+    c.Label8 = captionLabel(w, "Label8", QStringLiteral(" м"));
+    c.Label10 = captionLabel(w, "Label10", QStringLiteral(" кг"));
+    c.Label12 = captionLabel(w, "Label12", QStringLiteral(" кг/м3"));
+    c.Label14 = captionLabel(w, "Label14", QStringLiteral(" Па с"));
+}
+
+// Created after the parameter panel: where the wide unit labels reach into the
+// vacuum panel, its result boxes lie on top.
+void buildResultPanels(QWidget* w, Form1Controls& c) {
+    c.Label32 = legendLabel(w, "Label32", QStringLiteral("Характеристики"), kBlack,
+                            QStringLiteral("Рассчитанные характеристики движения"));
+    c.Label15 = legendLabel(w, "Label15", QStringLiteral("__ в вакууме"), kBlack);
+    c.Label21 = legendLabel(w, "Label21", QStringLiteral("__ в среде (Fc~v)"), kBlue,
+                            QStringLiteral("При линейной зависимости силы сопротивления от скорости"));
+    c.Label28 = legendLabel(w, "Label28", QStringLiteral("__ в среде (+Fc~v^2)"), kRed,
+                            QStringLiteral("При квадратичной зависимости силы сопротивления от скорости"));
+
+    c.Label43 = resultBox(w, "Label43", QStringLiteral("плотность материала  шара"));
+
+    c.Label16 = resultBox(w, "Label16", QStringLiteral("время подъёма до максимальной высоты в вакууме. Аналитически."));
+    c.Label19 = resultBox(w, "Label19", QStringLiteral("максимальная высота подъёма в вакууме. Аналитически"));
+    c.Label17 = resultBox(w, "Label17", QStringLiteral("время всего полёта в вакууме. Аналитически"));
+    c.Label38 = resultBox(w, "Label38", QStringLiteral("проекция скорости Vy в конце полёта в вакууме. Аналитически"));
+
+    c.Label22 = resultBox(w, "Label22", QStringLiteral("Характерное время. Нажми"));
+    c.Label23 = resultBox(w, "Label23", QStringLiteral("Предельная вертикальная скорость.Нажми"));
+    c.Label24 = resultBox(w, "Label24", QStringLiteral("Время подъёма до максимальной высоты в среде. Аналитически"));
+    c.Label25 = resultBox(w, "Label25", QStringLiteral("Максимальная высота подъёма в среде. Аналитически"));
+    c.Label26 = resultBox(w, "Label26", QStringLiteral("Время всего полёта в среде (численно с уточнением до 0,00000001 с)"), kBlue);
+    c.Label40 = resultBox(w, "Label40", QStringLiteral("Проекция скорости Vy в конце полета в среде (численно с уточнением)"), kBlue);
+    c.Label37 = resultBox(w, "Label37", QStringLiteral("Координата при времени Tmax1. Аналитически"));
+
+    c.Label5 = resultBox(w, "Label5", QStringLiteral("Величина R. Нажми"));
+    c.Label44 = resultBox(w, "Label44", QStringLiteral("Предельная вертикальная скорость"));
+    c.Label29 = resultBox(w, "Label29", QStringLiteral("Время подъёма до максимальной высоты в среде. Аналитически."));
+    c.Label30 = resultBox(w, "Label30", QStringLiteral("Максимальная высота подъёма. Аналитически."));
+    c.Label33 = resultBox(w, "Label33", QStringLiteral("Время спуска с максимальной высоты.Аналитически. С уточнением до 8 знака"));
+    c.Label6 = resultBox(w, "Label6", QStringLiteral("Параметр b"));
+    c.Label31 = resultBox(w, "Label31", QStringLiteral("Время всего полёта. Аналитически.  С уточнением до 8 знака"));
+    c.Label18 = resultBox(w, "Label18", QStringLiteral("Декремент при спуске"));
+    c.Label42 = resultBox(w, "Label42", QStringLiteral("Проекция скорости Vy в конце полета (численно)"));
+    c.Label20 = resultBox(w, "Label20", QStringLiteral("Параметр fi"));
+    c.Label35 = resultBox(w, "Label35", QStringLiteral("Координата при времени Tmax2. Аналитически"));
+
+    // The three boxes that react to a click.
+    for (QLabel* clickable : {c.Label22, c.Label23, c.Label5})
+        clickable->setCursor(Qt::PointingHandCursor);
+
+    // The boxes' captions leave blanks where these letters sit.
+    c.Label22_2 = greekOverlay(w, "Label22_2", QStringLiteral(" τ"));
+    c.Label18_2 = greekOverlay(w, "Label18_2", QStringLiteral("δ"));
+    c.Label20_2 = greekOverlay(w, "Label20_2", QStringLiteral(" φ"));
+    c.Label43_2 = greekOverlay(w, "Label43_2", QStringLiteral("ρ"));
+}
+
+// Created after the panels: the graph areas lie over them when shown.
+void buildDrawingSurfaces(QWidget* w, Form1Controls& c) {
+    c.Picture1 = canvas(w, "Picture1", kSmallPt);
+    c.Picture1->setToolTipText(QStringLiteral("Анимация движения"));
+    c.Shape1 = named(new Shape(c.Picture1), "Shape1");
+    c.Shape1->setWidth(10);
+    c.Shape1->setHeight(10);
+    c.Shape1->setFillColor(0x0000FF);
+
+    c.Picture2 = canvas(w, "Picture2", kSmallPt);
+    c.Picture3 = canvas(w, "Picture3", kSmallPt);
+    c.Picture2->hide();
+    c.Picture3->hide();
+    for (Canvas* graph : {c.Picture1, c.Picture2, c.Picture3})
+        graph->setAutoRedraw(true);
+
+    c.Picture4 = canvas(w, "Picture4", 15.75, true);
+    c.Picture4->setToolTipText(QStringLiteral("счетчик времени"));
+    c.Picture14 = canvas(w, "Picture14", 15.75, true);
+    c.Picture14->setToolTipText(QStringLiteral("Координата"));
+
+    c.Picture15 = canvas(w, "Picture15", kSmallPt);
+    c.Picture15->resize(268, 56);
+    // The equation of motion, drawn at its design size of 260 x 51.
+    const QImage equation = renderPicture(QStringLiteral(":/pictures/equation.svg"), QSize(260, 51));
+    if (!equation.isNull()) c.Picture15->setPicture(equation);
+}
+
+void buildCounterRow(QWidget* w, Form1Controls& c) {
+    c.Label27 = plainLabel(w, "Label27", QStringLiteral("Label27"), serifFont(kTextPt));
+    c.Label27->setToolTip(QStringLiteral("замедление времени"));
+    setColours(c.Label27, kYellow);
+
+    c.Frame1 = named(new QGroupBox(QStringLiteral("Графики"), w), "Frame1");
+    c.Frame1->setFont(serifFont(kSmallPt));
+    setColours(c.Frame1, kGrey);
+    c.Option1 = option(c.Frame1, "Option1", QStringLiteral("анимация"), 20);
+    c.Option2 = option(c.Frame1, "Option2", QStringLiteral("координата x(t)"), 40);
+    c.Option3 = option(c.Frame1, "Option3", QStringLiteral("проекция Vy(t)"), 60);
+    c.Option1->setChecked(true);
+
+    c.VScroll1 = scrollBar(w, "VScroll1", Qt::Vertical, 10, 200, 1, 10, 10);
+    c.HScroll1 = scrollBar(w, "HScroll1", Qt::Horizontal, 10, 200, 1, 10, 10);
+    c.HScroll1->hide();
+    c.VScroll2 = scrollBar(w, "VScroll2", Qt::Vertical, 1, 5, 1, 1, 1);
+    c.HScroll2 = scrollBar(w, "HScroll2", Qt::Horizontal, 0, 5, 1, 1, 0);
+
+    c.Timer1 = named(new QTimer(w), "Timer1");
+    c.Timer1->setInterval(1);
+}
+
+void setTabOrder(Form1Controls& c) {
+    QWidget* const chain[] = {c.CmdOK, c.Text2, c.Text1, c.Text4, c.Text5, c.Text6,
+                              c.Text7, c.Text3, c.Command1, c.Option1, c.Option2,
+                              c.Option3, c.VScroll1, c.HScroll1, c.VScroll2, c.HScroll2};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+}  // namespace
+
+QLabel* Form1Controls::label(const QString& name) const {
+    return client ? client->findChild<QLabel*>(name) : nullptr;
+}
+
+void buildForm1Controls(QWidget* client, QMenuBar* menuBar, Form1Controls& c) {
+    c.client = client;
+    setColours(client, kGrey);
+
+    // The start button comes first, so it is the first stop of the tab order.
+    c.CmdOK = button(client, "CmdOK", QStringLiteral("ПУСК"), QStringLiteral("запуск установки"));
+    c.Command1 = button(client, "Command1", QStringLiteral("Пересчёт"),
+                        QStringLiteral("Пересчёт характеристик и установка в мсходное состояние"));
+
+    buildParameterPanel(client, c);
+    buildResultPanels(client, c);
+    buildDrawingSurfaces(client, c);
+    buildCounterRow(client, c);
+    setTabOrder(c);
+    buildMenu(menuBar, c);
+}
+
+}  // namespace velunta
