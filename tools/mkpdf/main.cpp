@@ -1,0 +1,69 @@
+// mkpdf INPUT.md OUTPUT.pdf
+// Typesets a Markdown text (CommonMark, GitHub tables, ^{..} and _{..} for
+// raised and lowered text) as an A4 PDF with page numbers. Needs no display:
+// it starts Qt on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+
+#include <cstdio>
+
+#include <QBuffer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHashSeed>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+#include "markdown_document.h"
+#include "pdf_pages.h"
+#include "stable_pdf.h"
+
+namespace {
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "mkpdf: %s\n", qPrintable(message));
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // The PDF engine walks hash tables when it writes the fonts; a fixed seed
+    // keeps their order, and so the bytes of the file, the same on every run.
+    QHashSeed::setDeterministicGlobalSeed();
+    // Only fonts are needed, never a screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);  // font database
+    const QStringList args = app.arguments();
+    if (args.size() != 3)
+        return fail(QStringLiteral("usage: mkpdf INPUT.md OUTPUT.pdf"));
+    const QString inputPath = args.at(1);
+    const QString outputPath = args.at(2);
+
+    QFile input(inputPath);
+    if (!input.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot read %1: %2").arg(inputPath, input.errorString()));
+    const QString markdown = QString::fromUtf8(input.readAll());
+    const QString title = velunta::mkpdf::firstHeading(markdown);
+    if (title.isEmpty())
+        return fail(QStringLiteral("%1 has no \"# \" heading to use as the title").arg(inputPath));
+
+    using namespace velunta::mkpdf;
+    const PageStyle style;
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        setUpWriter(writer, style, title);
+        std::unique_ptr<QTextDocument> doc = makeDocument(markdown, style, &writer);
+        if (paintPages(*doc, writer, style, QStringLiteral("Велунта. ") + title) == 0)
+            return fail(QStringLiteral("nothing to print from %1").arg(inputPath));
+    }
+    pdf = stabilisePdf(pdf, buildTimestamp());
+
+    QSaveFile output(outputPath);  // no half-written PDF on failure
+    if (!output.open(QIODevice::WriteOnly) || output.write(pdf) != pdf.size() || !output.commit())
+        return fail(QStringLiteral("cannot write %1: %2").arg(outputPath, output.errorString()));
+    return 0;
+}
