@@ -1,0 +1,63 @@
+#pragma once
+// Recording stand-ins for the desktop services: a message box that answers as
+// told, a tone and a document opener that only remember what was asked.
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "ui/services.h"
+
+namespace velunta::testing {
+
+struct ShownBox {
+    QString text;
+    int style;
+    QString title;
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    int MsgBox(const QString& text, int style, const QString& title) override {
+        shown.push_back({text, style, title});
+        if (onShow) onShow(shown.back());
+        if (!answers.empty()) {
+            const int a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return style == vbYesNo ? vbNo : vbOK;
+    }
+    std::vector<ShownBox> shown;
+    std::deque<int> answers;                      // given in order; then No / OK
+    std::function<void(const ShownBox&)> onShow;  // runs while the box would be open
+};
+
+struct BeepCall {
+    int frequencyHz;
+    int durationMs;
+};
+
+class FakeTone : public Tone {
+public:
+    void Beep(int frequencyHz, int durationMs) override { beeps.push_back({frequencyHz, durationMs}); }
+    std::vector<BeepCall> beeps;
+};
+
+class FakeOpener : public DocumentOpener {
+public:
+    bool openDocument(const QString& path) override {
+        opened.push_back(path);
+        return true;
+    }
+    bool startProgram(const QString& program, const QStringList& arguments) override {
+        started.push_back(program + " " + arguments.join(' '));
+        return true;
+    }
+    QStringList opened;
+    QStringList started;
+};
+
+}  // namespace velunta::testing
