@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QScreen>
 
 #include "model/format.h"
@@ -44,6 +45,7 @@ void Form1::construct() {
 void Form1::connectHandlers() {
     connect(c_.mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
     connectInputFields();
+    connectViewControls();
 }
 
 // ---- Start-up -----------------------------------------------------------------
@@ -85,6 +87,12 @@ void Form1::init_inputs() {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) Form_Resize();
+    // The three result boxes marked "Нажми" answer a click like buttons.
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == c_.Label22) Label22_Click();
+        if (watched == c_.Label23) Label23_Click();
+        if (watched == c_.Label5) Label5_Click();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -56,6 +56,19 @@ public:
     // A tone of 880 Hz lasting 12 * k milliseconds.
     void signal(double k);
 
+    // View controls: which drawing is shown, the scales, the slow-down and the
+    // explanatory picture.
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void VScroll1_Change();
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void VScroll2_Change();
+    void Label22_Click();
+    void Label23_Click();
+    void Label5_Click();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +83,8 @@ private:
     void showCaptions();
     void connectHandlers();
     void connectInputFields();
+    void connectViewControls();
+    void showView(bool trajectory, bool coordinate, bool velocity);
     void inputChanged(InputField field);
     QLineEdit* textBox(InputField field) const;
 

@@ -1,0 +1,18 @@
+#pragma once
+// Where the program finds the files that lie beside it: the explanatory
+// pictures and the help documents. The working folder comes first (the
+// program's folder when it is started from there), then the folder of the
+// executable, then the installed data folder.
+
+#include <QString>
+#include <QStringList>
+
+namespace velunta {
+
+// The folders searched, in order.
+QStringList dataFolders();
+
+// The full path of the first file of that name, or an empty string.
+QString findDataFile(const QString& fileName);
+
+}  // namespace velunta
