@@ -44,6 +44,7 @@ void Form1::construct() {
 
 void Form1::connectHandlers() {
     connect(c_.mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
+    connectMenuCommands();
     connectInputFields();
     connectViewControls();
 }
@@ -116,7 +117,8 @@ void Form1::showCaptions() {
             if (label->text() != caption) label->setText(caption);
         }
     for (const auto& [name, text] : m_.labels.toolTips())
-        if (QLabel* label = c_.label(QString::fromStdString(name))) label->setToolTip(QString::fromStdString(text));
+        if (QLabel* label = c_.label(QString::fromStdString(name)))
+            label->setToolTip(QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 // ---- End of the program ---------------------------------------------------------------

@@ -3,6 +3,7 @@
 // the recompute pipeline and the confirmation at the end of the program.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <optional>
 
@@ -69,6 +70,18 @@ public:
     void Label23_Click();
     void Label5_Click();
 
+    // Help and information commands of the menu.
+    void mnuFilespravka2_Click();
+    void mnuFilespravka_Click();
+    void mnuFilesHistory_Click();
+    void mnuHelpInstruction_Click();
+    void mnuHelpUprav_Click();
+    void mnuHelpAvtors_Click();
+    void mnuHelpAbout_Click();
+    void mnuHelpAbout2_Click();
+    // The authors window while it is open.
+    Form2* authorsWindow() const { return form2_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +97,8 @@ private:
     void connectHandlers();
     void connectInputFields();
     void connectViewControls();
+    void connectMenuCommands();
+    void openDocument(const QString& fileName);
     void showView(bool trajectory, bool coordinate, bool velocity);
     void inputChanged(InputField field);
     QLineEdit* textBox(InputField field) const;
@@ -97,6 +112,8 @@ private:
     // The value each field held after its last accepted change: what an
     // out-of-range number is replaced with.
     double accepted_[inputFieldCount] = {};
+
+    QPointer<Form2> form2_;
 
     Form1Services services_;
     std::unique_ptr<Dialogs> ownDialogs_;

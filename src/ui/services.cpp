@@ -9,7 +9,10 @@
 namespace velunta {
 
 int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent_);
+    // Line breaks come as CR LF, as the program writes them; Qt wants LF alone.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::NoButton, parent_);
     if (style == vbYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

@@ -1,0 +1,116 @@
+// The help and information commands of the menu. None of them touches the
+// model or the drawings.
+
+#include <QDir>
+
+#include "app/data_files.h"
+#include "app/form1.h"
+#include "ui/form2.h"
+
+namespace velunta {
+
+namespace {
+
+const char* const kVersion11 =
+    "Версия 1.1 (декабрь 2026): справочные документы, проверка ввода, пояснительные рисунки.";
+
+QString lines(std::initializer_list<const char*> parts) {
+    QStringList list;
+    for (const char* p : parts) list << QString::fromUtf8(p);
+    return list.join(QStringLiteral("\r\n"));
+}
+
+}  // namespace
+
+void Form1::connectMenuCommands() {
+    connect(c_.mnuFilespravka2, &QAction::triggered, this, &Form1::mnuFilespravka2_Click);
+    connect(c_.mnuFilespravka, &QAction::triggered, this, &Form1::mnuFilespravka_Click);
+    connect(c_.mnuFilesHistory, &QAction::triggered, this, &Form1::mnuFilesHistory_Click);
+    connect(c_.mnuHelpInstruction, &QAction::triggered, this, &Form1::mnuHelpInstruction_Click);
+    connect(c_.mnuHelpUprav, &QAction::triggered, this, &Form1::mnuHelpUprav_Click);
+    connect(c_.mnuHelpAvtors, &QAction::triggered, this, &Form1::mnuHelpAvtors_Click);
+    connect(c_.mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
+    connect(c_.mnuHelpAbout2, &QAction::triggered, this, &Form1::mnuHelpAbout2_Click);
+}
+
+// A document that is found nowhere, or that the desktop cannot open, is said
+// so: a command that silently does nothing would look like a success.
+void Form1::openDocument(const QString& fileName) {
+    const QString path = findDataFile(fileName);
+    if (path.isEmpty()) {
+        QStringList folders;
+        for (const QString& folder : dataFolders()) folders << QDir::toNativeSeparators(folder);
+        services_.dialogs->MsgBox("Не найден файл " + fileName + ".\r\nИскали в папках:\r\n" +
+                                      folders.join(QStringLiteral("\r\n")),
+                                  vbOKOnly, "НЕТ ФАЙЛА");
+        return;
+    }
+    if (!services_.opener->openDocument(path))
+        services_.dialogs->MsgBox("Не удалось открыть файл " + QDir::toNativeSeparators(path) +
+                                      ".\r\nВ системе нет программы для просмотра таких файлов.",
+                                  vbOKOnly, "НЕТ ПРОГРАММЫ");
+}
+
+void Form1::mnuFilespravka2_Click() { openDocument("spravka2.pdf"); }
+void Form1::mnuFilespravka_Click() { openDocument("spravka.pdf"); }
+void Form1::mnuFilesHistory_Click() { openDocument("history.pdf"); }
+void Form1::mnuHelpUprav_Click() { openDocument("uprav.pdf"); }
+
+// The instruction opens in a text editor: notepad on Windows, the desktop's
+// handler for plain text elsewhere.
+void Form1::mnuHelpInstruction_Click() {
+    const QString path = findDataFile("instruction.txt");
+    if (path.isEmpty()) {
+        openDocument("instruction.txt");  // says where it was looked for
+        return;
+    }
+#ifdef Q_OS_WIN
+    const QString editor = QStringLiteral("notepad.exe");
+#else
+    const QString editor = QStringLiteral("xdg-open");
+#endif
+    if (!services_.opener->startProgram(editor, {path}))
+        services_.dialogs->MsgBox("Не удалось запустить текстовый редактор для файла " +
+                                      QDir::toNativeSeparators(path) + ".",
+                                  vbOKOnly, "НЕТ ПРОГРАММЫ");
+}
+
+void Form1::mnuHelpAbout_Click() {
+    services_.dialogs->MsgBox(
+        lines({"Программа моделирует вертикальное движение шара в среде вблизи поверхности Земли",
+               "с учётом силы Архимеда и сил сопротивления, линейно и квадратично зависящих от скорости.", " ",
+               "История версий:",
+               "Версия 1.0 (декабрь 2026): три модели движения и анимация; работает в Linux (Debian 12) "
+               "с Qt 6; авторы: команда проекта «Велунта».",
+               " ", kVersion11}),
+        vbOKOnly, "О ПРОГРАММЕ");
+}
+
+void Form1::mnuHelpAbout2_Click() {
+    services_.dialogs->MsgBox(
+        lines({"Версия 1.0.", "Свидетельства о государственной регистрации программы нет.",
+               "Дата регистрации: программа не регистрировалась.",
+               "Официальный бюллетень: о программе в нём не публиковалось,",
+               "поэтому года, номера выпуска и страницы публикации нет.", "Веб-адрес публикации: нет.",
+               kVersion11}),
+        vbOKOnly, "РЕГИСТРАЦИЯ");
+}
+
+void Form1::mnuHelpAvtors_Click() {
+    if (!form2_) {
+        form2_ = new Form2(this);
+        form2_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    form2_->Label1->setText(lines({"Команда проекта «Велунта», 2026", "Учёные степени не указываются",
+                                   "Разработчики учебной программы", "Проект «Велунта»",
+                                   "Город и страна не указываются", "Почта проекта не указывается"})
+                                .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Centred on the main window wherever either of them stands.
+    const QRect main = frameGeometry();
+    const QSize own = form2_->frameGeometry().size();
+    form2_->move(main.x() + (main.width() - own.width()) / 2, main.y() + (main.height() - own.height()) / 2);
+    form2_->show();
+    form2_->raise();
+}
+
+}  // namespace velunta
