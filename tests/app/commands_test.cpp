@@ -1,0 +1,152 @@
+// The menu's help and information commands, with a recording document opener.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/form1.h"
+#include "support/fakes.h"
+#include "ui/form2.h"
+
+using namespace velunta;
+using velunta::testing::FakeDialogs;
+using velunta::testing::FakeOpener;
+using velunta::testing::FakeTone;
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+    FakeDialogs dialogs;
+    FakeTone tone;
+    FakeOpener opener;
+    QTemporaryDir work;
+    QString startDir;
+
+    std::unique_ptr<Form1> makeWindow() {
+        dialogs = {};
+        opener = {};
+        auto w = std::make_unique<Form1>(Form1Services{&dialogs, &tone, &opener});
+        w->show();
+        return w;
+    }
+    static void touch(const QString& path) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("x");
+    }
+    static QAction* action(Form1& w, const char* name) { return w.findChild<QAction*>(name); }
+
+private slots:
+    void init() {
+        startDir = QDir::currentPath();
+        QVERIFY(work.isValid());
+        QDir::setCurrent(work.path());
+    }
+    void cleanup() { QDir::setCurrent(startDir); }
+
+    void documents_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Справка") << "mnuFilespravka2" << "spravka2.pdf";
+        QTest::newRow("Таблица") << "mnuFilespravka" << "spravka.pdf";
+        QTest::newRow("История") << "mnuFilesHistory" << "history.pdf";
+        QTest::newRow("Управление") << "mnuHelpUprav" << "uprav.pdf";
+    }
+
+    // The working folder comes first, then the folder of the program.
+    void documents() {
+        QFETCH(QString, item);
+        QFETCH(QString, file);
+        auto w = makeWindow();
+        const QString besideProgram = QCoreApplication::applicationDirPath() + "/" + file;
+        touch(besideProgram);
+        action(*w, qPrintable(item))->trigger();
+        QCOMPARE(opener.opened, QStringList{besideProgram});
+
+        touch(work.path() + "/" + file);
+        action(*w, qPrintable(item))->trigger();
+        QCOMPARE(opener.opened.last(), QDir(work.path()).absoluteFilePath(file));
+        QVERIFY(dialogs.shown.empty());
+        QFile::remove(besideProgram);
+    }
+
+    void aMissingDocumentIsSaid() {
+        auto w = makeWindow();
+        action(*w, "mnuFilesHistory")->trigger();
+        QVERIFY(opener.opened.isEmpty());
+        QCOMPARE(int(dialogs.shown.size()), 1);
+        QVERIFY(dialogs.shown[0].text.startsWith("Не найден файл history.pdf."));
+        QVERIFY(dialogs.shown[0].text.contains(QDir::toNativeSeparators(work.path())));
+    }
+
+    void instructionOpensInTheTextEditor() {
+        auto w = makeWindow();
+        touch(work.path() + "/instruction.txt");
+        action(*w, "mnuHelpInstruction")->trigger();
+        QCOMPARE(opener.started.size(), 1);
+        QVERIFY(opener.started[0].endsWith(" " + QDir(work.path()).absoluteFilePath("instruction.txt")));
+        QVERIFY(opener.opened.isEmpty());
+    }
+
+    void informationBoxes_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("about") << "mnuHelpAbout" << "О ПРОГРАММЕ";
+        QTest::newRow("registration") << "mnuHelpAbout2" << "РЕГИСТРАЦИЯ";
+    }
+
+    void informationBoxes() {
+        QFETCH(QString, item);
+        QFETCH(QString, title);
+        auto w = makeWindow();
+        action(*w, qPrintable(item))->trigger();
+        QCOMPARE(int(dialogs.shown.size()), 1);
+        QCOMPARE(dialogs.shown[0].title, title);
+        QCOMPARE(dialogs.shown[0].style, int(vbOKOnly));
+        const QStringList lines = dialogs.shown[0].text.split("\r\n");
+        QCOMPARE(lines.size(), 7);
+        for (const QString& line : lines) QVERIFY(!line.isEmpty());
+        if (item == "mnuHelpAbout") {
+            QCOMPARE(lines[2], QString(" "));
+            QCOMPARE(lines[5], QString(" "));
+            QCOMPARE(lines[3], QString("История версий:"));
+        }
+    }
+
+    void bothBoxesCloseOnTheSameVersionLine() {
+        auto w = makeWindow();
+        action(*w, "mnuHelpAbout")->trigger();
+        action(*w, "mnuHelpAbout2")->trigger();
+        QCOMPARE(dialogs.shown[0].text.split("\r\n").last(), dialogs.shown[1].text.split("\r\n").last());
+        QVERIFY(dialogs.shown[0].text.split("\r\n").last().contains("1.1"));
+    }
+
+    void authorsWindowIsCentredEveryTime() {
+        auto w = makeWindow();
+        auto centred = [&w]() {
+            Form2* f = w->authorsWindow();
+            QVERIFY(f && f->isVisible());
+            QVERIFY(qAbs(f->frameGeometry().center().x() - w->frameGeometry().center().x()) <= 1);
+            QVERIFY(qAbs(f->frameGeometry().center().y() - w->frameGeometry().center().y()) <= 1);
+            QCOMPARE(f->Label1->text().split('\n').size(), 6);
+        };
+        action(*w, "mnuHelpAvtors")->trigger();
+        centred();
+        w->authorsWindow()->move(0, 0);
+        w->move(w->x() + 37, w->y() + 23);
+        action(*w, "mnuHelpAvtors")->trigger();
+        centred();
+        QVERIFY(!w->authorsWindow()->isModal());
+
+        // Closed with its close box, it comes back at the next choice.
+        w->authorsWindow()->close();
+        QTRY_VERIFY(w->authorsWindow() == nullptr);
+        action(*w, "mnuHelpAvtors")->trigger();
+        centred();
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"

@@ -1,0 +1,135 @@
+// View controls: which drawing is shown, the scales, the slow-down and the
+// explanatory pictures.
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/form1.h"
+#include "support/fakes.h"
+
+using namespace velunta;
+using velunta::testing::FakeDialogs;
+using velunta::testing::FakeOpener;
+using velunta::testing::FakeTone;
+
+class ViewTest : public QObject {
+    Q_OBJECT
+
+    FakeDialogs dialogs;
+    FakeTone tone;
+    FakeOpener opener;
+
+    std::unique_ptr<Form1> makeWindow() {
+        dialogs = {};
+        auto w = std::make_unique<Form1>(Form1Services{&dialogs, &tone, &opener});
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get())) return nullptr;
+        return w;
+    }
+    template <class T>
+    static T* child(Form1& w, const char* name) {
+        return w.findChild<T*>(name);
+    }
+    static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(30, 8)); }
+
+private slots:
+    void viewSwitch_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("zoomVisible");
+        QTest::newRow("анимация") << "Option1" << "Picture1" << true;
+        QTest::newRow("координата x(t)") << "Option2" << "Picture2" << true;
+        QTest::newRow("проекция Vy(t)") << "Option3" << "Picture3" << false;
+    }
+
+    void viewSwitch() {
+        QFETCH(QString, option);
+        QFETCH(QString, shown);
+        QFETCH(bool, zoomVisible);
+        auto w = makeWindow();
+        QVERIFY(w);
+        // Start from another view, so that every switch really changes something.
+        click(child<QRadioButton>(*w, option == "Option3" ? "Option2" : "Option3"));
+        const long runs = w->pipelineRuns();
+        click(child<QRadioButton>(*w, qPrintable(option)));
+        for (const char* picture : {"Picture1", "Picture2", "Picture3"})
+            QCOMPARE(child<QWidget>(*w, picture)->isVisible(), shown == picture);
+        int checked = 0;
+        for (const char* o : {"Option1", "Option2", "Option3"}) checked += child<QRadioButton>(*w, o)->isChecked();
+        QCOMPARE(checked, 1);
+        QVERIFY(child<QRadioButton>(*w, qPrintable(option))->isChecked());
+        QCOMPARE(child<QWidget>(*w, "VScroll1")->isVisible(), zoomVisible);
+        QVERIFY(!child<QWidget>(*w, "HScroll1")->isVisible());
+        QCOMPARE(w->pipelineRuns(), runs);  // a switch recomputes nothing
+    }
+
+    void zoomRedrawsAtOnce() {
+        auto w = makeWindow();
+        QVERIFY(w);
+        const double top = w->model().y_top;
+        const long runs = w->pipelineRuns();
+        child<QScrollBar>(*w, "VScroll1")->setValue(200);
+        QCOMPARE(w->model().mashtab_y, 2.0f);
+        QCOMPARE(w->model().y_top, 2 * top);
+        QCOMPARE(w->pipelineRuns(), runs + 1);
+    }
+
+    void slowDownShowsItsValue() {
+        auto w = makeWindow();
+        QVERIFY(w);
+        for (int v : {0, 5, 3}) {
+            child<QScrollBar>(*w, "HScroll2")->setValue(v);
+            QCOMPARE(w->model().tormoz, std::int16_t(v));
+            QCOMPARE(child<QLabel>(*w, "Label27")->text(), QString::number(v));
+        }
+    }
+
+    void picturesFromTheProgramFolder() {
+        auto w = makeWindow();
+        QVERIFY(w);
+        QDir::setCurrent(qEnvironmentVariable("VELUNTA_RUN_DIR"));
+        auto* picture = child<Canvas>(*w, "Picture15");
+        for (int n : {2, 5, 1}) {
+            child<QScrollBar>(*w, "VScroll2")->setValue(n);
+            QVERIFY2(picture->hasPicture(), qPrintable(QString("ris_%1.gif").arg(n)));
+        }
+        QVERIFY(dialogs.shown.empty());
+    }
+
+    void missingPicturesWarnAtEveryChange() {
+        QTemporaryDir empty;
+        const QString startDir = QDir::currentPath();
+        QDir::setCurrent(empty.path());
+        auto w = makeWindow();
+        QVERIFY(w);
+        auto* picture = child<Canvas>(*w, "Picture15");
+        QVERIFY(picture->hasPicture());  // the equation, until the bar moves
+        auto* bar = child<QScrollBar>(*w, "VScroll2");
+        bar->setValue(2);
+        QCOMPARE(int(dialogs.shown.size()), 1);
+        QCOMPARE(dialogs.shown[0].title, QString("ПРЕДУПРЕЖДЕНИЕ"));
+        QCOMPARE(dialogs.shown[0].text.split("\r\n").size(), 4);
+        QVERIFY(!picture->hasPicture());
+        bar->setValue(1);
+        QCOMPARE(int(dialogs.shown.size()), 2);
+        QVERIFY(!picture->hasPicture());  // the design picture does not come back
+
+        // A clickable box selects its picture once; a second click changes nothing.
+        click(child<QLabel>(*w, "Label22"));
+        QCOMPARE(bar->value(), 3);
+        QCOMPARE(int(dialogs.shown.size()), 3);
+        click(child<QLabel>(*w, "Label22"));
+        QCOMPARE(int(dialogs.shown.size()), 3);
+        click(child<QLabel>(*w, "Label23"));
+        QCOMPARE(bar->value(), 4);
+        click(child<QLabel>(*w, "Label5"));
+        QCOMPARE(bar->value(), 5);
+        QDir::setCurrent(startDir);
+    }
+};
+
+QTEST_MAIN(ViewTest)
+#include "view_test.moc"
