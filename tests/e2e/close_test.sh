@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The window opens with its title and closes only after "Да" to the question.
+# Usage: close_test.sh PATH-TO-VELUNTA SHOTS-DIR
+if [ -z "${E2E_INSIDE:-}" ]; then
+    export E2E_INSIDE=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+source "$(dirname "$0")/lib.sh"
+program=$1 shots=$2
+mkdir -p "$shots"
+
+start_app "$program"
+main=$(wait_window "^Велунта\.$")
+read -r x y < <(window_origin "$main")
+echo "window $main at $x,$y"
+
+ask_to_close() {
+    xdotool mousemove $((x + 20)) $((y + 10)) click 1   # menu "Файл"
+    sleep 0.5
+    xdotool key Up Return                                # its last item, "Выход"
+    wait_window "^На Выход$" 10
+}
+
+question=$(ask_to_close)
+shot "$shots/close_question.png"
+xdotool windowfocus "$question" 2>/dev/null || true
+xdotool key Escape                                       # "Нет"
+sleep 1
+kill -0 "$E2E_PID" || { echo "FAIL: the program ended after 'Нет'"; exit 1; }
+xdotool search --onlyvisible --name "^Велунта\.$" >/dev/null || { echo "FAIL: the window is gone after 'Нет'"; exit 1; }
+echo "ok: 'Нет' keeps the window"
+
+question=$(ask_to_close)
+xdotool windowfocus "$question" 2>/dev/null || true
+xdotool key Return                                       # "Да", the default button
+for _ in $(seq 50); do
+    kill -0 "$E2E_PID" 2>/dev/null || { echo "ok: 'Да' ends the program"; exit 0; }
+    sleep 0.1
+done
+echo "FAIL: the program still runs 5 s after 'Да'"
+exit 1
