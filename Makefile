@@ -23,7 +23,7 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	cd $(BUILD_DIR)/run && ../src/app/velunta
+	cd $(BUILD_DIR)/bin && ./velunta
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
