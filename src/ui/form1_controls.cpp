@@ -104,7 +104,8 @@ QLabel* resultBox(QWidget* parent, const char* name, const QString& toolTip,
 // hovering through, so the box underneath keeps its tooltip and click.
 QLabel* greekOverlay(QWidget* parent, const char* name, const QString& letter) {
     auto* label = plainLabel(parent, name, letter, serifFont(kGreekPt));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Bottom-aligned, the letter's baseline comes close to that of the box's text.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     label->setIndent(0);
     label->setAutoFillBackground(false);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
