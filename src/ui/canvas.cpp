@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <algorithm>
+#include <cmath>
 
 namespace velunta {
 
@@ -11,18 +12,25 @@ QColor toQColor(Colour bgr) {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+namespace {
+// 0x00BBGGRR to the image's 0xFFRRGGBB.
+std::uint32_t toArgb(Colour bgr) {
+    return 0xFF000000u | ((bgr & 0xFFu) << 16) | (bgr & 0xFF00u) | ((bgr >> 16) & 0xFFu);
+}
+}  // namespace
+
 // ---- Shape ---------------------------------------------------------------------
 
 Shape::Shape(Canvas* canvas) : QObject(canvas), canvas_(canvas) {
     canvas_->shapes_.push_back(this);
 }
 
-void Shape::setLeft(double v) { left_ = v; canvas_->update(); }
-void Shape::setTop(double v) { top_ = v; canvas_->update(); }
-void Shape::setWidth(double v) { width_ = v; canvas_->update(); }
-void Shape::setHeight(double v) { height_ = v; canvas_->update(); }
-void Shape::setFillColor(Colour c) { fill_ = c; canvas_->update(); }
-void Shape::setVisible(bool v) { visible_ = v; canvas_->update(); }
+void Shape::setLeft(double v) { left_ = v; canvas_->repaintLater(); }
+void Shape::setTop(double v) { top_ = v; canvas_->repaintLater(); }
+void Shape::setWidth(double v) { width_ = v; canvas_->repaintLater(); }
+void Shape::setHeight(double v) { height_ = v; canvas_->repaintLater(); }
+void Shape::setFillColor(Colour c) { fill_ = c; canvas_->repaintLater(); }
+void Shape::setVisible(bool v) { visible_ = v; canvas_->repaintLater(); }
 
 // ---- Canvas --------------------------------------------------------------------
 
@@ -33,6 +41,7 @@ Canvas::Canvas(QWidget* parent) : QWidget(parent) {
 void Canvas::ensureImage() const {
     const QSize size(std::max(1, width()), std::max(1, height()));
     if (image_.size() == size) return;
+    flush();
     QImage fresh(size, QImage::Format_RGB32);
     fresh.fill(toQColor(back_));
     if (!image_.isNull()) {
@@ -48,53 +57,84 @@ const QImage& Canvas::image() const {
     return image_;
 }
 
-void Canvas::flush() const {}
+void Canvas::flush() const { painter_.reset(); }
+
+void Canvas::repaintLater() {
+    // update() is not free; one request per paint is enough. A request made
+    // while hidden is dropped by Qt, but showing the widget paints it anyway.
+    if (repaintPending_) return;
+    repaintPending_ = true;
+    update();
+}
 
 void Canvas::Scale(double x1, double y1, double x2, double y2) {
     x1_ = x1; y1_ = y1; x2_ = x2; y2_ = y2;
     pixelScale_ = false;
-    update();
+    factorsWidth_ = -1;
+    ++mappingVersion_;
+    repaintLater();  // the shapes sit in user coordinates
 }
 
 void Canvas::ScalePixels() {
     pixelScale_ = true;
-    update();
+    ++mappingVersion_;
+    repaintLater();
 }
 
 QPointF Canvas::toPixel(double x, double y) const {
     if (pixelScale_) return QPointF(x, y);
-    const double sx = (x2_ - x1_) != 0 ? width() / (x2_ - x1_) : 0;
-    const double sy = (y2_ - y1_) != 0 ? height() / (y2_ - y1_) : 0;
-    return QPointF((x - x1_) * sx, (y - y1_) * sy);
+    // Pixels per user unit, kept until the size or the scale changes.
+    if (factorsWidth_ != width() || factorsHeight_ != height()) {
+        factorsWidth_ = width();
+        factorsHeight_ = height();
+        pixelsPerX_ = (x2_ - x1_) != 0 ? width() / (x2_ - x1_) : 0;
+        pixelsPerY_ = (y2_ - y1_) != 0 ? height() / (y2_ - y1_) : 0;
+        ++mappingVersion_;
+    }
+    return QPointF((x - x1_) * pixelsPerX_, (y - y1_) * pixelsPerY_);
+}
+
+bool Canvas::toPixelIndex(double x, double y, PixelPoint& p) const {
+    const QPointF at = toPixel(x, y);
+    return velunta::toPixelIndex(at.x(), p.x) && velunta::toPixelIndex(at.y(), p.y);
 }
 
 void Canvas::Cls() {
     ensureImage();
+    flush();
     image_.fill(toQColor(back_));
+    forgetLastStroke();
     cx_ = pixelScale_ ? 0 : x1_;
     cy_ = pixelScale_ ? 0 : y1_;
-    update();
+    repaintLater();
 }
 
-void Canvas::strokeSegment(QPointF a, QPointF b, Colour c) const {
+void Canvas::stroke(double x1, double y1, double x2, double y2, Colour c) {
+    PixelPoint a, b;
+    if (!toPixelIndex(x2, y2, b)) return;
+    // A polyline starts where the last stroke ended: its pixel is known.
+    if (x1 == lastStroke_.x && y1 == lastStroke_.y && lastStroke_.mappingVersion == mappingVersion_)
+        a = lastStroke_.p;
+    else if (!toPixelIndex(x1, y1, a))
+        return;
+    // A point on the end of the stroke just drawn, with the same pen, adds nothing.
+    if (lastStroke_.pixelsIntact && a == b && b == lastStroke_.p && c == lastStroke_.colour &&
+        drawWidth_ == lastStroke_.width)
+        return;
     ensureImage();
-    QPainter p(&image_);
-    QPen pen(toQColor(c));
-    pen.setWidth(drawWidth_);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    p.setPen(pen);
-    if (a == b)
-        p.drawPoint(a);
-    else
-        p.drawLine(a, b);
+    // bits() keeps the buffer the text painter works on: the image has no other owner
+    // while the painter is open (image() closes it before anyone can copy).
+    const PixelBuffer buffer{reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4,
+                             image_.width(), image_.height()};
+    strokeSegment(buffer, a, b, drawWidth_, toArgb(c));
+    lastStroke_ = {x2, y2, mappingVersion_, b, c, drawWidth_, true};
+    repaintLater();
 }
 
 void Canvas::Line(double x1, double y1, double x2, double y2, Colour c) {
-    strokeSegment(toPixel(x1, y1), toPixel(x2, y2), c);
+    stroke(x1, y1, x2, y2, c);
     cx_ = x2;
     cy_ = y2;
-    update();
 }
 
 void Canvas::Line(double x1, double y1, double x2, double y2) { Line(x1, y1, x2, y2, fore_); }
@@ -104,32 +144,44 @@ void Canvas::LineTo(double x, double y, Colour c) { Line(cx_, cy_, x, y, c); }
 void Canvas::LineTo(double x, double y) { LineTo(x, y, fore_); }
 
 void Canvas::PSet(double x, double y, Colour c) {
-    const QPointF p = toPixel(x, y);
-    strokeSegment(p, p, c);
+    stroke(x, y, x, y, c);
     cx_ = x;
     cy_ = y;
-    update();
 }
 
 void Canvas::PSet(double x, double y) { PSet(x, y, fore_); }
 
-void Canvas::Print(const QString& text) {
+QPainter& Canvas::textPainter() {
     ensureImage();
-    QPainter p(&image_);
-    QFont f = font();
-    f.setPointSizeF(fontSize_);
-    f.setBold(fontBold_);
-    p.setFont(f);
-    p.setPen(toQColor(fore_));
+    if (printFontStale_) {
+        printFont_ = font();
+        printFont_.setPointSizeF(fontSize_);
+        printFont_.setBold(fontBold_);
+        const QFontMetricsF fm(printFont_, &image_);
+        printAscent_ = fm.ascent();
+        printLineHeight_ = fm.height();
+        printFontStale_ = false;
+        if (painter_) painter_->setFont(printFont_);
+    }
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setFont(printFont_);
+    }
+    return *painter_;
+}
+
+void Canvas::Print(const QString& text) {
+    QPainter& p = textPainter();
+    const QColor colour = toQColor(fore_);
+    if (p.pen().color() != colour) p.setPen(colour);
     const QPointF at = toPixel(cx_, cy_);
-    const QFontMetricsF fm(f);
-    p.drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
+    p.drawText(QPointF(at.x(), at.y() + printAscent_), text);
+    forgetLastStroke();
     // Like the classic Print: the current point moves to the start of the next line.
-    const double lineHeight = fm.height();
     const double sy = pixelScale_ ? 1.0 : (y2_ - y1_) / std::max(1, height());
     cx_ = pixelScale_ ? 0 : x1_;
-    cy_ += lineHeight * sy;
-    update();
+    cy_ += printLineHeight_ * sy;
+    repaintLater();
 }
 
 void Canvas::setDrawWidth(int w) { drawWidth_ = std::max(1, w); }
@@ -138,19 +190,29 @@ void Canvas::setBackColor(Colour c) {
     back_ = c;
     // Changing the background of a picture box clears it.
     ensureImage();
+    flush();
     image_.fill(toQColor(back_));
-    update();
+    forgetLastStroke();
+    repaintLater();
 }
 
-void Canvas::setFontSize(double pt) { fontSize_ = pt; }
-void Canvas::setFontBold(bool bold) { fontBold_ = bold; }
+void Canvas::setFontSize(double pt) {
+    fontSize_ = pt;
+    printFontStale_ = true;
+}
+
+void Canvas::setFontBold(bool bold) {
+    fontBold_ = bold;
+    printFontStale_ = true;
+}
 
 void Canvas::setPicture(const QImage& picture) {
     picture_ = picture;
-    update();
+    repaintLater();
 }
 
 void Canvas::paintEvent(QPaintEvent* event) {
+    repaintPending_ = false;
     ensureImage();
     flush();
     QPainter p(this);
@@ -172,6 +234,11 @@ void Canvas::paintEvent(QPaintEvent* event) {
 void Canvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     ensureImage();
+}
+
+void Canvas::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) printFontStale_ = true;
+    QWidget::changeEvent(event);
 }
 
 }  // namespace velunta

@@ -3,16 +3,29 @@
 // text, all kept in a QImage backing store. Painting the widget only copies the
 // backing image (and draws the shapes that sit on the canvas, such as the ball).
 //
+// Lines and points go straight into the image's pixels (ui/pixel_stroke.h): a
+// user point falls on the pixel that holds it, DrawWidth 1 draws one-pixel
+// lines, a wider pen draws round. Each drawing call is in the image when it
+// returns, so a frame drawn with LineTo shows at once; a point that would only
+// repeat the end of the stroke just drawn with the same pen is skipped. Text
+// goes through one QPainter kept open on the image until the image is read or
+// the widget paints.
+//
 // Colours are 0x00BBGGRR values (255 is red, 0xFF0000 blue), as the drawing
 // code of the model writes them.
 
 #include <QImage>
+#include <QPainter>
 #include <QObject>
 #include <QPointF>
 #include <QString>
 #include <QWidget>
+#include <QFont>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+#include "ui/pixel_stroke.h"
 
 namespace velunta {
 
@@ -105,22 +118,50 @@ public:
     // Pixel position of a user point (fractional).
     QPointF toPixel(double x, double y) const;
 
-    // Draw everything that is still pending into the backing image.
+    // Finishes the text painter, so that the backing image is complete and free.
     void flush() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent*) override;
 
 private:
     friend class Shape;
-    void strokeSegment(QPointF a, QPointF b, Colour c) const;
+    // The pixel that holds a user point; false for a NaN coordinate.
+    bool toPixelIndex(double x, double y, PixelPoint& p) const;
+    void stroke(double x1, double y1, double x2, double y2, Colour c);
     void ensureImage() const;
+    QPainter& textPainter();
+    // Schedules one repaint of the widget for any number of drawing calls.
+    void repaintLater();
+    // Something other than a stroke changed pixels: the next point must be drawn.
+    void forgetLastStroke() { lastStroke_.pixelsIntact = false; }
+
+    // The end of the last stroke: its user point and pixel (valid while the
+    // mapping is unchanged), and its pen, to skip points that would only repeat it.
+    struct StrokeEnd {
+        double x = 0, y = 0;
+        long mappingVersion = -1;
+        PixelPoint p;
+        Colour colour = 0;
+        int width = 0;
+        bool pixelsIntact = false;  // nothing but strokes drawn since
+    };
 
     mutable QImage image_;
+    mutable std::unique_ptr<QPainter> painter_;
+    QFont printFont_;
+    double printAscent_ = 0, printLineHeight_ = 0;
+    bool printFontStale_ = true;
+    bool repaintPending_ = false;
+    StrokeEnd lastStroke_;
     QImage picture_;
     double x1_ = 0, y1_ = 0, x2_ = 1, y2_ = 1;
     bool pixelScale_ = true;
+    mutable double pixelsPerX_ = 0, pixelsPerY_ = 0;    // of the user coordinates
+    mutable int factorsWidth_ = -1, factorsHeight_ = -1;  // size they were computed for
+    mutable long mappingVersion_ = 0;                     // counts changes of the mapping
     double cx_ = 0, cy_ = 0;
     int drawWidth_ = 1;
     Colour fore_ = 0, back_ = 0xFFFFFF;

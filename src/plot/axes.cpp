@@ -1,0 +1,105 @@
+#include "plot/axes.h"
+
+#include "model/format.h"
+#include "plot/grid_steps.h"
+
+namespace velunta {
+
+namespace {
+
+// A number label: PSet without a colour marks the spot (one point in
+// ForeColor) and makes it the current point; the text starts there. The
+// separator is the locale's: these labels are not rewritten with a point.
+void label(Canvas& canvas, const Model& m, double x, double y, double value, const char* pattern) {
+    canvas.PSet(x, y);
+    canvas.Print(QString::fromStdString(Format(value, pattern, m.locale_decimal_point)));
+}
+
+void caption(Canvas& canvas, double x, double y, const QString& text) {
+    canvas.setCurrentX(x);
+    canvas.setCurrentY(y);
+    canvas.Print(text);
+}
+
+// The vertical axis at x = 0 and the horizontal one at y = 0.
+void blackAxes(Canvas& canvas, double left, double right, double top, double bottom) {
+    canvas.Line(0, top, 0, bottom, kBlack);
+    canvas.Line(left, 0, right, 0, kBlack);
+}
+
+}  // namespace
+
+void place_ball(const Model& m, const Canvas& Picture1, Shape& Shape1) {
+    Shape1.setHeight(m.d_shar);
+    // The user range is as wide as high, the canvas is not: widen by its aspect.
+    const int pictureWidth = Picture1.width();
+    const float width = pictureWidth > 0 ? float(Picture1.height() * m.d_shar / pictureWidth) : m.d_shar;
+    Shape1.setWidth(width);
+    Shape1.setLeft(m.X - Shape1.Width() / 2);
+    Shape1.setTop(m.h + Shape1.Height() / 2);
+}
+
+void axes(Model& m, Canvas& Picture1, Shape& Shape1) {
+    Picture1.setDrawWidth(3);
+    blackAxes(Picture1, m.x_left, m.x_right, m.y_top, m.y_bottom);
+
+    axes_quantities(m);
+    Picture1.setDrawWidth(1);
+    for (double i = 1; i <= m.n_setki; ++i) {
+        const double y = i * m.shag_setki_y;
+        Picture1.Line(m.x_left, y, m.x_right, y, kGridGreen);
+        label(Picture1, m, 0.03 * m.x_right, y, y, "0.00");
+    }
+    blackAxes(Picture1, m.x_left, m.x_right, m.y_top, m.y_bottom);
+    caption(Picture1, 0.2 * (m.x_right - m.x_left), m.y_top, QStringLiteral("Y, м"));
+
+    if (m.V0y > 0) {
+        Picture1.Line(m.x_left, m.Ymax0, m.x_right, m.Ymax0, kBlack);
+        Picture1.Line(m.x_left, m.Ymax1, m.x_right, m.Ymax1, kBlue);
+        Picture1.Line(m.x_left, m.Ymax2, m.x_right, m.Ymax2, kRed);
+    }
+    place_ball(m, Picture1, Shape1);
+}
+
+void axes_2(Model& m, Canvas& Picture2) {
+    Picture2.setDrawWidth(3);
+    blackAxes(Picture2, m.t_left, m.t_right, m.y_top, m.y_bottom);
+
+    axes_2_quantities(m);
+    Picture2.setDrawWidth(1);
+    for (double i = 1; i <= m.n_setki; ++i) {
+        const double y = i * m.shag_setki_y;
+        const double t = i * m.shag_setki_t;
+        Picture2.Line(m.t_left, y, m.t_right, y, kGridGreen);
+        Picture2.Line(t, m.y_top, t, m.y_bottom, kGridGreen);
+        label(Picture2, m, t, 0.06 * m.y_top, t, "0.00");
+        label(Picture2, m, 0, y, y, "0.00");
+    }
+    blackAxes(Picture2, m.t_left, m.t_right, m.y_top, m.y_bottom);
+    const double span = m.t_right - m.t_left;
+    caption(Picture2, 0.03 * span, m.y_top, QStringLiteral("Y, м"));
+    caption(Picture2, m.t_right - 0.04 * span, 0.06 * m.y_top, QStringLiteral("t, c"));  // Latin c
+}
+
+void axes_3(Model& m, Canvas& Picture3) {
+    Picture3.setDrawWidth(3);
+    blackAxes(Picture3, m.t_left, m.t_right, m.Vy_top, m.Vy_bottom);
+
+    axes_3_quantities(m);
+    Picture3.setDrawWidth(1);
+    // Lines on both sides of Vy = 0; those beyond the range are simply not seen.
+    for (double i = -m.n_setki; i <= m.n_setki; ++i) {
+        const double vy = i * m.shag_setki_Vy;
+        const double t = i * m.shag_setki_t;
+        Picture3.Line(m.t_left, vy, m.t_right, vy, kGridGreen);
+        Picture3.Line(t, m.Vy_top, t, m.Vy_bottom, kGridGreen);
+        label(Picture3, m, t, 0, t, "0.00");
+        label(Picture3, m, 0, vy, vy, "#0.00");
+    }
+    blackAxes(Picture3, m.t_left, m.t_right, m.Vy_top, m.Vy_bottom);
+    const double span = m.t_right - m.t_left;
+    caption(Picture3, 0.03 * span, m.Vy_top, QStringLiteral("Vy, м/c"));  // Latin c
+    caption(Picture3, m.t_right - 0.04 * span, 0, QStringLiteral("t, c"));
+}
+
+}  // namespace velunta

@@ -1,0 +1,28 @@
+#pragma once
+// The static frame of each drawing, in the user coordinates minmax/minmax_2 set:
+// thick then thin black axes, the light green numbered grid, the captions; on
+// the trajectory picture also the marks of the three maximum heights and the
+// ball at its starting point.
+
+#include "model/model.h"
+#include "ui/canvas.h"
+
+namespace velunta {
+
+constexpr Colour kBlack = 0;
+constexpr Colour kBlue = 0xFF0000;
+constexpr Colour kRed = 0xFF;
+constexpr Colour kGridGreen = 0x80FF80;
+
+// Trajectory picture Picture1 and the ball Shape1 inside it.
+void axes(Model& m, Canvas& Picture1, Shape& Shape1);
+// Coordinate graph Y(t).
+void axes_2(Model& m, Canvas& Picture2);
+// Velocity graph Vy(t).
+void axes_3(Model& m, Canvas& Picture3);
+
+// Size and place the ball: d_shar high, as wide on the screen as high, its
+// centre at (X, h). Picture1's size in pixels gives the aspect.
+void place_ball(const Model& m, const Canvas& Picture1, Shape& Shape1);
+
+}  // namespace velunta
