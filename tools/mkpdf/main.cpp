@@ -56,7 +56,8 @@ int main(int argc, char* argv[]) {
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         setUpWriter(writer, style, title);
-        std::unique_ptr<QTextDocument> doc = makeDocument(markdown, style, &writer);
+        std::unique_ptr<QTextDocument> doc =
+            paginate([&] { return makeDocument(markdown, style, &writer); }, writer, style);
         if (paintPages(*doc, writer, style, QStringLiteral("Велунта. ") + title) == 0)
             return fail(QStringLiteral("nothing to print from %1").arg(inputPath));
     }

@@ -57,21 +57,47 @@ void styleHeading(QTextCursor& cursor, const QTextBlock& block, const PageStyle&
     cursor.setBlockFormat(format);
 }
 
-void styleBodyBlock(QTextCursor& cursor, const QTextBlock& block, const PageStyle& style) {
+// A quoted paragraph ("> ...") is a displayed formula: centred on its own line.
+void styleFormula(QTextCursor& cursor, const QTextBlock& block, const PageStyle& style) {
     QTextBlockFormat format = block.blockFormat();
+    format.setLeftMargin(0);
+    format.setRightMargin(0);
+    format.setTopMargin(style.layoutPx(2.0));
+    format.setBottomMargin(style.layoutPx(style.paragraphGap + 2.0));
+    format.setLineHeight(style.lineHeightPercent, QTextBlockFormat::ProportionalHeight);
+    format.setAlignment(Qt::AlignHCenter);
+    cursor.setBlockFormat(format);
+}
+
+// The document keeps an empty paragraph after every table; it should not add
+// a blank line of its own below the table's margin.
+void collapseEmptyBlock(QTextCursor& cursor, const QTextBlock& block) {
+    QTextBlockFormat format = block.blockFormat();
+    format.setTopMargin(0);
+    format.setBottomMargin(0);
+    format.setLineHeight(1, QTextBlockFormat::FixedHeight);
+    cursor.setBlockFormat(format);
+}
+
+void styleBodyBlock(QTextCursor& cursor, const QTextBlock& block, const PageStyle& style) {
+    if (block.length() <= 1)
+        return collapseEmptyBlock(cursor, block);
+    QTextBlockFormat format = block.blockFormat();
+    if (format.intProperty(QTextFormat::BlockQuoteLevel) > 0)
+        return styleFormula(cursor, block, style);
     format.setLineHeight(style.lineHeightPercent, QTextBlockFormat::ProportionalHeight);
     format.setTopMargin(0);
     const bool inList = block.textList() != nullptr;
-    format.setBottomMargin(style.layoutPx(inList ? 2.0 : style.paragraphGap));
+    const bool listGoesOn = inList && block.next().isValid() && block.next().textList();
+    format.setBottomMargin(style.layoutPx(listGoesOn ? 2.0 : style.paragraphGap));
     if (!inList && !cursor.currentTable())
         format.setAlignment(Qt::AlignJustify);
     cursor.setBlockFormat(format);
 }
 
 void styleTableCellBlock(QTextCursor& cursor, const QTextBlock& block) {
-    QTextBlockFormat format = block.blockFormat();
-    format.setTopMargin(0);
-    format.setBottomMargin(0);
+    QTextBlockFormat format;  // plain: nothing inherited from a quote above
+    format.setAlignment(block.blockFormat().alignment());
     format.setLineHeight(105, QTextBlockFormat::ProportionalHeight);
     cursor.setBlockFormat(format);
 }
@@ -95,6 +121,14 @@ void styleCodeSpans(QTextDocument& doc, const PageStyle& style) {
     }
 }
 
+// After a quoted paragraph the importer starts the table's first cell with an
+// empty paragraph (and leaves that cell's text plain); remove it.
+void dropLeadingEmptyParagraph(const QTextTableCell& cell) {
+    QTextCursor cursor = cell.firstCursorPosition();
+    if (cursor.block().length() <= 1 && cell.lastCursorPosition().block() != cursor.block())
+        cursor.deleteChar();
+}
+
 void styleTable(QTextTable* table, const PageStyle& style) {
     QTextTableFormat format = table->format();
     format.setBorder(style.layoutPx(0.6));
@@ -114,15 +148,21 @@ void styleTable(QTextTable* table, const PageStyle& style) {
     for (int row = 0; row < table->rows(); ++row) {
         for (int column = 0; column < table->columns(); ++column) {
             QTextTableCell cell = table->cellAt(row, column);
+            dropLeadingEmptyParagraph(cell);
             QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
             cellFormat.setBorder(style.layoutPx(0.6));
             cellFormat.setBorderBrush(QBrush(kRuleColour));
             cellFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-            if (row == 0) {
+            if (row == 0)
                 cellFormat.setBackground(kHeaderShade);
-                cellFormat.setFontWeight(QFont::Bold);
-            }
             cell.setFormat(cellFormat);
+            if (row == 0) {
+                QTextCursor text = cell.firstCursorPosition();
+                text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                QTextCharFormat bold;
+                bold.setFontWeight(QFont::Bold);
+                text.mergeCharFormat(bold);
+            }
         }
     }
 }
@@ -147,6 +187,8 @@ std::unique_ptr<QTextDocument> makeDocument(const QString& markdown, const PageS
     doc->setDocumentMargin(0);
     doc->setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
 
+    styleTables(doc->rootFrame(), style);
+
     QTextCursor cursor(doc.get());
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         cursor.setPosition(block.position());
@@ -159,7 +201,6 @@ std::unique_ptr<QTextDocument> makeDocument(const QString& markdown, const PageS
     }
     styleCodeSpans(*doc, style);
     applyScriptMarkup(*doc);
-    styleTables(doc->rootFrame(), style);
     return doc;
 }
 

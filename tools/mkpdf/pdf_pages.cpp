@@ -7,9 +7,11 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QSet>
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTextDocument>
 
 namespace velunta::mkpdf {
@@ -34,30 +36,50 @@ int pageOf(double y, double pageHeight) {
     return static_cast<int>(std::floor(y / pageHeight));
 }
 
-// A heading left alone at the foot of a page starts the next page instead.
-// Each move can shift what follows, so repeat until nothing moves.
-void keepHeadingsWithText(QTextDocument& doc) {
+// Middle of the first line of a block: its page is the page the line is drawn
+// on. (The layout moves a line that would cross the foot of a page down to the
+// next page, but leaves the block's rectangle where the block began; and the
+// moved line starts a hair above the page boundary, hence the middle.)
+double firstLineMiddle(QAbstractTextDocumentLayout* layout, const QTextBlock& block) {
+    const QRectF rect = layout->blockBoundingRect(block);
+    const QTextLayout* lines = block.layout();
+    if (!lines || lines->lineCount() == 0)
+        return rect.center().y();
+    const QTextLine first = lines->lineAt(0);
+    return rect.top() + first.y() + first.height() / 2;
+}
+
+bool isHeading(const QTextBlock& block) {
+    return block.isValid() && block.blockFormat().headingLevel() > 0;
+}
+
+// The first heading that stands alone at the foot of a page, or rather the
+// first of the headings right above it ("Section" over "Subsection"), since
+// they should move to the next page together. Returns its block number, or -1.
+int strandedHeading(QTextDocument& doc) {
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     const double pageHeight = doc.pageSize().height();
-    for (int pass = 0; pass < 50; ++pass) {
-        bool moved = false;
-        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-            QTextBlockFormat format = block.blockFormat();
-            const QTextBlock next = block.next();
-            if (format.headingLevel() == 0 || !next.isValid()
-                || format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
-                continue;
-            const int headingPage = pageOf(layout->blockBoundingRect(block).top(), pageHeight);
-            const int nextPage = pageOf(layout->blockBoundingRect(next).top(), pageHeight);
-            if (nextPage > headingPage) {
-                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-                QTextCursor(block).setBlockFormat(format);
-                moved = true;
-                break;
-            }
-        }
-        if (!moved)
-            return;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextBlock next = block.next();
+        if (!isHeading(block) || !next.isValid())
+            continue;
+        if (pageOf(firstLineMiddle(layout, next), pageHeight)
+            <= pageOf(firstLineMiddle(layout, block), pageHeight))
+            continue;
+        QTextBlock first = block;
+        while (isHeading(first.previous()))
+            first = first.previous();
+        return first.blockNumber();
+    }
+    return -1;
+}
+
+void breakBefore(QTextDocument& doc, const QSet<int>& blockNumbers) {
+    for (int number : blockNumbers) {
+        const QTextBlock block = doc.findBlockByNumber(number);
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).setBlockFormat(format);
     }
 }
 
@@ -90,11 +112,26 @@ void setUpWriter(QPdfWriter& writer, const PageStyle& style, const QString& titl
     writer.setCreator(QStringLiteral("Velunta mkpdf"));
 }
 
+std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPdfWriter& writer,
+                                        const PageStyle& style) {
+    const Geometry geometry = geometryOf(writer, style);
+    // Page breaks are set on a fresh document each time: the layout does not
+    // reliably pick up a format changed after it has laid the text out.
+    QSet<int> breaks;
+    for (;;) {
+        std::unique_ptr<QTextDocument> doc = makeDocument();
+        breakBefore(*doc, breaks);
+        doc->setPageSize(geometry.content.size());
+        const int stranded = strandedHeading(*doc);
+        if (stranded < 0 || breaks.contains(stranded))
+            return doc;
+        breaks.insert(stranded);
+    }
+}
+
 int paintPages(QTextDocument& doc, QPdfWriter& writer, const PageStyle& style,
                const QString& footerTitle) {
     const Geometry geometry = geometryOf(writer, style);
-    doc.setPageSize(geometry.content.size());
-    keepHeadingsWithText(doc);
     const int pageCount = doc.pageCount();
 
     QPainter painter;

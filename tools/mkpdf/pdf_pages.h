@@ -2,6 +2,9 @@
 // Cuts a laid-out QTextDocument into A4 pages and paints them into a PDF,
 // with a footer (document title and page number) on every page.
 
+#include <functional>
+#include <memory>
+
 #include <QString>
 
 #include "page_style.h"
@@ -15,8 +18,15 @@ namespace velunta::mkpdf {
 // that the document is laid out for the writer's resolution.
 void setUpWriter(QPdfWriter& writer, const PageStyle& style, const QString& title);
 
-// Paints `doc` (laid out for `writer`) page by page; returns the page count,
-// 0 when the painter could not start (file not writable).
+using DocumentFactory = std::function<std::unique_ptr<QTextDocument>()>;
+
+// Makes the document to print (laid out for `writer`) and cuts it into pages,
+// moving a heading that would stand alone at the foot of a page to the next.
+std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPdfWriter& writer,
+                                        const PageStyle& style);
+
+// Paints a document from paginate() page by page with a footer; returns the
+// page count, 0 when the painter could not start.
 int paintPages(QTextDocument& doc, QPdfWriter& writer, const PageStyle& style,
                const QString& footerTitle);
 

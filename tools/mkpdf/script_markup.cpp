@@ -1,6 +1,7 @@
 #include "script_markup.h"
 
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -21,6 +22,10 @@ void applyScriptMarkup(QTextDocument& doc) {
                                             ? QTextCharFormat::AlignSuperScript
                                             : QTextCharFormat::AlignSubScript);
             found.insertText(match.captured(2), format);
+            // Look again from the start of the paragraph: with the inner
+            // braces gone, an enclosing ^{...} now matches.
+            found = doc.find(markup, found.block().position());
+            continue;
         }
         found = doc.find(markup, found);
     }
