@@ -47,6 +47,7 @@ void Form1::connectHandlers() {
     connectMenuCommands();
     connectInputFields();
     connectViewControls();
+    connectRunCommands();
 }
 
 // ---- Start-up -----------------------------------------------------------------
@@ -101,6 +102,7 @@ void Form1::layout() { applyLayout(computeLayout(client_->width(), client_->heig
 
 void Form1::Form_Resize() {
     if (zagruzka_.value_or(0) == 0) return;
+    ++runGeneration_;  // a run in its fall stops: the pictures it draws on are renewed
     layout();
     m_.parametr();
     m_.raschet1();

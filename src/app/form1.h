@@ -2,8 +2,11 @@
 // The main window: owns the model state and every control, runs the start-up,
 // the recompute pipeline and the confirmation at the end of the program.
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -16,6 +19,8 @@
 namespace velunta {
 
 class Form2;
+class FramePause;
+class Form1RunHost;
 
 // The desktop services the window talks to; tests pass fakes.
 struct Form1Services {
@@ -58,6 +63,18 @@ public:
     // A tone of 880 Hz lasting 12 * k milliseconds.
     void signal(double k);
 
+    // "ПУСК": recompute, redraw the graphs, run the animation, time it in the caption.
+    void CmdOK_Click();
+    // "Пересчёт": recompute and clear the run's counters.
+    void Command1_Click();
+    // Clock time of the start and the end of the last run, and its length in seconds.
+    double s_nach = 0, m_nach = 0, s_konets = 0, m_konets = 0;
+    std::int16_t vremja = 0;
+    // The clock the start command reads (tests give a scripted one).
+    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+    // Runs in progress (a run started during another's pause counts twice).
+    int runsInProgress() const { return runDepth_; }
+
     // View controls: which drawing is shown, the scales, the slow-down and the
     // explanatory picture.
     void Option1_Click();
@@ -98,6 +115,8 @@ private:
     void connectHandlers();
     void connectInputFields();
     void connectViewControls();
+    void connectRunCommands();
+    bool raschet4();
     void connectMenuCommands();
     void openDocument(const QString& fileName);
     void showView(bool trajectory, bool coordinate, bool velocity);
@@ -120,6 +139,14 @@ private:
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<Tone> ownTone_;
     std::unique_ptr<DocumentOpener> ownOpener_;
+
+    // The animated run. Every recompute starts a new generation: a run whose
+    // generation is no longer current stops at its next frame.
+    friend class Form1RunHost;
+    FramePause* pause_ = nullptr;  // a child of Timer1
+    std::function<QDateTime()> clock_;
+    unsigned long runGeneration_ = 0;
+    int runDepth_ = 0;
 };
 
 }  // namespace velunta

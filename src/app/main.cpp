@@ -9,12 +9,15 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "app/frames.h"
 #include "app/report.h"
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    for (const std::string& arg : args)
+    for (const std::string& arg : args) {
         if (arg == "--report") return velunta::runReport(args, std::cout, std::cerr);
+        if (arg == "--frames") return velunta::printFrames(args, std::cout, std::cerr);
+    }
 
     QApplication app(argc, argv);
     // The standard buttons of the message boxes read in Russian ("Да", "Нет").
