@@ -80,8 +80,9 @@ std::string heightErrorToolTip(const Model& m) {
 }
 
 void show_state(const Model& m, const RunSurfaces& s) {
-    s.Picture2.LineTo(m.t, m.Y, kRed);
-    s.Picture3.LineTo(m.t, m.Vy, kRed);
+    // The canvas takes each coordinate in single precision.
+    s.Picture2.LineTo(float(m.t), float(m.Y), kRed);
+    s.Picture3.LineTo(float(m.t), float(m.Vy), kRed);
     s.Shape1.setLeft(m.X - s.Shape1.Width() / 2);
     s.Shape1.setTop(m.Y + s.Shape1.Height() / 2);
     s.Picture4.Cls();
