@@ -105,11 +105,16 @@ void Form1::mnuHelpAvtors_Click() {
                                    "Разработчики учебной программы", "Проект «Велунта»",
                                    "Город и страна не указываются", "Почта проекта не указывается"})
                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    // Centred on the main window wherever either of them stands.
-    const QRect main = frameGeometry();
-    const QSize own = form2_->frameGeometry().size();
-    form2_->move(main.x() + (main.width() - own.width()) / 2, main.y() + (main.height() - own.height()) / 2);
+    // Centred on the main window wherever either of them stands. A window shown
+    // for the first time gets its frame only when shown, so it is placed again then.
+    auto centre = [this]() {
+        const QRect main = frameGeometry();
+        const QSize own = form2_->frameGeometry().size();
+        form2_->move(main.x() + (main.width() - own.width()) / 2, main.y() + (main.height() - own.height()) / 2);
+    };
+    centre();
     form2_->show();
+    centre();
     form2_->raise();
 }
 

@@ -7,6 +7,7 @@
 
 #include "model/format.h"
 #include "model/input_checks.h"
+#include "model/input_limits.h"
 
 namespace velunta {
 
@@ -43,15 +44,14 @@ std::string quoted(const std::string& s) {
     return out + "\"";
 }
 
-// A plain decimal number and nothing else (blanks around it allowed).
-bool parseNumber(const std::string& text, double& value) {
-    const char* begin = text.c_str();
-    while (*begin == ' ') ++begin;
-    char* end = nullptr;
-    value = std::strtod(begin, &end);
-    if (end == begin) return false;
-    while (*end == ' ') ++end;
-    return *end == '\0' && std::isfinite(value);
+// A plain decimal number and nothing else (blanks around it allowed), read
+// independently of the C locale.
+bool parseNumber(std::string_view text, double& value) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
 class JsonObject {
@@ -70,8 +70,10 @@ private:
 }  // namespace
 
 bool readInputOptions(const std::vector<std::string>& args, Model& m, std::string& message) {
+    // Each option is taken as if typed into its field, in the order given: the
+    // field keeps the value as it shows it, and the field's own checks decide.
     for (const std::string& arg : args) {
-        if (arg == "--report") continue;
+        if (arg == "--report" || arg == "--frames") continue;
         const auto eq = arg.find('=');
         const FieldInfo* field = (arg.rfind("--", 0) == 0 && eq != std::string::npos)
                                      ? findField(std::string_view(arg).substr(2, eq - 2))
@@ -85,15 +87,19 @@ bool readInputOptions(const std::vector<std::string>& args, Model& m, std::strin
             message = "Не число: " + arg;
             return false;
         }
-        // The window keeps a value as its field shows it.
-        inputValue(m, field->field) = std::strtod(point(Format(value, field->pattern)).c_str(), nullptr);
-    }
-    // The checks, in the order of the fields; each sees the accepted values before it.
-    for (int i = 0; i < inputFieldCount; ++i) {
-        if (auto refusal = checkInput(m, inputFields()[i].field)) {
+        if (auto tooLarge = limitExceeded(field->field, value)) {
+            message = *tooLarge;
+            return false;
+        }
+        double shown = 0;
+        parseNumber(point(Format(value, field->pattern)), shown);
+        inputValue(m, field->field) = shown;
+        if (auto refusal = checkInput(m, field->field)) {
             message = refusal->message;
             return false;
         }
+        // The window recomputes after every accepted field; the next checks use this ball density.
+        m.r = (m.massa * 6 / 3.14159265) / (m.d * m.d * m.d);
     }
     return true;
 }

@@ -21,7 +21,7 @@ class CommandsTest : public QObject {
     FakeDialogs dialogs;
     FakeTone tone;
     FakeOpener opener;
-    QTemporaryDir work;
+    std::unique_ptr<QTemporaryDir> work;  // a fresh, empty working folder for every test
     QString startDir;
 
     std::unique_ptr<Form1> makeWindow() {
@@ -41,8 +41,9 @@ class CommandsTest : public QObject {
 private slots:
     void init() {
         startDir = QDir::currentPath();
-        QVERIFY(work.isValid());
-        QDir::setCurrent(work.path());
+        work = std::make_unique<QTemporaryDir>();
+        QVERIFY(work->isValid());
+        QDir::setCurrent(work->path());
     }
     void cleanup() { QDir::setCurrent(startDir); }
 
@@ -65,9 +66,9 @@ private slots:
         action(*w, qPrintable(item))->trigger();
         QCOMPARE(opener.opened, QStringList{besideProgram});
 
-        touch(work.path() + "/" + file);
+        touch(work->path() + "/" + file);
         action(*w, qPrintable(item))->trigger();
-        QCOMPARE(opener.opened.last(), QDir(work.path()).absoluteFilePath(file));
+        QCOMPARE(opener.opened.last(), QDir(work->path()).absoluteFilePath(file));
         QVERIFY(dialogs.shown.empty());
         QFile::remove(besideProgram);
     }
@@ -78,15 +79,15 @@ private slots:
         QVERIFY(opener.opened.isEmpty());
         QCOMPARE(int(dialogs.shown.size()), 1);
         QVERIFY(dialogs.shown[0].text.startsWith("Не найден файл history.pdf."));
-        QVERIFY(dialogs.shown[0].text.contains(QDir::toNativeSeparators(work.path())));
+        QVERIFY(dialogs.shown[0].text.contains(QDir::toNativeSeparators(work->path())));
     }
 
     void instructionOpensInTheTextEditor() {
         auto w = makeWindow();
-        touch(work.path() + "/instruction.txt");
+        touch(work->path() + "/instruction.txt");
         action(*w, "mnuHelpInstruction")->trigger();
         QCOMPARE(opener.started.size(), 1);
-        QVERIFY(opener.started[0].endsWith(" " + QDir(work.path()).absoluteFilePath("instruction.txt")));
+        QVERIFY(opener.started[0].endsWith(" " + QDir(work->path()).absoluteFilePath("instruction.txt")));
         QVERIFY(opener.opened.isEmpty());
     }
 
