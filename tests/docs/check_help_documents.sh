@@ -19,7 +19,7 @@ pass() { echo "ok:   $*"; }
 # One line, single blanks: layout breaks lines where the source does not.
 flatten() { tr -s '[:space:]' ' '; }
 # Headings and words as they read in print: no Markdown marks, ^{x} and _{x} as x.
-strip_markup() { sed -E 's/[`*]//g; s/[_^]\{([^{}]*)\}/\1/g; s/\\([|*_`#])/\1/g'; }
+strip_markup() { sed -E 's/[`*]//g; s/[_^]\{([^{}]*)\}/\1/g; s/\\([|*_`#~])/\1/g'; }
 cyrillic_count() { grep -oP '\p{Cyrillic}' | wc -l; }
 letter_count() { grep -oP '\p{L}' | wc -l; }
 

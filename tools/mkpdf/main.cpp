@@ -11,6 +11,7 @@
 #include <QHashSeed>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include "markdown_document.h"
@@ -33,6 +34,11 @@ int main(int argc, char* argv[]) {
     // Only fonts are needed, never a screen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A build runs without a desktop session; give Qt a private runtime
+    // folder rather than a warning on every document.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     QGuiApplication app(argc, argv);  // font database
     const QStringList args = app.arguments();
     if (args.size() != 3)

@@ -180,7 +180,6 @@ void styleTables(QTextFrame* frame, const PageStyle& style) {
 std::unique_ptr<QTextDocument> makeDocument(const QString& markdown, const PageStyle& style,
                                             QPaintDevice* device) {
     auto doc = std::make_unique<QTextDocument>();
-    doc->documentLayout()->setPaintDevice(device);
     QFont body(style.bodyFamily);
     body.setPointSizeF(style.bodySize);
     doc->setDefaultFont(body);
@@ -201,6 +200,8 @@ std::unique_ptr<QTextDocument> makeDocument(const QString& markdown, const PageS
     }
     styleCodeSpans(*doc, style);
     applyScriptMarkup(*doc);
+    // Only now: with a device set, every edit above would lay the text out anew.
+    doc->documentLayout()->setPaintDevice(device);
     return doc;
 }
 
