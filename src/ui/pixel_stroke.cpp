@@ -11,13 +11,17 @@ namespace {
 std::int64_t limited(std::int64_t v) { return std::clamp(v, -kPixelLimit, kPixelLimit); }
 
 // A one-pixel line: at each step along the major axis the pixel nearest to the
-// true line (a half goes away from the start), as Bresenham's loop picks them.
+// true line, as Bresenham's loop picks them (a half goes away from the end
+// where the walk starts).
 // Computed per step from the closed form, so that only the visible stretch of
 // a long line costs time. With the ends within kPixelLimit every product fits
 // in 64 bits.
 void thinLine(const PixelBuffer& buf, PixelPoint a, PixelPoint b, std::uint32_t argb) {
+    const bool xMajor = std::abs(b.x - a.x) >= std::abs(b.y - a.y);
+    // Walk from the end with the lower major coordinate, so that a line and its
+    // reverse get the same pixels.
+    if ((xMajor ? b.x < a.x : b.y < a.y)) std::swap(a, b);
     const std::int64_t dx = b.x - a.x, dy = b.y - a.y;
-    const bool xMajor = std::abs(dx) >= std::abs(dy);
     const std::int64_t du = xMajor ? dx : dy;  // along the major axis
     const std::int64_t dv = xMajor ? dy : dx;  // along the minor axis
     const std::int64_t au = xMajor ? a.x : a.y, av = xMajor ? a.y : a.x;
@@ -36,7 +40,7 @@ void thinLine(const PixelBuffer& buf, PixelPoint a, PixelPoint b, std::uint32_t 
         return;
     }
     for (std::int64_t u = uFirst; u <= uLast; ++u) {
-        const std::int64_t k = du >= 0 ? u - au : au - u;  // steps from the start
+        const std::int64_t k = u - au;  // steps from the start
         // round(k * adv / adu), the half rounded up; k, adv, adu are not negative.
         const std::int64_t off = (2 * k * adv + adu) / (2 * adu);
         const std::int64_t v = av + (dv >= 0 ? off : -off);
