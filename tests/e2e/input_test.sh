@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# A bad height typed with real key presses: the "Ошибка" box, closed with
+# Enter, and the field back at 2.000.
+# Usage: input_test.sh PATH-TO-VELUNTA SHOTS-DIR
+if [ -z "${E2E_INSIDE:-}" ]; then
+    export E2E_INSIDE=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+source "$(dirname "$0")/lib.sh"
+program=$1 shots=$2
+mkdir -p "$shots"
+
+start_app "$program"
+main=$(wait_window "^Велунта\.$")
+read -r x y < <(window_origin "$main")
+sleep 1
+# Text1 lies at (210, 34) in the client area, 76 x 26; the menu bar is about 20 high.
+fx=$((x + 210)) fy=$((y + 20 + 34))
+shot "$shots/input_before.png"
+convert "$shots/input_before.png" -crop "60x18+$((fx + 4))+$((fy + 4))" +repage "$shots/field_before.png"
+
+xdotool mousemove $((fx + 38)) $((fy + 13)) click 1
+xdotool key ctrl+a BackSpace                      # an emptied height
+box=$(wait_window "^Ошибка$" 10)
+shot "$shots/input_error.png"
+xdotool windowfocus "$box" 2>/dev/null || true
+xdotool key Return
+sleep 0.5
+xdotool search --onlyvisible --name "^Ошибка$" >/dev/null && { echo "FAIL: the box is still open"; exit 1; }
+echo "ok: the box came and went with Enter"
+
+xdotool key Tab                                   # on to the next field, so no caret blinks in this one
+sleep 0.3
+shot "$shots/input_after.png"
+convert "$shots/input_after.png" -crop "60x18+$((fx + 4))+$((fy + 4))" +repage "$shots/field_after.png"
+differ=$(compare -metric AE "$shots/field_before.png" "$shots/field_after.png" null: 2>&1 || true)
+echo "pixels that differ in the field's text: $differ"
+[ "$differ" -le 2 ] || { echo "FAIL: the field does not show 2.000 again"; exit 1; }
+expect_pixel "$shots/input_after.png" $((fx + 70)) $((fy + 20)) "255,255,192" "light yellow of the field"
