@@ -126,10 +126,22 @@ void FramePause::Timer1_Timer() {
     Timer1_->setInterval(0);
 }
 
+int PausePace::next(int ms, Clock::time_point now) {
+    const auto length = std::chrono::milliseconds(ms);
+    due_ = (due_ && now < *due_ + length) ? *due_ + length : now + length;
+    const auto left = std::chrono::duration_cast<std::chrono::microseconds>(*due_ - now).count();
+    return std::max(1, int((left + 500) / 1000));
+}
+
 void FramePause::Wait(double k, const std::function<bool()>& stopped) {
-    const long ms = std::lround(k * 10);
-    Timer1_->setInterval(int(std::clamp(ms, 0L, long(INT_MAX))));
-    if (Timer1_->interval() > 0) Timer1_->start();
+    const int ms = int(std::clamp(std::lround(k * 10), 0L, long(INT_MAX)));
+    if (ms > 0) {
+        Timer1_->setInterval(pace_.next(ms, PausePace::Clock::now()));
+        Timer1_->start();
+    } else {
+        Timer1_->setInterval(0);
+        pace_.reset();
+    }
     while (Timer1_->interval() > 0 && !(stopped && stopped())) {
         // A pause nested in this one (a run started from a handler) ends by
         // switching the shared timer off; this pause still needs its tick.
@@ -137,6 +149,7 @@ void FramePause::Wait(double k, const std::function<bool()>& stopped) {
         // Sleeps until an event comes (the timer's at the latest) instead of spinning.
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
+    if (Timer1_->interval() > 0) pace_.reset();  // stopped before its time
     Timer1_->stop();
 }
 

@@ -278,6 +278,35 @@ private slots:
 
     // ---- The pause ------------------------------------------------------------------------
 
+    // Pauses keep their pace: lateness of one is taken off the next.
+    void pausesKeepAPace_data() {
+        QTest::addColumn<QList<int>>("startUs");   // when each pause starts, after the first
+        QTest::addColumn<QList<int>>("lengthMs");  // the pause asked for
+        QTest::addColumn<QList<int>>("interval");  // the timer interval given
+        QTest::newRow("first pause is whole") << QList<int>{0} << QList<int>{10} << QList<int>{10};
+        QTest::newRow("a late tick shortens the next")
+            << QList<int>{0, 10600, 20700, 30400} << QList<int>{10, 10, 10, 10} << QList<int>{10, 9, 9, 10};
+        QTest::newRow("drawing time is taken off") << QList<int>{0, 13000} << QList<int>{10, 10} << QList<int>{10, 7};
+        QTest::newRow("never less than a millisecond")
+            << QList<int>{0, 19900} << QList<int>{10, 10} << QList<int>{10, 1};
+        QTest::newRow("after a long break the pace starts afresh")
+            << QList<int>{0, 35000, 45200} << QList<int>{10, 10, 10} << QList<int>{10, 10, 10};
+        QTest::newRow("a slower pace from the next pause on")
+            << QList<int>{0, 10300, 60300} << QList<int>{10, 50, 50} << QList<int>{10, 50, 50};
+    }
+
+    void pausesKeepAPace() {
+        QFETCH(QList<int>, startUs);
+        QFETCH(QList<int>, lengthMs);
+        QFETCH(QList<int>, interval);
+        PausePace pace;
+        const auto t0 = PausePace::Clock::now();
+        for (int i = 0; i < startUs.size(); ++i)
+            QCOMPARE(pace.next(lengthMs[i], t0 + std::chrono::microseconds(startUs[i])), interval[i]);
+        pace.reset();
+        QCOMPARE(pace.next(10, t0 + std::chrono::microseconds(startUs.back() + 1000)), 10);
+    }
+
     void zeroPauseHandlesNothing() {
         QTimer Timer1;
         FramePause pause(&Timer1);
