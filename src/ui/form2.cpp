@@ -24,6 +24,13 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(8, 200, 209, 81);
     Label1->setTextFormat(Qt::PlainText);
+    // The classic small dialog font: six lines fit the label's 81 pixels.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("sans-serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    Label1->setFont(font);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setText(QStringLiteral("Label1"));
 }

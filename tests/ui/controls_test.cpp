@@ -371,6 +371,9 @@ void ControlsTest::authorsWindow() {
     QCOMPARE(form.Image1->geometry(), QRect(32, 8, 150, 180));
     QVERIFY(!form.Image1->pixmap().isNull());
     QCOMPARE(form.Label1->geometry(), QRect(8, 200, 209, 81));
+    // Six lines of text must fit the label's height.
+    form.Label1->setText(QStringLiteral("1\n2\n3\n4\n5\n6"));
+    QVERIFY(form.Label1->sizeHint().height() <= form.Label1->height());
     QCOMPARE(form.findChild<QLabel*>("Label1"), form.Label1);
     QCOMPARE(form.findChild<QLabel*>("Image1"), form.Image1);
 }
