@@ -6,6 +6,9 @@
 #include <QScreen>
 
 #include "model/format.h"
+#include "plot/axes.h"
+#include "plot/curves.h"
+#include "plot/minmax.h"
 #include "ui/layout_grid.h"
 #include "ui/tone.h"
 
@@ -105,8 +108,17 @@ void Form1::Form_Resize() {
     ++runGeneration_;  // a run in its fall stops: the pictures it draws on are renewed
     layout();
     m_.parametr();
+    c_.Picture1->Cls();
+    minmax(m_, c_.Picture1);
+    axes(m_, *c_.Picture1, *c_.Shape1);
     m_.raschet1();
     m_.raschet2();
+    c_.Picture2->Cls();
+    c_.Picture3->Cls();
+    minmax_2(m_, c_.Picture2, c_.Picture3);
+    axes_2(m_, *c_.Picture2);
+    axes_3(m_, *c_.Picture3);
+    raschet3(m_, *c_.Picture1, *c_.Picture2, *c_.Picture3);
     showCaptions();
     ++pipelineRuns_;
 }

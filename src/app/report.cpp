@@ -8,6 +8,8 @@
 #include "model/format.h"
 #include "model/input_checks.h"
 #include "model/input_limits.h"
+#include "plot/grid_steps.h"
+#include "plot/plot_ranges.h"
 
 namespace velunta {
 
@@ -106,8 +108,14 @@ bool readInputOptions(const std::vector<std::string>& args, Model& m, std::strin
 
 void computeModel(Model& m) {
     m.parametr();
+    // What the pipeline's drawing stages write into the model, without drawing.
+    minmax_ranges(m);
+    axes_quantities(m);
     m.raschet1();
     m.raschet2();
+    minmax_2_ranges(m);
+    axes_2_quantities(m);
+    axes_3_quantities(m);
 }
 
 std::string reportJson(const Model& m) {
@@ -128,6 +136,10 @@ std::string reportJson(const Model& m) {
     q("T_1", m.T_1); q("T_2", m.T_2); q("T_sr", m.T_sr); q("k", m.k);
     q("Ts2", m.Ts2); q("Tmax2", m.Tmax2); q("Y_end2", m.Y_end2); q("Vy_end2", m.Vy_end2);
     q("n", m.n);
+    q("ymax", m.ymax); q("y_top", m.y_top); q("x_right", m.x_right); q("X", m.X);
+    q("t_max", m.t_max); q("t_right", m.t_right); q("Vy_max", m.Vy_max); q("Vy_min", m.Vy_min);
+    q("shag_setki_y", m.shag_setki_y); q("shag_setki_t", m.shag_setki_t); q("shag_setki_Vy", m.shag_setki_Vy);
+    q("d_shar", m.d_shar);
 
     JsonObject captions(2);
     for (const auto& [label, text] : m.labels.captions()) captions.add(label, quoted(text));

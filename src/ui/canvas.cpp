@@ -71,32 +71,41 @@ void Canvas::Scale(double x1, double y1, double x2, double y2) {
     x1_ = x1; y1_ = y1; x2_ = x2; y2_ = y2;
     pixelScale_ = false;
     factorsWidth_ = -1;
-    ++mappingVersion_;
     repaintLater();  // the shapes sit in user coordinates
 }
 
 void Canvas::ScalePixels() {
     pixelScale_ = true;
-    ++mappingVersion_;
+    factorsWidth_ = -1;
     repaintLater();
 }
 
-QPointF Canvas::toPixel(double x, double y) const {
-    if (pixelScale_) return QPointF(x, y);
+void Canvas::refreshMapping() const {
+    if (factorsWidth_ == width() && factorsHeight_ == height()) return;
     // Pixels per user unit, kept until the size or the scale changes.
-    if (factorsWidth_ != width() || factorsHeight_ != height()) {
-        factorsWidth_ = width();
-        factorsHeight_ = height();
+    factorsWidth_ = width();
+    factorsHeight_ = height();
+    if (pixelScale_) {
+        originX_ = originY_ = 0;
+        pixelsPerX_ = pixelsPerY_ = 1;
+    } else {
+        originX_ = x1_;
+        originY_ = y1_;
         pixelsPerX_ = (x2_ - x1_) != 0 ? width() / (x2_ - x1_) : 0;
         pixelsPerY_ = (y2_ - y1_) != 0 ? height() / (y2_ - y1_) : 0;
-        ++mappingVersion_;
     }
-    return QPointF((x - x1_) * pixelsPerX_, (y - y1_) * pixelsPerY_);
+    ++mappingVersion_;
+}
+
+QPointF Canvas::toPixel(double x, double y) const {
+    refreshMapping();
+    return QPointF((x - originX_) * pixelsPerX_, (y - originY_) * pixelsPerY_);
 }
 
 bool Canvas::toPixelIndex(double x, double y, PixelPoint& p) const {
-    const QPointF at = toPixel(x, y);
-    return velunta::toPixelIndex(at.x(), p.x) && velunta::toPixelIndex(at.y(), p.y);
+    refreshMapping();
+    return velunta::toPixelIndex((x - originX_) * pixelsPerX_, p.x) &&
+           velunta::toPixelIndex((y - originY_) * pixelsPerY_, p.y);
 }
 
 void Canvas::Cls() {

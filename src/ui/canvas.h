@@ -130,6 +130,8 @@ private:
     friend class Shape;
     // The pixel that holds a user point; false for a NaN coordinate.
     bool toPixelIndex(double x, double y, PixelPoint& p) const;
+    // Recomputes the user-to-pixel factors after a change of size or scale.
+    void refreshMapping() const;
     void stroke(double x1, double y1, double x2, double y2, Colour c);
     void ensureImage() const;
     QPainter& textPainter();
@@ -159,7 +161,8 @@ private:
     QImage picture_;
     double x1_ = 0, y1_ = 0, x2_ = 1, y2_ = 1;
     bool pixelScale_ = true;
-    mutable double pixelsPerX_ = 0, pixelsPerY_ = 0;    // of the user coordinates
+    mutable double originX_ = 0, originY_ = 0;          // user point at the top-left corner
+    mutable double pixelsPerX_ = 1, pixelsPerY_ = 1;    // of the user coordinates
     mutable int factorsWidth_ = -1, factorsHeight_ = -1;  // size they were computed for
     mutable long mappingVersion_ = 0;                     // counts changes of the mapping
     double cx_ = 0, cy_ = 0;

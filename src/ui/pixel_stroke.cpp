@@ -10,6 +10,16 @@ namespace {
 
 std::int64_t limited(std::int64_t v) { return std::clamp(v, -kPixelLimit, kPixelLimit); }
 
+// Floor and ceiling of values within a few times kPixelLimit, without a libm call.
+std::int64_t floorOf(double v) {
+    const auto i = std::int64_t(v);
+    return double(i) > v ? i - 1 : i;
+}
+std::int64_t ceilOf(double v) {
+    const auto i = std::int64_t(v);
+    return double(i) < v ? i + 1 : i;
+}
+
 // A one-pixel line: at each step along the major axis the pixel nearest to the
 // true line, as Bresenham's loop picks them (a half goes away from the end
 // where the walk starts).
@@ -82,8 +92,8 @@ void roundPen(const PixelBuffer& buf, PixelPoint a, PixelPoint b, int width, std
             xLow = std::min(x1, x2);
             xHigh = std::max(x1, x2);
         }
-        const std::int64_t xFirst = std::max<std::int64_t>(std::int64_t(std::ceil(xLow - r - kSlack)), 0);
-        const std::int64_t xLast = std::min<std::int64_t>(std::int64_t(std::floor(xHigh + r + kSlack)), buf.width - 1);
+        const std::int64_t xFirst = std::max<std::int64_t>(ceilOf(xLow - r - kSlack), 0);
+        const std::int64_t xLast = std::min<std::int64_t>(floorOf(xHigh + r + kSlack), buf.width - 1);
         std::uint32_t* row = buf.bits + y * buf.stride;
         const std::int64_t py = y - a.y, qy = y - b.y;
         for (std::int64_t x = xFirst; x <= xLast; ++x) {

@@ -21,6 +21,7 @@ private slots:
     void timeMarks();
     void curvesFollowClosedForms_data();
     void curvesFollowClosedForms();
+    void curvesLeaveTheirLastPoint_data();
     void curvesLeaveTheirLastPoint();
     void ball_data();
     void ball();
@@ -176,8 +177,16 @@ void PlotPixelsTest::curvesFollowClosedForms() {
     }
 }
 
+void PlotPixelsTest::curvesLeaveTheirLastPoint_data() {
+    QTest::addColumn<Inputs>("inputs");
+    QTest::newRow("heavy drag") << kHeavyDrag;
+    // tau of microseconds: exp(-t/tau) is 0 for nearly the whole curve.
+    QTest::newRow("steel ball in tar") << Inputs{1, 1, 0.01, 0.004084, 1000, 1e4, 0.47};
+}
+
 void PlotPixelsTest::curvesLeaveTheirLastPoint() {
-    velunta::Model m = makeModel(kHeavyDrag);
+    QFETCH(Inputs, inputs);
+    velunta::Model m = makeModel(inputs);
     Canvases c;
     c.draw(m);
     const double step = m.Tmax1 / m.n;
