@@ -16,6 +16,7 @@
 #include <limits>
 
 #include "model/format.h"
+#include "model/landing_bisection.h"
 #include "model/landing_search.h"
 #include "model/model.h"
 

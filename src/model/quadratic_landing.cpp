@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/format.h"
+#include "model/landing_bisection.h"
 #include "model/landing_search.h"
 #include "model/model.h"
 

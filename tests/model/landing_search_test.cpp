@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "model/accumulated_clock.h"
+#include "model/landing_bisection.h"
 #include "model/landing_search.h"
 
 using velunta::AccumulatedClock;

@@ -62,16 +62,6 @@ TEST_P(Derivatives, TimeAndCoordinateHaveNoInfluence) {
     }
 }
 
-// The quadratic drag opposes the motion both ways: it adds to the slowing of
-// a rise and takes from the pull of a fall.
-TEST_P(Derivatives, QuadraticDragOpposesTheMotion) {
-    const Model m = prepared(GetParam());
-    const double t = 0, y = 0, up = 2, down = -2;
-    const double linear_up = -(m.Vp + up) / m.tau, linear_down = -(m.Vp + down) / m.tau;
-    EXPECT_NEAR(m.ff_2(t, y, up) - linear_up, -up * up / m.R2, 1e-12 * std::fabs(linear_up) + 1e-12);
-    EXPECT_NEAR(m.ff_2(t, y, down) - linear_down, down * down / m.R2, 1e-12 * std::fabs(linear_down) + 1e-12);
-}
-
 TEST_P(Derivatives, TerminalVelocityIsKept) {
     Model m = prepared(GetParam());
     m.t = 0.25;
@@ -99,20 +89,6 @@ TEST(RungeKutta, OneStepBookkeeping) {
     EXPECT_NE(double(m.outVy), m.Vy);  // the carried velocity is rounded
     EXPECT_EQ(m.k11, double(-1.0f / 3) * 1e-3);
     EXPECT_LT(m.Y, 2);
-}
-
-TEST(RungeKutta, StartingPointOnlyShiftsTheCoordinate) {
-    Model a = prepared(kMedia[0]), b = a;
-    a.t = 0, b.t = 3.5;
-    a.shag_t = b.shag_t = 2e-3;
-    a.outy = 2, b.outy = -40;
-    a.outVy = b.outVy = 1.25f;
-    a.rk_step();
-    b.rk_step();
-    EXPECT_EQ(a.outVy, b.outVy);
-    EXPECT_EQ(a.k41, b.k41);
-    EXPECT_EQ(a.k42, b.k42);
-    EXPECT_NEAR(a.Y - 2, b.Y + 40, 1e-13);
 }
 
 // Steps of Tmax0/5000 from the start of the descent follow the closed form.
