@@ -23,6 +23,7 @@ for v in y_top t_right x_right ball_x; do [ -n "${!v}" ] || { echo "FAIL: the re
 frames=$("$program" --frames)
 [ "$(head -n 1 <<<"$frames")" = "phase,t,Y,Vy" ] || { echo "FAIL: --frames has no header"; exit 1; }
 
+export E2E_LOG="$shots/run_app.log"
 start_app "$program"
 main=$(wait_window "^Велунта\.$")
 sleep 2   # the first resize runs the whole recompute and draws the pictures
@@ -137,6 +138,10 @@ else
     awk -v s="$took" 'BEGIN { exit !(s >= 9.8 && s < 15) }' || fail "a paced run took ${took} s"
 fi
 shot "$shots/run_paced.png"
+
+# Two tones were played (or rung on the bell): the sound layer said nothing about it.
+if grep -iE 'pulse|multimedia|audio' "$E2E_LOG"; then fail "the sound layer wrote to the terminal"; else
+    echo "ok: nothing from the sound layer on the terminal"; fi
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed; see $shots/run_*.png"
