@@ -8,8 +8,11 @@
 #include <QScrollBar>
 #include <QtTest>
 #include <deque>
+#include <sstream>
 
 #include "app/form1.h"
+#include "app/frames.h"
+#include "app/report.h"
 #include "plot/animation.h"
 #include "support/fakes.h"
 
@@ -273,6 +276,58 @@ private slots:
         QVERIFY(std::abs(m.t - (m.Tp2 + m.Ts2)) < 1e-5);
         const double ballCentre = w->controls().Shape1->Top() - w->controls().Shape1->Height() / 2;
         QVERIFY(std::abs(ballCentre) < 1e-3);
+    }
+
+    // `velunta --frames`: the window's frames, as text that reads back exactly.
+    void framesCommand_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("riseLines");
+        QTest::newRow("defaults") << QStringList{} << 5001;
+        QTest::newRow("released from 10 m") << QStringList{"--h=10", "--V0y=0"} << 0;
+    }
+
+    void framesCommand() {
+        QFETCH(QStringList, options);
+        QFETCH(int, riseLines);
+        std::vector<std::string> args{"--frames"};
+        for (const QString& o : options) args.push_back(o.toStdString());
+        std::ostringstream out, err;
+        QCOMPARE(printFrames(args, out, err), 0);
+        QVERIFY(err.str().empty());
+
+        Model m;
+        m.set_defaults();
+        std::string message;
+        QVERIFY(readInputOptions({args.begin() + 1, args.end()}, m, message));
+        computeModel(m);
+        const std::vector<RunFrame> frames = collectRunFrames(m);
+
+        const QStringList lines = QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.front(), QString("phase,t,Y,Vy"));
+        QCOMPARE(lines.size(), int(frames.size()) + 1);
+        QCOMPARE(int(lines.filter(QRegularExpression("^rise,")).size()), riseLines);
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            const QStringList f = lines[int(i) + 1].split(',');
+            QCOMPARE(f.size(), 4);
+            QCOMPARE(f[0], QString(frames[i].phase == RunPhase::rise ? "rise" : "fall"));
+            QCOMPARE(f[1].toDouble(), frames[i].t);
+            QCOMPARE(f[2].toDouble(), frames[i].Y);
+            QCOMPARE(f[3].toDouble(), frames[i].Vy);
+        }
+    }
+
+    void framesCommandRefusesWhatTheReportRefuses_data() {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("not a number") << "--h=abc";
+        QTest::newRow("unknown option") << "--speed=3";
+    }
+
+    void framesCommandRefusesWhatTheReportRefuses() {
+        QFETCH(QString, option);
+        std::ostringstream out, err;
+        QCOMPARE(printFrames({"--frames", option.toStdString()}, out, err), 2);
+        QVERIFY(out.str().empty());
+        QVERIFY(!err.str().empty());
     }
 
     void closingDuringTheRun_data() {
