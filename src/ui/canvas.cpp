@@ -119,17 +119,31 @@ void Canvas::Cls() {
 }
 
 void Canvas::stroke(double x1, double y1, double x2, double y2, Colour c) {
-    PixelPoint a, b;
-    if (!toPixelIndex(x2, y2, b)) return;
+    refreshMapping();
+    const double toX = (x2 - originX_) * pixelsPerX_, toY = (y2 - originY_) * pixelsPerY_;
     // A polyline starts where the last stroke ended: its pixel is known.
-    if (x1 == lastStroke_.x && y1 == lastStroke_.y && lastStroke_.mappingVersion == mappingVersion_)
+    const bool fromLastEnd =
+        x1 == lastStroke_.x && y1 == lastStroke_.y && lastStroke_.mappingVersion == mappingVersion_;
+    // A point on the end of the stroke just drawn, with the same pen, adds nothing.
+    // (Most points of a dense curve: checked before any rounding.)
+    const bool samePen = lastStroke_.pixelsIntact && c == lastStroke_.colour && drawWidth_ == lastStroke_.width;
+    const auto inPixel = [](double v, std::int64_t pixel) { return v >= double(pixel) && v < double(pixel) + 1; };
+    if (fromLastEnd && samePen && inPixel(toX, lastStroke_.p.x) && inPixel(toY, lastStroke_.p.y)) {
+        lastStroke_.x = x2;
+        lastStroke_.y = y2;
+        return;
+    }
+    PixelPoint a, b;
+    if (!velunta::toPixelIndex(toX, b.x) || !velunta::toPixelIndex(toY, b.y)) return;
+    if (fromLastEnd)
         a = lastStroke_.p;
     else if (!toPixelIndex(x1, y1, a))
         return;
-    // A point on the end of the stroke just drawn, with the same pen, adds nothing.
-    if (lastStroke_.pixelsIntact && a == b && b == lastStroke_.p && c == lastStroke_.colour &&
-        drawWidth_ == lastStroke_.width)
+    if (samePen && a == b && b == lastStroke_.p) {
+        lastStroke_.x = x2;
+        lastStroke_.y = y2;
         return;
+    }
     ensureImage();
     // bits() keeps the buffer the text painter works on: the image has no other owner
     // while the painter is open (image() closes it before anyone can copy).

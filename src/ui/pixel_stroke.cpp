@@ -115,6 +115,22 @@ void roundPen(const PixelBuffer& buf, PixelPoint a, PixelPoint b, int width, std
     }
 }
 
+// The three-pixel pen between neighbouring pixels (the usual step of a dense
+// curve): the capsule is then exactly the two 3 x 3 squares around the ends.
+void squaresOfThree(const PixelBuffer& buf, PixelPoint a, PixelPoint b, std::uint32_t argb) {
+    const std::int64_t xFirst = std::max<std::int64_t>(std::min(a.x, b.x) - 1, 0);
+    const std::int64_t xLast = std::min<std::int64_t>(std::max(a.x, b.x) + 1, buf.width - 1);
+    const std::int64_t yFirst = std::max<std::int64_t>(std::min(a.y, b.y) - 1, 0);
+    const std::int64_t yLast = std::min<std::int64_t>(std::max(a.y, b.y) + 1, buf.height - 1);
+    for (std::int64_t y = yFirst; y <= yLast; ++y) {
+        std::uint32_t* row = buf.bits + y * buf.stride;
+        for (std::int64_t x = xFirst; x <= xLast; ++x)
+            // Diagonal steps leave out the two far corners of the bounding box.
+            if (std::abs(x - a.x) <= 1 && std::abs(y - a.y) <= 1) row[x] = argb;
+            else if (std::abs(x - b.x) <= 1 && std::abs(y - b.y) <= 1) row[x] = argb;
+    }
+}
+
 }  // namespace
 
 void strokeSegment(const PixelBuffer& buffer, PixelPoint a, PixelPoint b, int width, std::uint32_t argb) {
@@ -123,6 +139,10 @@ void strokeSegment(const PixelBuffer& buffer, PixelPoint a, PixelPoint b, int wi
     b = {limited(b.x), limited(b.y)};
     if (width <= 1) {
         thinLine(buffer, a, b, argb);
+        return;
+    }
+    if (width == 3 && std::abs(b.x - a.x) <= 1 && std::abs(b.y - a.y) <= 1) {
+        squaresOfThree(buffer, a, b, argb);
         return;
     }
     // 64-bit products are exact while every coordinate offset stays below 2^14

@@ -74,7 +74,10 @@ void CanvasDrawingTest::roundPenIsTheCapsule() {
         QImage image = blank(40, 30);
         // Ends inside, near and beyond the edges; short and long, steep and flat.
         const PixelPoint a{random.bounded(-10, 50), random.bounded(-10, 40)};
-        const PixelPoint b = round % 4 == 0 ? a : PixelPoint{random.bounded(-10, 50), random.bounded(-10, 40)};
+        // Every fourth a dot, every fourth a step to a neighbour, the rest anywhere.
+        PixelPoint b{random.bounded(-10, 50), random.bounded(-10, 40)};
+        if (round % 4 == 0) b = a;
+        if (round % 4 == 1) b = PixelPoint{a.x + random.bounded(-1, 2), a.y + random.bounded(-1, 2)};
         velunta::strokeSegment(bufferOf(image), a, b, width, kInk);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
