@@ -28,6 +28,10 @@ float ascent_phase(double b) {
     if (b == 2) return float(3.14159265 / 2);
     if (b > 1 && b < 2) return float(std::atan(2 * std::sqrt(b - 1) / (b - 2)) + 3.14159265);
     if (b == 1) return 0;
+    // For small b the written ratio subtracts nearly equal numbers and keeps no
+    // correct digit (b = 1e-9 gives garbage of order 1e-7 instead of -b/4); the
+    // same ratio written without the subtraction is -b/(1 + sqrt(1-b))^2.
+    if (b < 1e-3) return float(-b / ((1 + std::sqrt(1 - b)) * (1 + std::sqrt(1 - b))));
     return float((b + 2 * std::sqrt(1 - b) - 2) / b);
 }
 
@@ -99,7 +103,11 @@ void Model::parametr() {
 
     // 7. Quadratic resistance.
     if (c > 0) {
-        Vp2 = (std::sqrt(9.814 * d * d * d * r0 * c * (r - r0) / 108 / (eta * eta) + 1) - 1) * 12 * eta / c / r0 / d;
+        const double x = 9.814 * d * d * d * r0 * c * (r - r0) / 108 / (eta * eta);
+        // sqrt(x + 1) - 1 loses its digits for a very small x (a very viscous
+        // medium); there it is written as x / (sqrt(x + 1) + 1), the same number.
+        const double rise = x < 1e-3 ? x / (std::sqrt(x + 1) + 1) : std::sqrt(x + 1) - 1;
+        Vp2 = rise * 12 * eta / c / r0 / d;
         labels.setCaption("Label44", caption("Vp2 = ", Vp2, "0.000E+00", " м/с"));  // Cyrillic "с" here
 
         R2 = 4 * r * d / 3 / c / r0;
@@ -135,12 +143,33 @@ void Model::calc_Tp2() {
         Tp2 = std::atan(V0y * s / (V0y + 2 * Vp)) * (2 * tau / s);
     } else if (b < 1) {
         const double s = std::sqrt(1 - b);
-        Tp2 = std::log((2 * Vp + (1 + s) * V0y) / (2 * Vp + (1 - s) * V0y)) * (tau / s);
+        // 1 - s for a tiny b, without the subtraction that would lose its digits.
+        const double oneMinusS = b < 1e-3 ? b / (1 + s) : 1 - s;
+        Tp2 = std::log((2 * Vp + (1 + s) * V0y) / (2 * Vp + oneMinusS * V0y)) * (tau / s);
     } else {
         Tp2 = 2 * tau * V0y / (2 * Vp + V0y);
     }
     // This one keeps the locale's decimal separator.
     labels.setCaption("Label29", "Tp2 = " + Format(Tp2, "0.000000", locale_decimal_point) + " c");
+}
+
+// The height of the top of the full model, by integrating the ascent from the
+// launch to Tp2 with many classical Runge-Kutta steps (used only where the
+// closed form cannot be evaluated in double precision).
+double Model::integrated_top() const {
+    const int steps = 20000;
+    const double dt = Tp2 / steps;
+    auto accel = [this](double v) { return -(Vp + v) / tau - v * std::fabs(v) / R2; };
+    double y = h, v = V0y;
+    for (int i = 0; i < steps; ++i) {
+        const double k1v = accel(v), k1y = v;
+        const double k2v = accel(v + dt / 2 * k1v), k2y = v + dt / 2 * k1v;
+        const double k3v = accel(v + dt / 2 * k2v), k3y = v + dt / 2 * k2v;
+        const double k4v = accel(v + dt * k3v), k4y = v + dt * k3v;
+        y += dt / 6 * (k1y + 2 * k2y + 2 * k3y + k4y);
+        v += dt / 6 * (k1v + 2 * k2v + 2 * k3v + k4v);
+    }
+    return y;
 }
 
 void Model::calc_Ymax2() {
@@ -151,8 +180,12 @@ void Model::calc_Ymax2() {
     } else if (b > 1) {
         Ymax2 = R2 * std::log(std::cos(phase / 2) / std::cos((phase + Tp2 * delta1) / 2)) + (h - 2 * Vp * Tp2 / b);
     } else if (b < 1) {
-        Ymax2 = R2 * std::log((phase + 1) / (phase + std::exp(-Tp2 * delta1))) +
-                (h - (1 + std::sqrt(1 - b)) * 2 * Vp * Tp2 / b);
+        const double linearPart = (1 + std::sqrt(1 - b)) * 2 * Vp * Tp2 / b;
+        Ymax2 = R2 * std::log((phase + 1) / (phase + std::exp(-Tp2 * delta1))) + (h - linearPart);
+        // For a tiny b both terms grow like 1/b while the rise stays finite, and
+        // the difference keeps no correct digit. Then the top is found by
+        // integrating the ascent instead.
+        if (1e-15 * linearPart > 1e-9 * std::fabs(Ymax2 - h) || !std::isfinite(Ymax2)) Ymax2 = integrated_top();
     } else {
         Ymax2 = R2 * std::log(std::fabs(2 * tau / (2 * tau - Tp2))) + (h - 2 * Vp * Tp2);
     }

@@ -96,6 +96,7 @@ public:
     void parametr();
     void calc_Tp2();
     void calc_Ymax2();
+    double integrated_top() const;
 
     // Landing of the linear-drag model: scan plus fixed-point iteration.
     void raschet1();

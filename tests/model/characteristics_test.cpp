@@ -182,3 +182,79 @@ TEST(Characteristics, LocaleSeparatorKeptOnlyWhereTheDisplayKeepsIt) {
 }
 
 }  // namespace
+
+// ---- A medium so viscous and a drag so small that b is tiny -------------------
+
+#include <boost/numeric/odeint.hpp>
+
+namespace {
+
+struct Top {
+    double time, height;
+};
+
+// The top of dVy/dt = -(Vp + Vy)/tau - Vy|Vy|/R2 by an adaptive Dormand-Prince
+// integration with dense output, the crossing of Vy = 0 found by bisection.
+Top integratedTop(const Model& m) {
+    using State = std::array<double, 2>;
+    namespace odeint = boost::numeric::odeint;
+    const auto rhs = [&m](const State& x, State& dxdt, double) {
+        dxdt[0] = x[1];
+        dxdt[1] = -(m.Vp + x[1]) / m.tau - x[1] * std::fabs(x[1]) / m.R2;
+    };
+    auto stepper = odeint::make_dense_output(1e-13, 1e-13, odeint::runge_kutta_dopri5<State>());
+    stepper.initialize(State{m.h, m.V0y}, 0.0, m.tau * 1e-6);
+    while (stepper.current_state()[1] > 0) stepper.do_step(rhs);
+    double lo = stepper.previous_time(), hi = stepper.current_time();
+    State x;
+    for (int i = 0; i < 200 && hi - lo > 1e-16 * hi; ++i) {
+        const double mid = (lo + hi) / 2;
+        stepper.calc_state(mid, x);
+        (x[1] > 0 ? lo : hi) = mid;
+    }
+    stepper.calc_state(lo, x);
+    return {lo, x[0]};
+}
+
+struct TinyRatioCase {
+    const char* name;
+    double h, V0y, d, r0, eta, c;
+};
+
+const TinyRatioCase kTinyRatios[] = {
+    {"Tar", 2, 3, 0.01, 1000, 1000, 0.001},
+    {"TarFastThrow", 0.001, 1000, 0.01, 1.23, 10000, 0.001},
+    {"DustInTar", 2, 10000, 0.0001, 1000, 10000, 0.01},
+    {"Syrup", 2, 3, 0.01, 1000, 10, 0.1},
+};
+
+class TinyRatio : public ::testing::TestWithParam<TinyRatioCase> {};
+
+// The top stays above the launch height and agrees with an integration, also
+// where the closed form would subtract two numbers of order 1/b.
+TEST_P(TinyRatio, TopAgreesWithIntegration) {
+    const TinyRatioCase& e = GetParam();
+    Model m = defaults();
+    m.h = e.h;
+    m.V0y = e.V0y;
+    m.d = e.d;
+    m.r0 = e.r0;
+    m.eta = e.eta;
+    m.c = e.c;
+    m.parametr();
+    ASSERT_LT(m.b, 1e-3);
+    const Top top = integratedTop(m);
+    EXPECT_NEAR(m.Tp2, top.time, 1e-8 * top.time);
+    EXPECT_NEAR(m.Ymax2 - m.h, top.height - m.h, 1e-6 * (top.height - m.h));
+    EXPECT_GT(m.Ymax2, m.h);
+    EXPECT_LT(m.Ymax2, m.Ymax1);  // the extra resistance lowers the top
+    EXPECT_LT(m.fi, 0.0f);
+    EXPECT_NEAR(m.fi, -m.b / 4, m.b * 1e-3);
+    EXPECT_GT(m.Vp2, 0);
+    EXPECT_LE(m.Vp2, m.Vp);
+}
+
+INSTANTIATE_TEST_SUITE_P(Characteristics, TinyRatio, ::testing::ValuesIn(kTinyRatios),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
