@@ -210,8 +210,11 @@ void Canvas::Print(const QString& text) {
 void Canvas::setDrawWidth(int w) { drawWidth_ = std::max(1, w); }
 
 void Canvas::setBackColor(Colour c) {
+    // A new background clears the picture box; setting the one it has changes
+    // nothing, so the layout, which sets the counters' colours on every
+    // recompute, leaves the last run's time and height standing.
+    if (c == back_ && !image_.isNull()) return;
     back_ = c;
-    // Changing the background of a picture box clears it.
     ensureImage();
     flush();
     image_.fill(toQColor(back_));

@@ -168,7 +168,15 @@ private slots:
         QVERIFY2(std::abs(ballCentre) < 1e-3, qPrintable(QString::number(ballCentre)));
         QVERIFY(std::abs(m.t - (m.Tp2 + m.Ts2)) < 1e-5);
 
-        // "Пересчёт" recomputes and clears the two counters.
+        // A recompute (here a resize) redraws the pictures but leaves the
+        // counters with the last run's time and height...
+        const int counterPixels = pixelsOf(c.Picture4->image(), qRgb(0, 255, 0));
+        w->resize(w->width() + 20, w->height());
+        w->Form_Resize();
+        QCOMPARE(pixelsOf(c.Picture4->image(), qRgb(0, 255, 0)), counterPixels);
+        QVERIFY(pixelsOf(c.Picture14->image(), qRgb(0, 255, 0)) > 10);
+
+        // ...until "Пересчёт" recomputes and clears the two counters.
         w->Command1_Click();
         QCOMPARE(pixelsOf(c.Picture4->image(), qRgb(0, 255, 0)), 0);
         QCOMPARE(pixelsOf(c.Picture14->image(), qRgb(0, 255, 0)), 0);
