@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Memory: the window at rest stays under 100 MB resident, the headless report
+# under 30 MB.
+# Usage: memory_test.sh PATH-TO-VELUNTA SHOTS-DIR
+if [ -z "${E2E_INSIDE:-}" ]; then
+    export E2E_INSIDE=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+source "$(dirname "$0")/lib.sh"
+program=$1
+
+start_app "$program"
+wait_window "^Велунта\.$" >/dev/null
+sleep 2
+rss_kb=$(awk '/^VmRSS:/ {print $2}' "/proc/$E2E_PID/status")
+echo "window at rest: $((rss_kb / 1024)) MB resident"
+[ "$rss_kb" -lt $((100 * 1024)) ] || { echo "FAIL: over 100 MB"; exit 1; }
+
+report_kb=$(/usr/bin/time -f "%M" "$program" --report 2>&1 >/dev/null | tail -n 1)
+echo "velunta --report: $((report_kb / 1024)) MB at most"
+[ "$report_kb" -lt $((30 * 1024)) ] || { echo "FAIL: the report takes over 30 MB"; exit 1; }
