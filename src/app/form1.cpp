@@ -113,14 +113,19 @@ void Form1::Form_Resize() {
     axes(m_, *c_.Picture1, *c_.Shape1);
     m_.raschet1();
     m_.raschet2();
+    redrawGraphs();
+    showCaptions();
+    ++pipelineRuns_;
+}
+
+// The two graphs on fresh surfaces: ranges, axes and the analytic curves.
+void Form1::redrawGraphs() {
     c_.Picture2->Cls();
     c_.Picture3->Cls();
     minmax_2(m_, c_.Picture2, c_.Picture3);
     axes_2(m_, *c_.Picture2);
     axes_3(m_, *c_.Picture3);
     raschet3(m_, *c_.Picture1, *c_.Picture2, *c_.Picture3);
-    showCaptions();
-    ++pipelineRuns_;
 }
 
 // Copies the texts the model procedures gave the labels onto the labels.

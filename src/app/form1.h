@@ -112,6 +112,7 @@ private:
     // Form_Unload: true when the user confirms the end of the program.
     bool Form_Unload();
     void showCaptions();
+    void redrawGraphs();
     void connectHandlers();
     void connectInputFields();
     void connectViewControls();

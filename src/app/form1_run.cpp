@@ -85,12 +85,7 @@ void Form1::CmdOK_Click() {
 
     Form_Resize();
     // The two graphs once more, on fresh surfaces, right before the run.
-    c_.Picture2->Cls();
-    c_.Picture3->Cls();
-    minmax_2(m_, c_.Picture2, c_.Picture3);
-    axes_2(m_, *c_.Picture2);
-    axes_3(m_, *c_.Picture3);
-    raschet3(m_, *c_.Picture1, *c_.Picture2, *c_.Picture3);
+    redrawGraphs();
 
     // Stopped by a recompute, another start or the end of the program: the
     // caption now belongs to whatever came after.

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
 # The window opens with its title and closes only after "Да" to the question.
 # Usage: close_test.sh PATH-TO-VELUNTA SHOTS-DIR
-if [ -z "${E2E_INSIDE:-}" ]; then
-    export E2E_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh"   # runs this script again inside a fresh Xvfb
 program=$1 shots=$2
 mkdir -p "$shots"
 

@@ -3,11 +3,7 @@
 # curves found at the pixels of their closed forms, the grids light green.
 # Where a curve lies is computed from the program's own report of the ranges.
 # Usage: graphs_test.sh PATH-TO-VELUNTA SHOTS-DIR
-if [ -z "${E2E_INSIDE:-}" ]; then
-    export E2E_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh"   # runs this script again inside a fresh Xvfb
 program=$1 shots=$2
 mkdir -p "$shots"
 

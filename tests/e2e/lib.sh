@@ -1,6 +1,12 @@
 # Shared steps of the end-to-end tests: the real program in a real X server
 # (Xvfb), driven with xdotool, looked at through screenshots (ImageMagick).
-# Source it from a test script that runs under xvfb-run.
+# Source it first thing: outside an X server it starts the calling script
+# again inside a fresh Xvfb of 1280 x 1024.
+
+if [ -z "${E2E_INSIDE:-}" ]; then
+    export E2E_INSIDE=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
 
 set -euo pipefail
 

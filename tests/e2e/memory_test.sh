@@ -2,11 +2,7 @@
 # Memory: the window at rest stays under 100 MB resident, the headless report
 # under 30 MB.
 # Usage: memory_test.sh PATH-TO-VELUNTA SHOTS-DIR
-if [ -z "${E2E_INSIDE:-}" ]; then
-    export E2E_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh"   # runs this script again inside a fresh Xvfb
 program=$1
 
 start_app "$program"

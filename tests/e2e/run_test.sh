@@ -4,11 +4,7 @@
 # run found on the coordinate graph at the frames `velunta --frames` lists,
 # and the ball on the ground. A second run with slow-down 1 is timed.
 # Usage: run_test.sh PATH-TO-VELUNTA SHOTS-DIR
-if [ -z "${E2E_INSIDE:-}" ]; then
-    export E2E_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh"   # runs this script again inside a fresh Xvfb
 program=$1 shots=$2
 mkdir -p "$shots"
 

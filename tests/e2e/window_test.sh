@@ -2,11 +2,7 @@
 # The main window as it first appears: the colour scheme of its controls seen
 # on the screen at the places the grid gives them, with the design client size.
 # Usage: window_test.sh PATH-TO-VELUNTA SHOTS-DIR
-if [ -z "${E2E_INSIDE:-}" ]; then
-    export E2E_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh"   # runs this script again inside a fresh Xvfb
 program=$1 shots=$2
 mkdir -p "$shots"
 
