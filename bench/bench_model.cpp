@@ -37,18 +37,12 @@ const Inputs kInputs[] = {
 Model prepared(const Inputs& in) {
     Model m;
     m.set_defaults();
-    m.h = in.h;
-    m.V0y = in.V0y;
-    m.d = in.d;
-    m.massa = in.massa;
-    m.r0 = in.r0;
+    m.set_inputs({in.h, in.V0y, in.d, in.massa, in.r0, in.eta, in.c});
     if (in.r0 < 0) {
         const double r = (in.massa * 6 / 3.14159265) / (in.d * in.d * in.d);
         m.r0 = std::floor(r * 1000) / 1000;
         if (m.r0 >= r) m.r0 -= 0.001;
     }
-    m.eta = in.eta;
-    m.c = in.c;
     return m;
 }
 

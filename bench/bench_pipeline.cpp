@@ -68,15 +68,7 @@ Form1& window() {
     return *form;
 }
 
-void setInputs(Model& m, const InputSet& in) {
-    m.h = in.h;
-    m.V0y = in.V0y;
-    m.d = in.d;
-    m.massa = in.massa;
-    m.r0 = in.r0;
-    m.eta = in.eta;
-    m.c = in.c;
-}
+void setInputs(Model& m, const InputSet& in) { m.set_inputs({in.h, in.V0y, in.d, in.massa, in.r0, in.eta, in.c}); }
 
 void showView(Form1& form, int view) {
     QRadioButton* option = view == 1 ? form.controls().Option1 : view == 2 ? form.controls().Option2

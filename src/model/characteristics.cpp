@@ -35,15 +35,19 @@ float ascent_phase(double b) {
     return float((b + 2 * std::sqrt(1 - b) - 2) / b);
 }
 
+void Model::set_inputs(const InputValues& in) {
+    h = in.h;
+    V0y = in.V0y;
+    d = in.d;
+    massa = in.massa;
+    r0 = in.r0;
+    eta = in.eta;
+    c = in.c;
+}
+
 void Model::set_defaults() {
-    h = 2;
-    V0y = 3;
-    d = 0.01;
-    massa = 0.004084;
+    set_inputs(InputValues{});
     r = (massa * 6 / 3.14159265) / (d * d * d);
-    r0 = 1000;
-    eta = 0.001004;
-    c = 0.47;
     n = 5000;
     xmax = 0.2;
     X = xmax / 2;

@@ -14,6 +14,12 @@
 
 namespace velunta {
 
+// The seven inputs, with the values the program starts with: a 1 cm steel
+// ball thrown up at 3 m/s from 2 m in water.
+struct InputValues {
+    double h = 2, V0y = 3, d = 0.01, massa = 0.004084, r0 = 1000, eta = 0.001004, c = 0.47;
+};
+
 class Model {
 public:
     // ---- Inputs (one input field each) -----------------------------------
@@ -91,6 +97,7 @@ public:
 
     // ---- Procedures -----------------------------------------------------------
     void set_defaults();  // the start-up values of the inputs and scales
+    void set_inputs(const InputValues& in);  // the seven inputs only
 
     // Characteristics of the three models (closed forms).
     void parametr();

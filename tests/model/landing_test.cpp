@@ -13,20 +13,12 @@ using velunta::Model;
 
 namespace {
 
-struct Inputs {
-    double h = 2, V0y = 3, d = 0.01, massa = 0.004084, r0 = 1000, eta = 0.001004, c = 0.47;
-};
+using Inputs = velunta::InputValues;
 
 Model computed(const Inputs& in) {
     Model m;
     m.set_defaults();
-    m.h = in.h;
-    m.V0y = in.V0y;
-    m.d = in.d;
-    m.massa = in.massa;
-    m.r0 = in.r0;
-    m.eta = in.eta;
-    m.c = in.c;
+    m.set_inputs(in);
     m.parametr();
     m.raschet1();
     m.raschet2();

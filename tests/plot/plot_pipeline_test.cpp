@@ -13,16 +13,6 @@ Q_DECLARE_METATYPE(plot_test::Inputs)
 
 namespace {
 
-void setInputs(velunta::Model& m, const Inputs& in) {
-    m.h = in.h;
-    m.V0y = in.V0y;
-    m.d = in.d;
-    m.massa = in.massa;
-    m.r0 = in.r0;
-    m.eta = in.eta;
-    m.c = in.c;
-}
-
 int countColour(const QImage& image, const QColor& colour) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -66,13 +56,13 @@ void PlotPipelineTest::reportGivesTheWindowsRanges() {
     auto w = makeWindow();
     QVERIFY(w);
     velunta::Model& shown = w->model();
-    setInputs(shown, inputs);
+    shown.set_inputs(inputs);
     shown.mashtab_y = zoom;
     w->Form_Resize();
 
     velunta::Model headless;
     headless.set_defaults();
-    setInputs(headless, inputs);
+    headless.set_inputs(inputs);
     headless.mashtab_y = zoom;
     velunta::computeModel(headless);
 
@@ -114,7 +104,7 @@ void PlotPipelineTest::everyRunRedrawsAllThreePictures() {
     QVERIFY(!c.Picture2->isVisible() && !c.Picture3->isVisible());
     velunta::Model& m = w->model();
 
-    setInputs(m, kDefaults);
+    m.set_inputs(kDefaults);
     w->Form_Resize();
     const QImage coordinateBefore = c.Picture2->image().copy();
     const QImage velocityBefore = c.Picture3->image().copy();
@@ -122,7 +112,7 @@ void PlotPipelineTest::everyRunRedrawsAllThreePictures() {
     QVERIFY(countColour(velocityBefore, kBlue) > 300);
     QCOMPARE(colourAt(*c.Picture1, 0.9 * m.x_right, m.Ymax2), kRed);
 
-    setInputs(m, kHeavyDrag);
+    m.set_inputs(kHeavyDrag);
     w->Form_Resize();
     // Redrawn: the old curves are gone, the new ones lie where their closed forms put them.
     QVERIFY(c.Picture2->image() != coordinateBefore);

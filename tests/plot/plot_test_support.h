@@ -16,9 +16,7 @@
 
 namespace plot_test {
 
-struct Inputs {
-    double h, V0y, d, massa, r0, eta, c;
-};
+using Inputs = velunta::InputValues;
 
 // The defaults of the program: a 1 cm steel ball thrown up at 3 m/s in water.
 inline constexpr Inputs kDefaults{2, 3, 0.01, 0.004084, 1000, 0.001004, 0.47};
@@ -42,13 +40,7 @@ inline double vacuumVy(const velunta::Model& m, double t) { return m.V0y - 9.814
 inline velunta::Model makeModel(const Inputs& in, float zoom = 1.0f) {
     velunta::Model m;
     m.set_defaults();
-    m.h = in.h;
-    m.V0y = in.V0y;
-    m.d = in.d;
-    m.massa = in.massa;
-    m.r0 = in.r0;
-    m.eta = in.eta;
-    m.c = in.c;
+    m.set_inputs(in);
     m.mashtab_y = zoom;
     m.parametr();
     double low = 0, high = (m.h + (m.V0y + m.Vp) * m.tau) / m.Vp + 1;
