@@ -19,6 +19,7 @@
 #include "model/landing_bisection.h"
 #include "model/landing_search.h"
 #include "model/model.h"
+#include "model/relaxation.h"
 
 namespace velunta {
 
@@ -40,7 +41,7 @@ void Model::raschet1() {
 
     // The scan, with the coordinate exactly as it evaluates it.
     const auto coordinate = [this](double time) {
-        return tau * (V0y + Vp) * (1 - std::exp(-time / tau)) + (h - Vp * time);
+        return tau * (V0y + Vp) * one_minus_exp(time / tau) + (h - Vp * time);
     };
     // A generous bound of its rounding error, not decreasing in time.
     const double amplitude = std::fabs(tau * (V0y + Vp));
@@ -62,7 +63,7 @@ void Model::raschet1() {
     bool settled = false;
     fixed_point_iterations = 0;
     for (;;) {
-        t = (tau * (V0y + Vp) * (1 - std::exp(-Tmax1 / tau)) + h) / Vp;
+        t = (tau * (V0y + Vp) * one_minus_exp(Tmax1 / tau) + h) / Vp;
         ++fixed_point_iterations;
         if (std::fabs(t - Tmax1) <= 1e-9) {
             settled = true;
@@ -87,7 +88,7 @@ void Model::raschet1() {
                                      " м/c");
 
     // What is left of the coordinate at the found time.
-    Yend1 = (1 - std::exp(-Tmax1 / tau)) * tau * (V0y + Vp) + (h - Vp * Tmax1);
+    Yend1 = one_minus_exp(Tmax1 / tau) * tau * (V0y + Vp) + (h - Vp * Tmax1);
     labels.setCaption("Label37", "Yend1= " + point(Format(Yend1, "0.000e+00", locale_decimal_point)) + " м");
 }
 

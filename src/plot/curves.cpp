@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/relaxation.h"
 #include "plot/axes.h"
 
 namespace velunta {
@@ -42,7 +43,7 @@ void raschet3(Model& m, Canvas& Picture1, Canvas& Picture2, Canvas& Picture3) {
     Picture3.PSet(0, m.V0y, kBlue);
     for_each_curve_time(m.t, m.Tmax1, m.n, [&m, &Picture2, &Picture3](double t) {
         const double e = relaxation(t / m.tau);
-        m.Y = (m.h - t * m.Vp) + (m.V0y + m.Vp) * m.tau * (1 - e);
+        m.Y = (m.h - t * m.Vp) + (m.V0y + m.Vp) * m.tau * one_minus_exp(t / m.tau);
         m.Vy = (m.V0y + m.Vp) * e - m.Vp;
         lineTo(Picture2, t, m.Y, kBlue);
         lineTo(Picture3, t, m.Vy, kBlue);

@@ -49,6 +49,7 @@ private slots:
         std::mt19937 rng(20261206);
         std::uniform_int_distribution<int> pick(0, inputFieldCount - 1);
         qint64 slowest = 0;
+        QString slowestCase;
         const int steps = qEnvironmentVariableIsSet("VELUNTA_ROBUSTNESS_STEPS")
                               ? qEnvironmentVariableIntValue("VELUNTA_ROBUSTNESS_STEPS")
                               : VELUNTA_ROBUSTNESS_STEPS;
@@ -63,7 +64,12 @@ private slots:
             box->insert(text);
             const qint64 ns = clock.nsecsElapsed();
             const long runs = std::max(1L, w.pipelineRuns() - runsBefore);
-            slowest = std::max(slowest, ns / runs);
+            if (ns / runs > slowest) {
+                slowest = ns / runs;
+                slowestCase = QString("'%1' into %2 with h=%3 V0y=%4 d=%5 massa=%6 r0=%7 eta=%8 c=%9")
+                                  .arg(text, field.control)
+                                  .arg(m.h).arg(m.V0y).arg(m.d).arg(m.massa).arg(m.r0).arg(m.eta).arg(m.c);
+            }
             QVERIFY2(ns / runs < 100'000'000,
                      qPrintable(QString("step %1: '%2' into %3 took %4 ms").arg(step).arg(text, field.control).arg(ns / 1e6)));
 
@@ -84,8 +90,8 @@ private slots:
                                             .arg(text, field.control, QString::fromStdString(label),
                                                  QString::fromStdString(caption))));
         }
-        qInfo("%d texts typed; slowest recompute %.1f ms; %d boxes shown", steps, slowest / 1e6,
-              int(dialogs.shown.size()));
+        qInfo("%d texts typed; slowest recompute %.1f ms (%s); %d boxes shown", steps, slowest / 1e6,
+              qPrintable(slowestCase), int(dialogs.shown.size()));
     }
 };
 
