@@ -27,13 +27,13 @@ class LayoutGridTest : public QObject {
 private slots:
     void designSize() {
         const QList<std::pair<QString, QRectF>> expected{
-            {"Label36", {172, 4, 152, 26}},      {"Label15", {332, 30, 152, 26}},
-            {"Label21", {488, 30, 152, 26}},     {"Label28", {644, 30, 152, 26}},
-            {"VScroll1", {4, 4, 19, 485}},       {"HScroll1", {23, 489, 145, 19}},
-            {"Picture1", {23, 4, 145, 485}},     {"Picture4", {172, 390, 152, 28.6}},
+            {"Label36", {172, 4, 152, 26}},         {"Label15", {332, 30, 152, 26}},
+            {"Label21", {488, 30, 152, 26}},        {"Label28", {644, 30, 152, 26}},
+            {"VScroll1", {4, 4, 19, 485}},          {"HScroll1", {23, 489, 145, 19}},
+            {"Picture1", {23, 4, 145, 485}},        {"Picture4", {172, 390, 152, 28.6}},
             {"Picture14", {172, 422.6, 152, 28.6}}, {"Picture15", {172, 455.2, 268, 56}},
-            {"CmdOK", {682, 436, 76, 26}},       {"Frame1", {488, 390, 152, 80.6}},
-            {"Picture2", {23, 4, 773, 382}},     {"VScroll2", {440, 455.2, 19, 56}}};
+            {"CmdOK", {682, 436, 76, 26}},          {"Frame1", {488, 390, 152, 80.6}},
+            {"Picture2", {23, 4, 773, 382}},        {"VScroll2", {440, 455.2, 19, 56}}};
         QHash<QString, QRectF> grid;
         for (const auto& [name, rect] : computeLayout(800, 512).named()) grid[name] = rect;
         for (const auto& [name, rect] : expected)
