@@ -135,11 +135,14 @@ std::string reportJson(const Model& m) {
     q("vp_2_1", m.vp_2_1); q("vp_2_2", m.vp_2_2); q("f_V_1", m.f_V_1); q("f_V_2", m.f_V_2);
     q("T_1", m.T_1); q("T_2", m.T_2); q("T_sr", m.T_sr); q("k", m.k);
     q("Ts2", m.Ts2); q("Tmax2", m.Tmax2); q("Y_end2", m.Y_end2); q("Vy_end2", m.Vy_end2);
-    q("n", m.n);
-    q("ymax", m.ymax); q("y_top", m.y_top); q("x_right", m.x_right); q("X", m.X);
-    q("t_max", m.t_max); q("t_right", m.t_right); q("Vy_max", m.Vy_max); q("Vy_min", m.Vy_min);
-    q("shag_setki_y", m.shag_setki_y); q("shag_setki_t", m.shag_setki_t); q("shag_setki_Vy", m.shag_setki_Vy);
-    q("d_shar", m.d_shar);
+    q("n", m.n); q("t", m.t); q("shag_t", m.shag_t); q("Y", m.Y); q("Vy", m.Vy);
+    q("xmin", m.xmin); q("xmax", m.xmax); q("ymin", m.ymin); q("ymax", m.ymax);
+    q("mashtab_x", m.mashtab_x); q("mashtab_y", m.mashtab_y); q("mashtab_t", m.mashtab_t);
+    q("x_left", m.x_left); q("x_right", m.x_right); q("y_top", m.y_top); q("y_bottom", m.y_bottom); q("X", m.X);
+    q("t_min", m.t_min); q("t_max", m.t_max); q("t_left", m.t_left); q("t_right", m.t_right);
+    q("Vy_max", m.Vy_max); q("Vy_min", m.Vy_min); q("Vy_top", m.Vy_top); q("Vy_bottom", m.Vy_bottom);
+    q("n_setki", m.n_setki); q("shag_setki_y", m.shag_setki_y); q("shag_setki_t", m.shag_setki_t);
+    q("shag_setki_Vy", m.shag_setki_Vy); q("d_shar", m.d_shar); q("tormoz", m.tormoz);
 
     JsonObject captions(2);
     for (const auto& [label, text] : m.labels.captions()) captions.add(label, quoted(text));

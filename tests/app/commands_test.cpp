@@ -116,14 +116,6 @@ private slots:
         }
     }
 
-    void bothBoxesCloseOnTheSameVersionLine() {
-        auto w = makeWindow();
-        action(*w, "mnuHelpAbout")->trigger();
-        action(*w, "mnuHelpAbout2")->trigger();
-        QCOMPARE(dialogs.shown[0].text.split("\r\n").last(), dialogs.shown[1].text.split("\r\n").last());
-        QVERIFY(dialogs.shown[0].text.split("\r\n").last().contains("1.1"));
-    }
-
     void authorsWindowIsCentredEveryTime() {
         auto w = makeWindow();
         auto centred = [&w]() {

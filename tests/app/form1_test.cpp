@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QScreen>
 #include <QtTest>
 
 #include "app/form1.h"
@@ -39,6 +40,8 @@ private slots:
     void startUpFillsTheFieldsButComputesNothing() {
         auto w = makeWindow();
         QCOMPARE(w->zagruzka(), std::optional<int>(1));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(w->pos(), QPoint(int(0.05 * screen.width()), int(0.05 * screen.height())));
         const QStringList names{"Text1", "Text2", "Text4", "Text5", "Text6", "Text7", "Text3"};
         const QStringList texts{"2.000", "3.000", "0.010000", "0.004084", "1000.000", "0.0010040", "0.470"};
         for (int i = 0; i < names.size(); ++i) QCOMPARE(box(*w, names[i])->text(), texts[i]);
@@ -156,10 +159,6 @@ private slots:
         // The model uses exactly what the field shows.
         const FieldInfo* info = findField(field.toStdString());
         QCOMPARE(inputValue(w->model(), info->field), shown.toDouble());
-        const QStringList captions{"Label26", "Label31", "Label33", "Label42"};
-        for (const QString& name : captions) {
-            QVERIFY2(!caption(*w, name).contains("nan") && !caption(*w, name).contains("inf"), qPrintable(name));
-        }
     }
 
     void releaseHidesTheAscentAndAThrowShowsIt() {
