@@ -67,7 +67,47 @@ expect_pixel() {
 
 # count_colour FILE X Y W H R,G,B: how many pixels of that colour lie in the rectangle.
 count_colour() {
-    local file=$1 x=$2 y=$3 w=$4 h=$5 rgb=$6
-    convert "$file" -crop "${w}x${h}+${x}+${y}" +repage -fill black +opaque "rgb($rgb)" \
-        -fill white -opaque "rgb($rgb)" -format "%[fx:int(mean*w*h+0.5)]" info:
+    local hex
+    hex=$(printf "#%02X%02X%02X" ${6//,/ })
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -depth 8 txt:- | grep -c " $hex " || true
+}
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() { "$@" || failures=$((failures + 1)); }   # a check that reports itself, e.g. expect_pixel
+finish() {   # finish WHERE: the verdict; WHERE names the screenshots to look at
+    [ "$failures" -eq 0 ] || { echo "$failures check(s) failed; see $1"; exit 1; }
+    echo "all checks passed"
+}
+
+# read_report PROGRAM [VAR=]KEY...: VAR (or KEY) set to KEY's value in `PROGRAM --report`.
+read_report() {
+    local report item name
+    report=$("$1" --report); shift
+    for item; do
+        name=${item%%=*}
+        printf -v "$name" '%s' "$(awk -v k="\"${item#*=}\":" '$1 == k { sub(/,$/, "", $2); print $2; exit }' <<<"$report")"
+        [ -n "${!name}" ] || { echo "FAIL: the report has no ${item#*=}"; exit 1; }
+    done
+}
+
+# open_main PROGRAM: sets main, X, Y, WIDTH, HEIGHT and cx, cy: the client area (800 x 512, under the menus).
+open_main() {
+    start_app "$1"
+    main=$(wait_window "^Велунта\.$")
+    sleep 2   # the first resize runs the whole recompute and draws the pictures
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    cx=$X cy=$((Y + HEIGHT - 512))
+    echo "window $main at $X,$Y size ${WIDTH}x${HEIGHT}; client area at $cx,$cy"
+}
+
+click_at() { xdotool mousemove --sync $((cx + $1)) $((cy + $2)) click 1; }   # client coordinates
+# view N SHOT: option N of the frame "Графики" (at 488, 390; the options 20 px apart), then a screenshot.
+view() { click_at 501 $((390 + 20 * $1 + 8)); sleep 1; shot "$2"; }
+
+# to_screen LEFT TOP WIDTH HEIGHT XMIN XMAX YTOP YBOTTOM X Y: the screen pixel of a canvas's point (X, Y).
+to_screen() {
+    awk -v l="$1" -v t="$2" -v w="$3" -v hh="$4" -v x0="$5" -v x1="$6" -v y0="$7" -v y1="$8" -v x="$9" -v y="${10}" \
+        -v cx="$cx" -v cy="$cy" 'function fl(v) { return v < 0 && v != int(v) ? int(v) - 1 : int(v) }
+        BEGIN { printf "%d %d\n", cx + l + fl((x - x0) * w / (x1 - x0)), cy + t + fl((y - y0) * hh / (y1 - y0)) }'
 }

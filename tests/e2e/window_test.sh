@@ -1,74 +1,34 @@
 #!/usr/bin/env bash
-# The main window as it first appears: the colour scheme of its controls seen
-# on the screen at the places the grid gives them, with the design client size.
+# The main window as it first appears: the design client width and the colour scheme of its
+# controls seen on the screen at the places the layout grid gives them.
 # Usage: window_test.sh PATH-TO-VELUNTA SHOTS-DIR
 source "$(dirname "$0")/lib.sh"   # runs this script again inside a fresh Xvfb
 program=$1 shots=$2
 mkdir -p "$shots"
 
-start_app "$program"
-main=$(wait_window "^Велунта\.$")
-sleep 2   # the first resize runs the whole recompute and draws the pictures
-
-eval "$(xdotool getwindowgeometry --shell "$main")"   # X, Y, WIDTH, HEIGHT
-# The client area is the bottom 800 x 512 of the window, under the menu bar.
-cx=$X
-cy=$((Y + HEIGHT - 512))
-echo "window $main at $X,$Y size ${WIDTH}x${HEIGHT}; client area at $cx,$cy"
+open_main "$program"
 [ "$WIDTH" -eq 800 ] || { echo "FAIL: window width $WIDTH, expected the design 800"; exit 1; }
-
-screen="$shots/window_screen.png"
+screen="$shots/window.png"
 shot "$screen"
-convert "$screen" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/window.png"
+at() { check expect_pixel "$screen" $((cx + $1)) $((cy + $2)) "$3" "$4"; }   # CLIENT-X CLIENT-Y R,G,B WHAT
 
-failures=0
-# at CLIENT-X CLIENT-Y R,G,B WHAT
-at() { expect_pixel "$screen" $((cx + $1)) $((cy + $2)) "$3" "$4" || failures=$((failures + 1)); }
-
-grey=224,224,224 yellow=255,255,192 cyan=192,255,255 white=255,255,255
-
-# Window background: the gaps of the grid and an empty stretch of a panel.
-at 1 1 $grey "window background, top-left gap"
-at 170 300 $grey "gap between the animation area and the parameters"
-at 450 220 $grey "empty rows of the vacuum panel"
-at 798 300 $grey "gap at the right edge"
-at 176 8 $grey "header 'Параметры'"
-
-# Input boxes, just above their numbers (a long number may fill a box's width).
-for row in 1 2 3 4 5 6 7; do
-    at 270 $((34 + 30 * (row - 1) + 4)) $yellow "input box of row $row"
+# Background: gaps of the grid, empty rows of the vacuum panel, the header "Параметры".
+for xy in "1 1" "170 300" "450 220" "798 300" "176 8"; do at $xy 224,224,224 "background at $xy"; done
+# The input boxes light yellow just above their numbers (a long number may fill a box's width).
+for row in 1 2 3 4 5 6 7; do at 270 $((8 + 30 * row)) 255,255,192 "input box of row $row"; done
+# The result boxes light cyan above their captions: vacuum, linear drag, quadratic drag, ball density.
+for xy in "478 123" "478 153" "478 303" "634 63" "634 363" "790 93" "790 363" "318 277"; do
+    at $xy 192,255,255 "result box at $xy"
 done
+at 437 509 255,255,255 "equation picture's margin"
 
-# Result boxes, above their captions near the right end.
-at 478 123 $cyan "vacuum box Label16"
-at 478 153 $cyan "vacuum box Label19"
-at 478 303 $cyan "vacuum box Label38"
-at 634 63 $cyan "linear-drag box Label22"
-at 634 363 $cyan "linear-drag box Label37"
-at 790 93 $cyan "quadratic-drag box Label44"
-at 790 363 $cyan "quadratic-drag box Label35"
-at 318 277 $cyan "ball density box Label43"
-
-# The equation picture stands on white.
-at 437 509 $white "equation picture's margin"
-
-# The counters are black; the legends carry the colours of their models.
+# The time counter is black; the legends carry the colours of their models.
 black=$(count_colour "$screen" $((cx + 172)) $((cy + 390)) 152 29 0,0,0)
-[ "$black" -gt $((152 * 29 / 2)) ] && echo "ok: time counter is black ($black px)" ||
-    { echo "FAIL: time counter has only $black black pixels"; failures=$((failures + 1)); }
-legend_pixels() {  # strongly coloured pixels in a legend: blue (0,0,>200) or red (>200,0,0)
-    convert "$screen" -crop "152x26+$((cx + $1))+$((cy + 30))" +repage -fx "$2" \
-        -format "%[fx:int(mean*w*h+0.5)]" info:
+[ "$black" -gt $((152 * 29 / 2)) ] || fail "time counter has only $black black pixels"
+legend_pixels() {  # LEFT FX: strongly coloured pixels in the legend at (LEFT, 30) 152 x 26
+    convert "$screen" -crop "152x26+$((cx + $1))+$((cy + 30))" +repage -fx "$2" -format "%[fx:int(mean*w*h+0.5)]" info:
 }
-blue=$(legend_pixels 488 "b>0.8 && r<0.3 && g<0.3 ? 1 : 0")
-red=$(legend_pixels 644 "r>0.8 && b<0.3 && g<0.3 ? 1 : 0")
-[ "$blue" -gt 20 ] && echo "ok: linear-drag legend is blue ($blue px)" ||
-    { echo "FAIL: linear-drag legend has $blue blue pixels"; failures=$((failures + 1)); }
-[ "$red" -gt 20 ] && echo "ok: quadratic-drag legend is red ($red px)" ||
-    { echo "FAIL: quadratic-drag legend has $red red pixels"; failures=$((failures + 1)); }
-
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed; see $shots/window.png"
-    exit 1
-fi
-echo "all checks passed"
+blue=$(legend_pixels 488 "b>0.8 && r<0.3 && g<0.3 ? 1 : 0") red=$(legend_pixels 644 "r>0.8 && b<0.3 && g<0.3 ? 1 : 0")
+[ "$blue" -gt 20 ] || fail "linear-drag legend has $blue blue pixels"
+[ "$red" -gt 20 ] || fail "quadratic-drag legend has $red red pixels"
+finish "$screen"
