@@ -23,24 +23,21 @@ namespace {
 namespace odeint = boost::numeric::odeint;
 using State = std::array<double, 2>;  // coordinate, velocity
 
-struct Events {
-    double top_time = 0, top_height = 0;  // first time the velocity reaches 0 from above
-    double landing_time = 0, landing_velocity = 0;
-};
+// The top: the first time the velocity reaches 0 from above.
+struct Events { double top_time = 0, top_height = 0, landing_time = 0, landing_velocity = 0; };
 
 // Integrates from (h, V0y) until the coordinate reaches 0.
 template <class System>
 Events integrate(const System& system, double h, double V0y) {
     auto stepper = odeint::make_dense_output(1e-13, 1e-13, odeint::runge_kutta_dopri5<State>());
     stepper.initialize(State{h, V0y}, 0.0, 1e-7);
-    Events events;
-    events.top_height = h;
+    Events events{0, h};
     bool top_found = V0y <= 0;
 
     // Bisection of a component of the dense output between two step ends.
     const auto root = [&stepper](double lo, double hi, int component) {
         State x;
-        for (int i = 0; i < 200 && hi - lo > 0; ++i) {
+        for (int i = 0; i < 200; ++i) {
             const double mid = lo + (hi - lo) / 2;
             if (!(mid > lo && mid < hi)) break;
             stepper.calc_state(mid, x);
@@ -49,19 +46,18 @@ Events integrate(const System& system, double h, double V0y) {
         return lo + (hi - lo) / 2;
     };
 
+    State x;
     for (int steps = 0; steps < 50000000; ++steps) {
         const auto [t0, t1] = stepper.do_step(system);
         const State& now = stepper.current_state();
         if (!top_found && now[1] <= 0) {
             events.top_time = root(t0, t1, 1);
-            State x;
             stepper.calc_state(events.top_time, x);
             events.top_height = x[0];
             top_found = true;
         }
         if (now[0] <= 0) {
             events.landing_time = root(t0, t1, 0);
-            State x;
             stepper.calc_state(events.landing_time, x);
             events.landing_velocity = x[1];
             return events;
@@ -84,45 +80,33 @@ const CheckCase kCases[] = {
     {"WaterReleased", 2, 0, 1000, 0.001004},
     {"WaterDownSlow", 2, -1, 1000, 0.001004},
     {"WaterDownFast", 2, -10, 1000, 0.001004},
-    {"OilUp", 2, 3, 1000, 0.05},
     {"SyrupUpRatioAboveOne", 2, 3, 1000, 0.5},
     {"SyrupUpRatioBelowOne", 2, 3, 1000, 0.6},
     {"ViscousUp", 2, 3, 1000, 1},
-    {"ViscousDownFast", 2, -1, 1000, 1},
     {"AirUp", 2, 20, 1.23, 1.82e-5},
-    {"AirReleased", 10, 0, 1.23, 1.82e-5},
     {"AirDownFast", 50, -60, 1.23, 1.82e-5},
-    {"GlycerinUp", 2, 1, 1260, 1.4},
-    {"GlycerinReleased", 2, 0, 1260, 1.4},
     {"GlycerinDownFast", 2, -2, 1260, 1.4},
     {"HoneyLongScan", 2, 0, 1400, 10},
 };
 
-Model computed(const CheckCase& c) {
+class AgainstIntegration : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(AgainstIntegration, BothModels) {
+    const CheckCase& c = GetParam();
     Model m;
     m.set_defaults();
-    m.h = c.h;
-    m.V0y = c.V0y;
-    m.r0 = c.r0;
-    m.eta = c.eta;
+    m.set_inputs({c.h, c.V0y, 0.01, 0.004084, c.r0, c.eta});
     m.parametr();
     m.raschet1();
     m.raschet2();
-    return m;
-}
-
-class AgainstIntegration : public ::testing::TestWithParam<CheckCase> {};
-
-TEST_P(AgainstIntegration, FullModel) {
-    const Model m = computed(GetParam());
-    const double Vp = m.Vp, tau = m.tau, R2 = m.R2;
-    const auto full = [Vp, tau, R2](const State& x, State& dxdt, double) {
-        dxdt[0] = x[1];
-        dxdt[1] = -(Vp + x[1]) / tau - x[1] * std::fabs(x[1]) / R2;
+    const auto model = [&m](double quadratic) {  // 1: the full model, 0: the linear one
+        return [&m, quadratic](const State& x, State& dxdt, double) {
+            dxdt[0] = x[1];
+            dxdt[1] = -(m.Vp + x[1]) / m.tau - quadratic * x[1] * std::fabs(x[1]) / m.R2;
+        };
     };
-    const Events e = integrate(full, m.h, m.V0y);
+    const Events e = integrate(model(1), m.h, m.V0y);
     const double T = e.landing_time;
-
     if (m.V0y > 0) {
         EXPECT_NEAR(m.Tp2, e.top_time, 1e-6 * e.top_time);
         EXPECT_NEAR(m.Ymax2, e.top_height, 1e-6 * e.top_height);
@@ -132,23 +116,15 @@ TEST_P(AgainstIntegration, FullModel) {
     EXPECT_NEAR(m.Ts2, T - e.top_time, 1e-6 * T);
     EXPECT_NEAR(m.Tmax2, T, 1e-6 * T);
     EXPECT_NEAR(m.Vy_end2, e.landing_velocity, 1e-6 * std::fabs(e.landing_velocity) + 1e-7);
-}
 
-TEST_P(AgainstIntegration, LinearModel) {
-    const Model m = computed(GetParam());
-    const double Vp = m.Vp, tau = m.tau;
-    const auto linear = [Vp, tau](const State& x, State& dxdt, double) {
-        dxdt[0] = x[1];
-        dxdt[1] = -(Vp + x[1]) / tau;
-    };
-    const Events e = integrate(linear, m.h, m.V0y);
+    const Events l = integrate(model(0), m.h, m.V0y);
     // The fixed point stops when two iterates differ by 1e-9 s, which may
     // leave 1e-9 / (1 - contraction) to the root when it contracts slowly.
-    const double contraction = std::fabs((m.V0y + m.Vp) * std::exp(-e.landing_time / m.tau) / m.Vp);
-    const double stop_gap = 1e-9 / (1 - contraction);
-    EXPECT_NEAR(m.Tmax1, e.landing_time, 1e-6 * e.landing_time + 2 * stop_gap);
+    const double contraction = std::fabs((m.V0y + m.Vp) * std::exp(-l.landing_time / m.tau) / m.Vp);
+    const double stop_gap = 2e-9 / (1 - contraction);
+    EXPECT_NEAR(m.Tmax1, l.landing_time, 1e-6 * l.landing_time + stop_gap);
     // The velocity then carries that gap times the acceleration (below g).
-    EXPECT_NEAR(m.Vymax1, e.landing_velocity, 1e-6 * std::fabs(e.landing_velocity) + 1e-7 + 9.814 * 2 * stop_gap);
+    EXPECT_NEAR(m.Vymax1, l.landing_velocity, 1e-6 * std::fabs(l.landing_velocity) + 1e-7 + 9.814 * stop_gap);
 }
 
 INSTANTIATE_TEST_SUITE_P(OdeintCheck, AgainstIntegration, ::testing::ValuesIn(kCases),
