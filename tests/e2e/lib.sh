@@ -31,7 +31,7 @@ stop_app() {
 
 # wait_window TITLE [SECONDS]: prints the id of the first visible window whose name matches.
 wait_window() {
-    local title=$1 seconds=${2:-20} id=""
+    local title=$1 seconds=${2:-40} id=""
     for _ in $(seq $((seconds * 10))); do
         id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
