@@ -7,30 +7,22 @@
 #include <QtTest>
 
 #include "app/form1.h"
-#include "support/fakes.h"
+#include "support/fake_desktop.h"
 #include "ui/form2.h"
 
 using namespace velunta;
-using velunta::testing::FakeDialogs;
-using velunta::testing::FakeOpener;
-using velunta::testing::FakeTone;
+using velunta::testing::FakeDesktop;
 
 class CommandsTest : public QObject {
     Q_OBJECT
 
-    FakeDialogs dialogs;
-    FakeTone tone;
-    FakeOpener opener;
+    FakeDesktop desktop;
+    const std::vector<velunta::testing::ShownBox>& boxes = desktop.dialogs.shown;
+    velunta::testing::FakeOpener& opener = desktop.opener;
     std::unique_ptr<QTemporaryDir> work;  // a fresh, empty working folder for every test
     QString startDir;
 
-    std::unique_ptr<Form1> makeWindow() {
-        dialogs = {};
-        opener = {};
-        auto w = std::make_unique<Form1>(Form1Services{&dialogs, &tone, &opener});
-        w->show();
-        return w;
-    }
+    std::unique_ptr<Form1> makeWindow() { return desktop.window(); }
     static void touch(const QString& path) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -69,7 +61,7 @@ private slots:
         touch(work->path() + "/" + file);
         action(*w, qPrintable(item))->trigger();
         QCOMPARE(opener.opened.last(), QDir(work->path()).absoluteFilePath(file));
-        QVERIFY(dialogs.shown.empty());
+        QVERIFY(boxes.empty());
         QFile::remove(besideProgram);
     }
 
@@ -77,9 +69,9 @@ private slots:
         auto w = makeWindow();
         action(*w, "mnuFilesHistory")->trigger();
         QVERIFY(opener.opened.isEmpty());
-        QCOMPARE(int(dialogs.shown.size()), 1);
-        QVERIFY(dialogs.shown[0].text.startsWith("Не найден файл history.pdf."));
-        QVERIFY(dialogs.shown[0].text.contains(QDir::toNativeSeparators(work->path())));
+        QCOMPARE(int(boxes.size()), 1);
+        QVERIFY(boxes[0].text.startsWith("Не найден файл history.pdf."));
+        QVERIFY(boxes[0].text.contains(QDir::toNativeSeparators(work->path())));
     }
 
     void instructionOpensInTheTextEditor() {
@@ -103,10 +95,10 @@ private slots:
         QFETCH(QString, title);
         auto w = makeWindow();
         action(*w, qPrintable(item))->trigger();
-        QCOMPARE(int(dialogs.shown.size()), 1);
-        QCOMPARE(dialogs.shown[0].title, title);
-        QCOMPARE(dialogs.shown[0].style, int(vbOKOnly));
-        const QStringList lines = dialogs.shown[0].text.split("\r\n");
+        QCOMPARE(int(boxes.size()), 1);
+        QCOMPARE(boxes[0].title, title);
+        QCOMPARE(boxes[0].style, int(vbOKOnly));
+        const QStringList lines = boxes[0].text.split("\r\n");
         QCOMPARE(lines.size(), 7);
         for (const QString& line : lines) QVERIFY(!line.isEmpty());
         if (item == "mnuHelpAbout") {

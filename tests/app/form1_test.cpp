@@ -8,25 +8,19 @@
 #include <QtTest>
 
 #include "app/form1.h"
-#include "support/fakes.h"
+#include "support/fake_desktop.h"
 
 using namespace velunta;
-using velunta::testing::FakeDialogs;
-using velunta::testing::FakeOpener;
-using velunta::testing::FakeTone;
+using velunta::testing::FakeDesktop;
 
 class Form1Test : public QObject {
     Q_OBJECT
 
-    FakeDialogs dialogs;
-    FakeTone tone;
-    FakeOpener opener;
+    FakeDesktop desktop;
+    const std::vector<velunta::testing::ShownBox>& boxes = desktop.dialogs.shown;
+    const std::vector<velunta::testing::BeepCall>& tones = desktop.tone.beeps;
 
-    std::unique_ptr<Form1> makeWindow() {
-        dialogs = {};
-        tone = {};
-        return std::make_unique<Form1>(Form1Services{&dialogs, &tone, &opener});
-    }
+    std::unique_ptr<Form1> shownWindow() { return desktop.window(); }
     static QLineEdit* box(Form1& w, const QString& name) { return w.findChild<QLineEdit*>(name); }
     static QString caption(Form1& w, const QString& name) { return w.findChild<QLabel*>(name)->text(); }
 
@@ -38,7 +32,7 @@ class Form1Test : public QObject {
 
 private slots:
     void startUpFillsTheFieldsButComputesNothing() {
-        auto w = makeWindow();
+        auto w = desktop.window(false);
         QCOMPARE(w->zagruzka(), std::optional<int>(1));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(w->pos(), QPoint(int(0.05 * screen.width()), int(0.05 * screen.height())));
@@ -52,37 +46,29 @@ private slots:
         QCOMPARE(w->pipelineRuns(), 0L);
         QCOMPARE(caption(*w, "Label16"), QString("Tp = 0.305686 c"));
         QCOMPARE(caption(*w, "Label26"), QString("Label26"));
-        QVERIFY(dialogs.shown.empty());
-        QVERIFY(tone.beeps.empty());
+        QVERIFY(boxes.empty());
+        QVERIFY(tones.empty());
     }
 
-    void showingRunsThePipeline() {
-        auto w = makeWindow();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QVERIFY(w->pipelineRuns() >= 1);
-        QCOMPARE(caption(*w, "Label26"), QString("Tmax1 = 1.119497 c"));
-        QCOMPARE(w->windowTitle(), QString("Велунта."));
-    }
-
+    // Showing the window runs the pipeline; closing asks, and "Нет" changes nothing.
     void closingAsksAndNoKeepsEverything() {
-        auto w = makeWindow();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto w = shownWindow();
+        QCOMPARE(w->windowTitle(), QString("Велунта."));
         const long runs = w->pipelineRuns();
-        const QString tmax = caption(*w, "Label26");
-        dialogs.answers = {vbNo};
+        QVERIFY(runs >= 1);
+        QCOMPARE(caption(*w, "Label26"), QString("Tmax1 = 1.119497 c"));
+        desktop.dialogs.answers = {vbNo};
         QVERIFY(!w->close());
-        QCOMPARE(int(dialogs.shown.size()), 1);
-        QCOMPARE(dialogs.shown[0].text, QString("Вы абсолютно уверены?"));
-        QCOMPARE(dialogs.shown[0].title, QString("На Выход"));
-        QCOMPARE(dialogs.shown[0].style, int(vbYesNo));
+        QCOMPARE(int(boxes.size()), 1);
+        QCOMPARE(boxes[0].text, QString("Вы абсолютно уверены?"));
+        QCOMPARE(boxes[0].title, QString("На Выход"));
+        QCOMPARE(boxes[0].style, int(vbYesNo));
         QVERIFY(w->isVisible());
         QCOMPARE(box(*w, "Text1")->text(), QString("2.000"));
-        QCOMPARE(caption(*w, "Label26"), tmax);
+        QCOMPARE(caption(*w, "Label26"), QString("Tmax1 = 1.119497 c"));
         QCOMPARE(w->pipelineRuns(), runs);
 
-        dialogs.answers = {vbYes};
+        desktop.dialogs.answers = {vbYes};
         QVERIFY(w->close());
         QVERIFY(!w->isVisible());
     }
@@ -138,23 +124,21 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, beeps);
         QFETCH(QString, shown);
-        auto w = makeWindow();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto w = shownWindow();
         paste(box(*w, field), typed);
         QCOMPARE(box(*w, field)->text(), shown);
         if (message.isEmpty()) {
-            QVERIFY(dialogs.shown.empty());
+            QVERIFY(boxes.empty());
         } else {
-            QCOMPARE(int(dialogs.shown.size()), 1);
-            QCOMPARE(dialogs.shown[0].text, message);
-            QCOMPARE(dialogs.shown[0].title, QString("Ошибка"));
-            QCOMPARE(dialogs.shown[0].style, int(vbOKOnly));
+            QCOMPARE(int(boxes.size()), 1);
+            QCOMPARE(boxes[0].text, message);
+            QCOMPARE(boxes[0].title, QString("Ошибка"));
+            QCOMPARE(boxes[0].style, int(vbOKOnly));
         }
-        QCOMPARE(int(tone.beeps.size()), beeps ? 1 : 0);
+        QCOMPARE(int(tones.size()), beeps ? 1 : 0);
         if (beeps) {
-            QCOMPARE(tone.beeps[0].frequencyHz, 880);
-            QCOMPARE(tone.beeps[0].durationMs, 300);
+            QCOMPARE(tones[0].frequencyHz, 880);
+            QCOMPARE(tones[0].durationMs, 300);
         }
         // The model uses exactly what the field shows.
         const FieldInfo* info = findField(field.toStdString());
@@ -162,9 +146,7 @@ private slots:
     }
 
     void releaseHidesTheAscentAndAThrowShowsIt() {
-        auto w = makeWindow();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto w = shownWindow();
         const QStringList ascent{"Label16", "Label24", "Label29", "Label19", "Label25", "Label30"};
         paste(box(*w, "Text2"), "0");
         for (const QString& name : ascent) QVERIFY2(!w->findChild<QLabel*>(name)->isVisible(), qPrintable(name));
@@ -179,9 +161,7 @@ private slots:
     // A keystroke into a formatted text runs the pipeline once; one that
     // leaves the text unformatted runs it twice (the rewrite is a change too).
     void pipelineRunsOncePerFormattedKeystroke() {
-        auto w = makeWindow();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto w = shownWindow();
         QLineEdit* v0 = box(*w, "Text2");
         v0->setFocus();
         v0->setCursorPosition(1);  // 3|.000
@@ -200,9 +180,7 @@ private slots:
     // A number typed digit by digit into a selected field grows in front of the
     // decimals, and the caret keeps its place in the decimals.
     void typingDigitByDigit() {
-        auto w = makeWindow();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto w = shownWindow();
         QLineEdit* v0 = box(*w, "Text2");
         v0->setFocus();
         v0->selectAll();
@@ -214,7 +192,7 @@ private slots:
         QCOMPARE(v0->text(), QString("12.500"));
         QCOMPARE(v0->cursorPosition(), 4);
         QCOMPARE(w->model().V0y, 12.5);
-        QVERIFY(dialogs.shown.empty());
+        QVERIFY(boxes.empty());
     }
 };
 

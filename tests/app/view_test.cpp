@@ -8,27 +8,18 @@
 #include <QtTest>
 
 #include "app/form1.h"
-#include "support/fakes.h"
+#include "support/fake_desktop.h"
 
 using namespace velunta;
-using velunta::testing::FakeDialogs;
-using velunta::testing::FakeOpener;
-using velunta::testing::FakeTone;
+using velunta::testing::FakeDesktop;
 
 class ViewTest : public QObject {
     Q_OBJECT
 
-    FakeDialogs dialogs;
-    FakeTone tone;
-    FakeOpener opener;
+    FakeDesktop desktop;
+    const std::vector<velunta::testing::ShownBox>& boxes = desktop.dialogs.shown;
 
-    std::unique_ptr<Form1> makeWindow() {
-        dialogs = {};
-        auto w = std::make_unique<Form1>(Form1Services{&dialogs, &tone, &opener});
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w.get())) return nullptr;
-        return w;
-    }
+    std::unique_ptr<Form1> makeWindow() { return desktop.window(); }
     template <class T>
     static T* child(Form1& w, const char* name) {
         return w.findChild<T*>(name);
@@ -50,7 +41,6 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(bool, zoomVisible);
         auto w = makeWindow();
-        QVERIFY(w);
         // Start from another view, so that every switch really changes something.
         click(child<QRadioButton>(*w, option == "Option3" ? "Option2" : "Option3"));
         const long runs = w->pipelineRuns();
@@ -68,7 +58,6 @@ private slots:
 
     void zoomRedrawsAtOnce() {
         auto w = makeWindow();
-        QVERIFY(w);
         const double top = w->model().y_top;
         const long runs = w->pipelineRuns();
         child<QScrollBar>(*w, "VScroll1")->setValue(200);
@@ -79,7 +68,6 @@ private slots:
 
     void slowDownShowsItsValue() {
         auto w = makeWindow();
-        QVERIFY(w);
         for (int v : {0, 5, 3}) {
             child<QScrollBar>(*w, "HScroll2")->setValue(v);
             QCOMPARE(w->model().tormoz, std::int16_t(v));
@@ -89,14 +77,13 @@ private slots:
 
     void picturesFromTheProgramFolder() {
         auto w = makeWindow();
-        QVERIFY(w);
         QDir::setCurrent(qEnvironmentVariable("VELUNTA_RUN_DIR"));
         auto* picture = child<Canvas>(*w, "Picture15");
         for (int n : {2, 5, 1}) {
             child<QScrollBar>(*w, "VScroll2")->setValue(n);
             QVERIFY2(picture->hasPicture(), qPrintable(QString("ris_%1.gif").arg(n)));
         }
-        QVERIFY(dialogs.shown.empty());
+        QVERIFY(boxes.empty());
     }
 
     void missingPicturesWarnAtEveryChange() {
@@ -104,25 +91,24 @@ private slots:
         const QString startDir = QDir::currentPath();
         QDir::setCurrent(empty.path());
         auto w = makeWindow();
-        QVERIFY(w);
         auto* picture = child<Canvas>(*w, "Picture15");
         QVERIFY(picture->hasPicture());  // the equation, until the bar moves
         auto* bar = child<QScrollBar>(*w, "VScroll2");
         bar->setValue(2);
-        QCOMPARE(int(dialogs.shown.size()), 1);
-        QCOMPARE(dialogs.shown[0].title, QString("ПРЕДУПРЕЖДЕНИЕ"));
-        QCOMPARE(dialogs.shown[0].text.split("\r\n").size(), 4);
+        QCOMPARE(int(boxes.size()), 1);
+        QCOMPARE(boxes[0].title, QString("ПРЕДУПРЕЖДЕНИЕ"));
+        QCOMPARE(boxes[0].text.split("\r\n").size(), 4);
         QVERIFY(!picture->hasPicture());
         bar->setValue(1);
-        QCOMPARE(int(dialogs.shown.size()), 2);
+        QCOMPARE(int(boxes.size()), 2);
         QVERIFY(!picture->hasPicture());  // the design picture does not come back
 
         // A clickable box selects its picture once; a second click changes nothing.
         click(child<QLabel>(*w, "Label22"));
         QCOMPARE(bar->value(), 3);
-        QCOMPARE(int(dialogs.shown.size()), 3);
+        QCOMPARE(int(boxes.size()), 3);
         click(child<QLabel>(*w, "Label22"));
-        QCOMPARE(int(dialogs.shown.size()), 3);
+        QCOMPARE(int(boxes.size()), 3);
         click(child<QLabel>(*w, "Label23"));
         QCOMPARE(bar->value(), 4);
         click(child<QLabel>(*w, "Label5"));
