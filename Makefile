@@ -7,7 +7,6 @@
 PRESET    ?= release
 BUILD_DIR  = build/$(PRESET)
 JOBS      ?= $(shell nproc)
-export QT_QPA_PLATFORM_TEST = offscreen
 
 .PHONY: all deps configure build run test test-asan bench clean
 
