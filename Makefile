@@ -32,7 +32,7 @@ test-asan:
 
 bench:
 	$(MAKE) build PRESET=release
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "$$b"; fi; done
 
 clean:
 	rm -rf build
