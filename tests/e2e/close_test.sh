@@ -5,13 +5,10 @@ source "$(dirname "$0")/lib.sh"   # runs this script again inside a fresh Xvfb
 program=$1 shots=$2
 mkdir -p "$shots"
 
-start_app "$program"
-main=$(wait_window "^Велунта\.$")
-read -r x y < <(window_origin "$main")
-echo "window $main at $x,$y"
+open_main "$program"
 
 ask_to_close() {
-    xdotool mousemove $((x + 20)) $((y + 10)) click 1   # menu "Файл"
+    xdotool mousemove $((X + 20)) $((Y + 10)) click 1   # menu "Файл"
     sleep 0.5
     xdotool key Up Return                                # its last item, "Выход"
     wait_window "^На Выход$" 10

@@ -6,12 +6,8 @@ source "$(dirname "$0")/lib.sh"   # runs this script again inside a fresh Xvfb
 program=$1 shots=$2
 mkdir -p "$shots"
 
-start_app "$program"
-main=$(wait_window "^Велунта\.$")
-read -r x y < <(window_origin "$main")
-sleep 1
-# Text1 lies at (210, 34) in the client area, 76 x 26; the menu bar is about 20 high.
-fx=$((x + 210)) fy=$((y + 20 + 34))
+open_main "$program"
+fx=$((cx + 210)) fy=$((cy + 34))   # Text1: 76 x 26 at (210, 34) in the client area
 shot "$shots/input_before.png"
 convert "$shots/input_before.png" -crop "60x18+$((fx + 4))+$((fy + 4))" +repage "$shots/field_before.png"
 
