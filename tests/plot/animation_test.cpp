@@ -7,6 +7,7 @@
 
 #include "app/report.h"
 #include "plot/animation.h"
+#include "ui/canvas.h"
 
 using namespace velunta;
 Q_DECLARE_METATYPE(velunta::InputValues)

@@ -8,6 +8,7 @@
 #include "plot/axes.h"
 #include "plot/curves.h"
 #include "plot/minmax.h"
+#include "ui/canvas.h"
 
 namespace plot_test {
 
