@@ -76,6 +76,7 @@ float Model::Vy2_f(const double& time) const {
 }
 
 void Model::raschet2() {
+    cleanVectorState();
     // Constants of the descent.
     const double root = std::sqrt(b + 1);
     vp_2_1 = b >= kSmallRatio ? (root - 1) * (2 * Vp / b) : 2 * Vp / (root + 1);

@@ -18,6 +18,7 @@ void lineTo(Canvas& canvas, double x, double y, Colour c) { canvas.LineTo(float(
 }  // namespace
 
 void raschet3(Model& m, Canvas& Picture1, Canvas& Picture2, Canvas& Picture3) {
+    cleanVectorState();
     Picture1.setDrawWidth(1);
     Picture2.setDrawWidth(1);
     // The moments of the three tops, from the ground up to each model's height.
