@@ -58,6 +58,7 @@ void Model::set_defaults() {
 }
 
 void Model::parametr() {
+    cleanVectorState();
     // 1. Ball density.
     r = 6 * massa / 3.14159265 / (d * d * d);
     labels.setCaption("Label43", caption("  = ", r, "0.000E+00", " кг/м3"));

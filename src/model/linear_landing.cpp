@@ -34,6 +34,7 @@ constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 }  // namespace
 
 void Model::raschet1() {
+    cleanVectorState();
     // Start of the scan: the vacuum flight time in n steps.
     t = 0;
     Y = h;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/clean_vector_state.h"
 #include "model/label_texts.h"
 
 namespace velunta {

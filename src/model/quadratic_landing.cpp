@@ -61,6 +61,7 @@ float Model::Y2_f(const double& time) const { return float(fullDescentAt(*this, 
 float Model::Vy2_f(const double& time) const { return float(fullDescentAt(*this, time).Vy); }
 
 void Model::raschet2() {
+    cleanVectorState();
     // Constants of the descent.
     const double root = std::sqrt(b + 1);
     vp_2_1 = b >= kSmallRatio ? (root - 1) * (2 * Vp / b) : 2 * Vp / (root + 1);

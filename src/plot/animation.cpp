@@ -39,6 +39,7 @@ void RunFrames::startFall() {
 }
 
 bool RunFrames::next() {
+    cleanVectorState();  // the last frame was drawn
     if (rising_) {
         if (m_.t < m_.Tp2) {
             m_.rk_step();

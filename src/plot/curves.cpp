@@ -18,6 +18,7 @@ void lineTo(DrawingSurface& canvas, double x, double y, Colour c) { canvas.LineT
 }  // namespace
 
 void raschet3(Model& m, DrawingSurface& Picture1, DrawingSurface& Picture2, DrawingSurface& Picture3) {
+    cleanVectorState();
     Picture1.setDrawWidth(1);
     Picture2.setDrawWidth(1);
     // The moments of the three tops, from the ground up to each model's height.
