@@ -19,6 +19,19 @@ std::string caption(const char* prefix, double value, const char* pattern, const
 std::string caption(const char* prefix, float value, const char* pattern, const char* suffix) {
     return prefix + point(Format(value, pattern)) + suffix;
 }
+
+// Below this size a quantity q enters ln(1 + q) through a sum 1 + q that keeps
+// only its first digits; there ln(1 + q) is taken by log1p instead. Above it
+// the formulas as written lose at most a few parts in 1e10.
+constexpr double kSmall = 1e-3;
+
+// x - ln(1 + x) for 0 <= x < kSmall, by its series x^2/2 - x^3/3 + ...: the
+// difference as written keeps no digit when x is near the rounding of 1.
+double x_minus_log1p(double x) {
+    double sum = 0;
+    for (int k = 12; k >= 2; --k) sum = 1.0 / k - x * sum;
+    return x * x * sum;
+}
 }  // namespace
 
 // Phase of the ascent solution: for b > 1 the angle in (0, pi) whose tangent is
@@ -75,7 +88,13 @@ void Model::parametr() {
     labels.setCaption("Label19", caption("Ymax = ", Ymax0, "0.000", " м"));
 
     // 3. Vacuum flight.
-    Tmax0 = (std::sqrt(h * 19.628 + V0y * V0y) + V0y) / 9.814;
+    // Thrown down much faster than the fall from h would make it, the sum
+    // subtracts two nearly equal speeds; multiplied out it is 2h / (sqrt - V0y).
+    const double landingSpeed = std::sqrt(h * 19.628 + V0y * V0y);
+    if (V0y < 0 && h * 19.628 < kSmall * V0y * V0y)
+        Tmax0 = 2 * h / (landingSpeed - V0y);
+    else
+        Tmax0 = (landingSpeed + V0y) / 9.814;
     labels.setCaption("Label17", caption("Tmax = ", Tmax0, "0.000000", " c"));
 
     // 4. Vacuum landing velocity (single precision), in the plain numeric form.
@@ -95,7 +114,13 @@ void Model::parametr() {
     }
 
     // 6. Linear-resistance ascent.
-    if (V0y >= 0) {
+    if (V0y >= 0 && V0y / Vp < kSmall) {
+        // A heavy ball (V0y far below Vp): the rise Vp*L - V0y is the small
+        // difference of two nearly equal terms, taken here by its series.
+        const double x = V0y / Vp;
+        Tp1 = tau * std::log1p(x);
+        Ymax1 = h + tau * Vp * x_minus_log1p(x);
+    } else if (V0y >= 0) {
         const double L = std::log(1 + V0y / Vp);
         Tp1 = tau * L;
         Ymax1 = h - tau * (Vp * L - V0y);
@@ -150,7 +175,12 @@ void Model::calc_Tp2() {
         const double s = std::sqrt(1 - b);
         // 1 - s for a tiny b, without the subtraction that would lose its digits.
         const double oneMinusS = b < 1e-3 ? b / (1 + s) : 1 - s;
-        Tp2 = std::log((2 * Vp + (1 + s) * V0y) / (2 * Vp + oneMinusS * V0y)) * (tau / s);
+        // The ratio is 1 + 2*s*V0y/(2*Vp + (1 - s)*V0y), near 1 for a slow throw.
+        const double excess = 2 * s * V0y / (2 * Vp + oneMinusS * V0y);
+        if (excess < kSmall)
+            Tp2 = std::log1p(excess) * (tau / s);
+        else
+            Tp2 = std::log((2 * Vp + (1 + s) * V0y) / (2 * Vp + oneMinusS * V0y)) * (tau / s);
     } else {
         Tp2 = 2 * tau * V0y / (2 * Vp + V0y);
     }
@@ -183,10 +213,22 @@ void Model::calc_Ymax2() {
     if (V0y <= 0) {
         Ymax2 = h;
     } else if (b > 1) {
-        Ymax2 = R2 * std::log(std::cos(phase / 2) / std::cos((phase + Tp2 * delta1) / 2)) + (h - 2 * Vp * Tp2 / b);
+        // With a = fi/2 and w = Tp2*delta1/2, cos(a)/cos(a + w) is
+        // 1 + 2*sin(a + w/2)*sin(w/2)/cos(a + w): near 1 when the ascent's
+        // angle w is small (a heavy ball, a slow throw).
+        const double angle = Tp2 * delta1;
+        const double excess = 2 * std::sin((phase + angle / 2) / 2) * std::sin(angle / 4) / std::cos((phase + angle) / 2);
+        const double logarithm = excess < kSmall ? std::log1p(excess)
+                                                 : std::log(std::cos(phase / 2) / std::cos((phase + angle) / 2));
+        Ymax2 = R2 * logarithm + (h - 2 * Vp * Tp2 / b);
     } else if (b < 1) {
         const double linearPart = (1 + std::sqrt(1 - b)) * 2 * Vp * Tp2 / b;
-        Ymax2 = R2 * std::log((phase + 1) / (phase + std::exp(-Tp2 * delta1))) + (h - linearPart);
+        // (fi + 1)/(fi + e^-w) = 1 + (1 - e^-w)/(fi + e^-w), near 1 for a small w.
+        const double angle = Tp2 * delta1;
+        const double excess = -std::expm1(-angle) / (phase + std::exp(-angle));
+        const double logarithm = excess < kSmall ? std::log1p(excess)
+                                                 : std::log((phase + 1) / (phase + std::exp(-Tp2 * delta1)));
+        Ymax2 = R2 * logarithm + (h - linearPart);
         // For a tiny b both terms grow like 1/b while the rise stays finite, and
         // the difference keeps no correct digit. Then the top is found by
         // integrating the ascent instead.
