@@ -3,12 +3,15 @@
 #   make test      the same, then every test under CTest
 #   make test-asan the tests under the address and undefined sanitizers
 #   make bench     the benchmarks (Google Benchmark)
+#   make install PREFIX=/usr/local   build, then install under PREFIX
+#   make package   build, then the Debian package (build/release/velunta_*.deb)
 
 PRESET    ?= release
 BUILD_DIR  = build/$(PRESET)
 JOBS      ?= $(shell nproc)
+PREFIX    ?= /usr/local
 
-.PHONY: all deps configure build run test test-asan bench clean
+.PHONY: all deps configure build run test test-asan bench install package clean
 
 all: build
 
@@ -33,6 +36,12 @@ test-asan:
 bench:
 	$(MAKE) build PRESET=release
 	@for b in $(BUILD_DIR)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "$$b"; fi; done
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf build

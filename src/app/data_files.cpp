@@ -4,16 +4,18 @@
 #include <QDir>
 #include <QFileInfo>
 
-#ifndef VELUNTA_DATA_DIR
-#define VELUNTA_DATA_DIR "/usr/local/share/velunta"
-#endif
-
 namespace velunta {
 
 QStringList dataFolders() {
-    QStringList folders{QDir::currentPath()};
-    if (QCoreApplication::instance()) folders << QCoreApplication::applicationDirPath();
-    folders << QStringLiteral(VELUNTA_DATA_DIR);
+    // The folder of the executable, also where no QCoreApplication exists yet
+    // (the command-line outputs); Linux names it in /proc.
+    const QString programFolder = QCoreApplication::instance()
+                                      ? QCoreApplication::applicationDirPath()
+                                      : QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
+    // An installed copy keeps its data in ../share/velunta beside bin/, wherever the
+    // tree was installed or moved to; a build keeps them beside the program.
+    QStringList folders{QDir::cleanPath(programFolder + QStringLiteral("/../share/velunta")), QDir::currentPath(),
+                        programFolder};
     folders.removeDuplicates();
     return folders;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Where the program finds the files that lie beside it: the explanatory
-// pictures and the help documents. The working folder comes first (the
-// program's folder when it is started from there), then the folder of the
-// executable, then the installed data folder.
+// pictures and the help documents. The installed data folder comes first
+// (share/velunta beside the program's bin/), then the working folder, then
+// the folder of the executable (a build keeps them there).
 
 #include <QString>
 #include <QStringList>

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix as a desktop program, validates
+# what a desktop reads, moves the installed tree elsewhere and runs the program
+# from there; with "deb" it builds the Debian package instead and lists it.
+# Usage: install_test.sh install|deb BUILD_DIR RUN_DIR SOURCE_DIR VERSION
+set -uo pipefail
+export LC_ALL=C.UTF-8
+
+mode=$1 build=$(realpath "$2") run=$(realpath "$3") src=$(realpath "$4") version=$5
+here=$(dirname "$(realpath "$0")")
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+# A headless option must not need a display: with none, the window would abort at once.
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout 20 "$@"; }
+
+# expect_tree ROOT: the files a desktop and the program look for, under ROOT (a /usr).
+expect_tree() {
+  local root=$1 f
+  for f in bin/velunta share/applications/velunta.desktop \
+           share/icons/hicolor/scalable/apps/velunta.svg share/icons/hicolor/256x256/apps/velunta.png \
+           share/metainfo/internal.velunta.velunta.metainfo.xml share/man/man1/velunta.1.gz \
+           share/doc/velunta/copyright; do
+    [ -f "$root/$f" ] || fail "$f is not installed"
+  done
+  # Every data file the build puts beside the program (pictures, documents).
+  for f in "$run"/*; do
+    [ -f "$f" ] && [ ! -x "$f" ] || continue
+    [ -f "$root/share/velunta/${f##*/}" ] || fail "share/velunta/${f##*/} is not installed"
+  done
+}
+
+if [ "$mode" = deb ]; then
+  cpack --config "$build/CPackConfig.cmake" -B "$tmp" >"$tmp/cpack.log" 2>&1 || { cat "$tmp/cpack.log"; exit 1; }
+  deb=$(ls "$tmp"/velunta_*.deb) || exit 1
+  dpkg-deb --info "$deb"
+  echo "contents ($(du -k "$deb" | cut -f1) KiB):"
+  dpkg-deb --contents "$deb" | awk '{print $1, $3, $6}'
+  control=$(dpkg-deb --field "$deb")
+  grep -q "^Version: $version" <<<"$control" || fail "version is not $version"
+  depends=$(sed -n 's/^Depends: //p' <<<"$control")
+  for need in libqt6widgets6 libqt6svg6 libqt6multimedia6 libc6 fonts-liberation; do
+    grep -q "$need" <<<"$depends" || fail "Depends lacks $need"
+  done
+  grep -q '^Maintainer: Velunta developers' <<<"$control" || fail "no maintainer"
+  grep -q 'учебная программа' <<<"$control" || fail "the description has no Russian text"
+  dpkg-deb -x "$deb" "$tmp/root"
+  expect_tree "$tmp/root/usr"
+  cmp -s "$tmp/root/usr/share/doc/velunta/copyright" "$src/packaging/copyright" || fail "copyright file differs"
+  [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+  echo "all checks passed"; exit 0
+fi
+
+cmake --install "$build" --prefix "$tmp/first/usr" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+expect_tree "$tmp/first/usr"
+share=$tmp/first/usr/share
+
+# Only hints are allowed (Education and Science are both main categories).
+entry=$(desktop-file-validate "$share/applications/velunta.desktop") || fail "desktop entry is not valid"
+grep -v ': hint: ' <<<"$entry" | grep . && fail "desktop entry has warnings"
+metainfo=$share/metainfo/internal.velunta.velunta.metainfo.xml
+appstreamcli validate --pedantic --no-net "$metainfo" || fail "metainfo is not valid"
+# With a published screenshot (an address of the example domain, only for the check).
+cmake -DINPUT="$src/packaging/velunta.metainfo.xml.in" -DOUTPUT="$tmp/shot.metainfo.xml" \
+      -DSCREENSHOT_URL=https://example.org/velunta/screenshot.png -P "$src/packaging/metainfo.cmake"
+appstreamcli validate --pedantic --no-net "$tmp/shot.metainfo.xml" >/dev/null || fail "metainfo with a screenshot is not valid"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo lists no release $version"
+[ "$(identify -format %wx%h "$share/icons/hicolor/256x256/apps/velunta.png")" = 256x256 ] || fail "the PNG icon is not 256x256"
+
+# The manual page renders cleanly and names every option that --help prints.
+man=$(MANWIDTH=200 man --warnings -l "$share/man/man1/velunta.1.gz" 2>"$tmp/man.err")
+[ -s "$tmp/man.err" ] && { cat "$tmp/man.err"; fail "the manual page has warnings"; }
+if help=$(headless "$tmp/first/usr/bin/velunta" --help 2>/dev/null); then
+  for option in $(grep -oE -- '--[A-Za-z0-9]+' <<<"$help" | sort -u); do
+    grep -qE -- "${option}([^A-Za-z0-9]|\$)" <<<"$man" || fail "the manual page lacks $option"
+  done
+fi
+
+# Moved elsewhere and started from a folder without data, the program still finds its own.
+mv "$tmp/first" "$tmp/moved"
+prefix=$tmp/moved/usr
+mkdir "$tmp/work" && cd "$tmp/work" || exit 1
+headless "$prefix/bin/velunta" --report >"$tmp/installed.json" || fail "--report of the moved copy failed"
+headless "$run/velunta" --report >"$tmp/built.json"
+cmp -s "$tmp/built.json" "$tmp/installed.json" || fail "--report of the moved copy differs from the build's"
+if out=$(headless "$prefix/bin/velunta" --version 2>&1); then
+  [ "$(sed -n 2p <<<"$out")" = "$prefix/share/velunta" ] || fail "--version names the data folder '$(sed -n 2p <<<"$out")'"
+else
+  # No --version: the window itself must show an explanatory picture from the moved tree.
+  bash "$here/finds_picture.sh" "$prefix/bin/velunta" "$prefix/share/velunta/ris_3.gif" || fail "the moved copy did not find its pictures"
+fi
+
+[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "all checks passed"
