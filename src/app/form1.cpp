@@ -9,6 +9,7 @@
 #include "plot/axes.h"
 #include "plot/curves.h"
 #include "plot/minmax.h"
+#include "ui/fit_text.h"
 #include "ui/layout_grid.h"
 #include "ui/tone.h"
 
@@ -105,7 +106,7 @@ void Form1::layout() { applyLayout(computeLayout(client_->width(), client_->heig
 
 void Form1::Form_Resize() {
     if (zagruzka_.value_or(0) == 0) return;
-    ++runGeneration_;  // a run in its fall stops: the pictures it draws on are renewed
+    const RunPlace place = RunPlace::of(m_);
     layout();
     m_.parametr();
     c_.Picture1->Cls();
@@ -115,6 +116,9 @@ void Form1::Form_Resize() {
     m_.raschet2();
     redrawGraphs();
     showCaptions();
+    // The same inputs: a run in progress goes on from its place, on the renewed pictures.
+    if (runDepth_ > 0 && !trail_.empty()) place.restore(m_);
+    redrawRun();
     ++pipelineRuns_;
 }
 
@@ -134,6 +138,7 @@ void Form1::showCaptions() {
         if (QLabel* label = c_.label(QString::fromStdString(name))) {
             const QString caption = QString::fromStdString(text);
             if (label->text() != caption) label->setText(caption);
+            fitTextToBox(*label);
         }
     for (const auto& [name, text] : m_.labels.toolTips())
         if (QLabel* label = c_.label(QString::fromStdString(name)))

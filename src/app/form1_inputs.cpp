@@ -93,7 +93,7 @@ void Form1::inputChanged(InputField field) {
     }
 
     // 4. Recompute.
-    Form_Resize();
+    recomputeForNewInputs();
 }
 
 }  // namespace velunta

@@ -193,6 +193,11 @@ QPainter& Canvas::textPainter() {
     return *painter_;
 }
 
+QSizeF Canvas::textSize(const QString& text) {
+    textPainter();  // brings the print font up to date
+    return QSizeF(QFontMetricsF(printFont_, &image_).horizontalAdvance(text), printLineHeight_);
+}
+
 void Canvas::Print(const QString& text) {
     QPainter& p = textPainter();
     const QColor colour = toQColor(fore_);
