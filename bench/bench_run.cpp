@@ -70,7 +70,7 @@ void StartToFall(benchmark::State& state) {
         // Runs in the first pause of the fall, then stops the run with a recompute.
         QTimer::singleShot(0, [&] {
             toFirstPause = clock.nsecsElapsed() * 1e-9;
-            w.form.Form_Resize();
+            w.form.Command1_Click();
         });
         clock.start();
         w.form.CmdOK_Click();

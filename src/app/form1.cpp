@@ -7,6 +7,10 @@
 
 #include "app/pipeline.h"
 #include "model/format.h"
+#include "plot/axes.h"
+#include "plot/curves.h"
+#include "plot/minmax.h"
+#include "ui/fit_text.h"
 #include "ui/layout_grid.h"
 #include "ui/tone.h"
 
@@ -105,11 +109,14 @@ void Form1::layout() { applyLayout(computeLayout(client_->width(), client_->heig
 
 void Form1::Form_Resize() {
     if (zagruzka_.value_or(0) == 0) return;
-    ++runGeneration_;  // a run in its fall stops: the pictures it draws on are renewed
+    const RunPlace place = RunPlace::of(m_);
     layout();
     const PipelineSurfaces surfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1};
     recompute(m_, &surfaces);
     showCaptions();
+    // The same inputs: a run in progress goes on from its place, on the renewed pictures.
+    if (runDepth_ > 0 && !trail_.empty()) place.restore(m_);
+    redrawRun();
     ++pipelineRuns_;
 }
 
@@ -123,6 +130,7 @@ void Form1::showCaptions() {
         if (QLabel* label = c_.label(QString::fromStdString(name))) {
             const QString caption = QString::fromStdString(text);
             if (label->text() != caption) label->setText(caption);
+            fitTextToBox(*label);
         }
     for (const auto& [name, text] : m_.labels.toolTips())
         if (QLabel* label = c_.label(QString::fromStdString(name)))

@@ -12,6 +12,7 @@
 
 #include "model/input_acceptance.h"
 #include "model/model.h"
+#include "plot/animation.h"
 #include "ui/form1_controls.h"
 #include "ui/form2.h"
 #include "ui/services.h"
@@ -45,8 +46,12 @@ public:
     // How many times the pipeline has run in full (for tests and benchmarks).
     long pipelineRuns() const { return pipelineRuns_; }
 
-    // The recompute pipeline (also the handler of every size change).
+    // The recompute pipeline (also the handler of every size change). A change
+    // of the view only: a run goes on, and what it drew is drawn again.
     void Form_Resize();
+    // The pipeline after the inputs may have changed (an edit, a chosen ball or
+    // medium): a run or time marks made for other inputs go first.
+    void recomputeForNewInputs();
 
     // Menu "Файл" / "Выход": asks to unload the window.
     void mnuFileExit_Click();
@@ -79,13 +84,17 @@ public:
     void CmdOK_Click();
     // "Пересчёт": recompute and clear the run's counters.
     void Command1_Click();
-    // Clock time of the start and the end of the last run, and its length in seconds.
-    double s_nach = 0, m_nach = 0, s_konets = 0, m_konets = 0;
+    // The length of the last run in whole seconds, its pauses left out.
     std::int16_t vremja = 0;
     // The clock the start command reads (tests give a scripted one).
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     // Runs in progress (a run started during another's pause counts twice).
     int runsInProgress() const { return runDepth_; }
+    // Space during a run: the fall holds still until Space again.
+    bool runPaused() const { return paused_; }
+    void setRunPaused(bool paused);
+    // What the last run drew, with its time marks (empty once the inputs change).
+    const RunTrail& runTrail() const { return trail_; }
 
     // View controls: which drawing is shown, the scales, the slow-down and the
     // explanatory picture.
@@ -125,6 +134,7 @@ private:
     bool Form_Unload();
     void showCaptions();
     void redrawGraphs();
+    void redrawRun();
     void connectHandlers();
     void connectInputFields();
     void connectViewControls();
@@ -176,6 +186,14 @@ private:
     std::function<QDateTime()> clock_;
     unsigned long runGeneration_ = 0;
     int runDepth_ = 0;
+    RunTrail trail_;
+    QString runCaption_;  // "Велунта.  Начало HH:MM:SS" of the run in progress
+    bool paused_ = false;
+    QDateTime pausedSince_;
+    qint64 pausedMs_ = 0;  // paused time of the run in progress
+    void stopRun();
+    QDateTime now() const;
+    RunSurfaces runSurfaces() const;
 };
 
 }  // namespace velunta

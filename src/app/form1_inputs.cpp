@@ -128,7 +128,7 @@ void Form1::inputChanged(InputField field) {
     setPending(field, !value);
     if (value) {
         setInput(field, *value);
-        Form_Resize();
+        recomputeForNewInputs();
     }
 }
 
@@ -144,7 +144,7 @@ void Form1::finishEdit(InputField field) {
     }
     setInput(field, done.value);
     writeField(field);
-    if (done.value != before) Form_Resize();
+    if (done.value != before) recomputeForNewInputs();
 }
 
 void Form1::cancelEdit(InputField field) {
@@ -152,7 +152,7 @@ void Form1::cancelEdit(InputField field) {
     const double before = inputValue(m_, field);
     setInput(field, edit.value);
     writeField(field);
-    if (edit.value != before) Form_Resize();
+    if (edit.value != before) recomputeForNewInputs();
 }
 
 void Form1::finishPendingEdits() {
@@ -166,7 +166,7 @@ std::vector<FieldRefusal> Form1::applyInputs(const std::vector<InputSetting>& se
         setInput(field, inputValue(m_, field));
         writeField(field);
     }
-    Form_Resize();
+    recomputeForNewInputs();
     return refusals;
 }
 

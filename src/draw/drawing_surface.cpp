@@ -183,6 +183,11 @@ QPainter& DrawingSurface::textPainter() {
     return *painter_;
 }
 
+QSizeF DrawingSurface::textSize(const QString& text) {
+    textPainter();  // brings the print font up to date
+    return QSizeF(QFontMetricsF(printFont_, &image_).horizontalAdvance(text), printLineHeight_);
+}
+
 void DrawingSurface::Print(const QString& text) {
     QPainter& p = textPainter();
     const QColor colour = toQColor(fore_);

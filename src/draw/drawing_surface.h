@@ -93,6 +93,8 @@ public:
     void PSet(double x, double y, Colour c);
     // Text with its top-left corner at the current point.
     void Print(const QString& text);
+    // The size in pixels of the box Print fills with the text.
+    QSizeF textSize(const QString& text);
 
     void setCurrentX(double x) { cx_ = x; }
     void setCurrentY(double y) { cy_ = y; }

@@ -19,6 +19,7 @@ namespace velunta {
 // ball thrown up at 3 m/s from 2 m in water.
 struct InputValues {
     double h = 2, V0y = 3, d = 0.01, massa = 0.004084, r0 = 1000, eta = 0.001004, c = 0.47;
+    bool operator==(const InputValues&) const = default;
 };
 
 class Model {

@@ -1,6 +1,7 @@
 #include "plot/axes.h"
 
 #include "model/format.h"
+#include "plot/caption_place.h"
 #include "plot/grid_steps.h"
 
 namespace velunta {
@@ -10,12 +11,27 @@ namespace {
 // A number label: PSet without a colour marks the spot (one point in
 // ForeColor) and makes it the current point; the text starts there. The
 // separator is the locale's: these labels are not rewritten with a point.
-void label(DrawingSurface& canvas, const Model& m, double x, double y, double value, const char* pattern) {
+// The box the text fills, in pixels, goes to `taken`.
+void label(DrawingSurface& canvas, const Model& m, double x, double y, double value, const char* pattern,
+           QList<QRectF>& taken) {
     canvas.PSet(x, y);
-    canvas.Print(QString::fromStdString(Format(value, pattern, m.locale_decimal_point)));
+    const QString text = QString::fromStdString(Format(value, pattern, m.locale_decimal_point));
+    const QRectF box(canvas.toPixel(x, y), canvas.textSize(text));
+    if (box.intersects(QRectF(QPointF(0, 0), QSizeF(canvas.surfaceSize())))) taken << box;
+    canvas.Print(text);
 }
 
-void caption(DrawingSurface& canvas, double x, double y, const QString& text) {
+// A caption at (x, y), or as near as it is free of the numbers of the grid.
+void caption(DrawingSurface& canvas, double x, double y, const QString& text, QList<QRectF>& taken) {
+    const QRectF wanted(canvas.toPixel(x, y), canvas.textSize(text));
+    const QPointF at = freePlace(wanted, taken, QRectF(QPointF(0, 0), QSizeF(canvas.surfaceSize())));
+    taken << QRectF(at, wanted.size());
+    if (at != wanted.topLeft()) {
+        // Back to user coordinates: the mapping is linear in each axis.
+        const QPointF origin = canvas.toPixel(0, 0), unit = canvas.toPixel(1, 1) - origin;
+        if (unit.x() != 0) x = (at.x() - origin.x()) / unit.x();
+        if (unit.y() != 0) y = (at.y() - origin.y()) / unit.y();
+    }
     canvas.setCurrentX(x);
     canvas.setCurrentY(y);
     canvas.Print(text);
@@ -45,13 +61,14 @@ void axes(Model& m, DrawingSurface& Picture1, Shape& Shape1) {
 
     axes_quantities(m);
     Picture1.setDrawWidth(1);
+    QList<QRectF> taken;
     for (double i = 1; i <= m.n_setki; ++i) {
         const double y = i * m.shag_setki_y;
         Picture1.Line(m.x_left, y, m.x_right, y, kGridGreen);
-        label(Picture1, m, 0.03 * m.x_right, y, y, "0.00");
+        label(Picture1, m, 0.03 * m.x_right, y, y, "0.00", taken);
     }
     blackAxes(Picture1, m.x_left, m.x_right, m.y_top, m.y_bottom);
-    caption(Picture1, 0.2 * (m.x_right - m.x_left), m.y_top, QStringLiteral("Y, м"));
+    caption(Picture1, 0.2 * (m.x_right - m.x_left), m.y_top, QStringLiteral("Y, м"), taken);
 
     if (m.V0y > 0) {
         Picture1.Line(m.x_left, m.Ymax0, m.x_right, m.Ymax0, kBlack);
@@ -67,18 +84,19 @@ void axes_2(Model& m, DrawingSurface& Picture2) {
 
     axes_2_quantities(m);
     Picture2.setDrawWidth(1);
+    QList<QRectF> taken;
     for (double i = 1; i <= m.n_setki; ++i) {
         const double y = i * m.shag_setki_y;
         const double t = i * m.shag_setki_t;
         Picture2.Line(m.t_left, y, m.t_right, y, kGridGreen);
         Picture2.Line(t, m.y_top, t, m.y_bottom, kGridGreen);
-        label(Picture2, m, t, 0.06 * m.y_top, t, "0.00");
-        label(Picture2, m, 0, y, y, "0.00");
+        label(Picture2, m, t, 0.06 * m.y_top, t, "0.00", taken);
+        label(Picture2, m, 0, y, y, "0.00", taken);
     }
     blackAxes(Picture2, m.t_left, m.t_right, m.y_top, m.y_bottom);
     const double span = m.t_right - m.t_left;
-    caption(Picture2, 0.03 * span, m.y_top, QStringLiteral("Y, м"));
-    caption(Picture2, m.t_right - 0.04 * span, 0.06 * m.y_top, QStringLiteral("t, c"));  // Latin c
+    caption(Picture2, 0.03 * span, m.y_top, QStringLiteral("Y, м"), taken);
+    caption(Picture2, m.t_right - 0.04 * span, 0.06 * m.y_top, QStringLiteral("t, c"), taken);  // Latin c
 }
 
 void axes_3(Model& m, DrawingSurface& Picture3) {
@@ -87,19 +105,20 @@ void axes_3(Model& m, DrawingSurface& Picture3) {
 
     axes_3_quantities(m);
     Picture3.setDrawWidth(1);
+    QList<QRectF> taken;
     // Lines on both sides of Vy = 0; those beyond the range are simply not seen.
     for (double i = -m.n_setki; i <= m.n_setki; ++i) {
         const double vy = i * m.shag_setki_Vy;
         const double t = i * m.shag_setki_t;
         Picture3.Line(m.t_left, vy, m.t_right, vy, kGridGreen);
         Picture3.Line(t, m.Vy_top, t, m.Vy_bottom, kGridGreen);
-        label(Picture3, m, t, 0, t, "0.00");
-        label(Picture3, m, 0, vy, vy, "#0.00");
+        label(Picture3, m, t, 0, t, "0.00", taken);
+        label(Picture3, m, 0, vy, vy, "#0.00", taken);
     }
     blackAxes(Picture3, m.t_left, m.t_right, m.Vy_top, m.Vy_bottom);
     const double span = m.t_right - m.t_left;
-    caption(Picture3, 0.03 * span, m.Vy_top, QStringLiteral("Vy, м/c"));  // Latin c
-    caption(Picture3, m.t_right - 0.04 * span, 0, QStringLiteral("t, c"));
+    caption(Picture3, 0.03 * span, m.Vy_top, QStringLiteral("Vy, м/c"), taken);  // Latin c
+    caption(Picture3, m.t_right - 0.04 * span, 0, QStringLiteral("t, c"), taken);
 }
 
 }  // namespace velunta

@@ -79,13 +79,52 @@ private slots:
         Canvas Picture1, Picture2, Picture3, Picture4, Picture14;
         RecordingHost host;
         host.duringWait = [&m](int k) { m.tormoz = k < 10 ? 1 : 0; };  // the scroll bar moved in the tenth pause
-        QVERIFY(raschet4(m, {Picture1, Picture2, Picture3, Picture4, Picture14, *new Shape(&Picture1)}, host));
+        Picture1.resize(145, 485);
+        Picture1.Scale(m.x_left, m.y_top, m.x_right, m.y_bottom);
+        RunTrail trail;
+        QVERIFY(raschet4(m, {Picture1, Picture2, Picture3, Picture4, Picture14, *new Shape(&Picture1)}, host, &trail));
         QCOMPARE(host.framesShown, int(collectRunFrames(copy).size()));
+        QCOMPARE(trail.frames(), std::size_t(host.framesShown));
+        // The time marks: every step from the launch to the landing, each where the closed forms put the ball.
+        const double step = trail.markStep(), flight = m.Tp2 + m.Ts2;
+        QCOMPARE(int(trail.marks().size()), int(std::floor(flight / step)) + 1);
+        const std::vector<RunFrame> frames = collectRunFrames(copy);
+        for (std::size_t i = 0; i < trail.marks().size(); ++i) {
+            const TimeMark& mark = trail.marks()[i];
+            const double t = double(i) * step;
+            const bool rising = t < m.Tp2;
+            // Rising: the nearest Runge-Kutta frame, within the way the ball goes in a step.
+            const RunFrame near = *std::min_element(frames.begin(), frames.end(), [t](auto& a, auto& b) {
+                return std::abs(a.t - t) < std::abs(b.t - t); });
+            const double Y = t == 0 ? m.h : rising ? near.Y : double(m.Y2_f(t - m.Tp2));
+            const double tolerance = rising ? std::abs(near.Vy) * m.Tp2 / m.n + 1e-9 : 1e-4 * m.Ymax2;
+            QVERIFY2(mark.t == t && mark.rising == rising && std::abs(mark.Y - Y) <= tolerance,
+                     qPrintable(QString("%1: %2 %3").arg(t).arg(mark.Y).arg(Y)));
+        }
+        const QImage image = Picture1.image();
+        int markPixels = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) markPixels += image.pixel(x, y) == qRgb(128, 0, 0);
+        QVERIFY2(markPixels >= 10 * int(trail.marks().size()), qPrintable(QString::number(markPixels)));
         QCOMPARE(int(host.waits.size()), 1000);  // none in the rise
         for (int k = 1; k <= 1000; ++k) QCOMPARE(host.waits[k - 1], k <= 10 ? 1.0 : 0.0);
         QCOMPARE(host.tones, std::vector<double>{50});
         QCOMPARE(Picture4.toolTip().toStdString(), timeStepToolTip(m));
         QCOMPARE(Picture14.toolTip().toStdString(), heightErrorToolTip(m));
+    }
+
+    // The marks' step: 1, 2 or 5 times a power of ten, 13 to 30 marks from the launch to the landing.
+    void timeMarkSteps() {
+        for (const auto& [flight, step] : {std::pair{1.0, 0.05}, {1.427552, 0.05}, {2.9, 0.1}, {3.0, 0.2},
+                                           {8734.99121094, 500.0}, {0.0123, 0.0005}, {0.0, 0.0}, {-1.0, 0.0},
+                                           {std::nan(""), 0.0}})
+            QVERIFY2(std::abs(timeMarkStep(flight) - step) <= 1e-12 * step, qPrintable(QString::number(flight)));
+        for (double flight = 1e-4; flight < 1e6; flight *= 1.0137) {
+            const double step = timeMarkStep(flight), marks = std::floor(flight / step) + 1;
+            const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+            QVERIFY2(marks >= 13 && marks <= 30 && (std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+                                                    std::abs(mantissa - 5) < 1e-9), qPrintable(QString::number(flight)));
+        }
     }
 
     // The counters always with a point; the tooltips with the user's separator, the error by its size.

@@ -1,0 +1,91 @@
+// Result captions show their whole text in boxes of fixed size: the font
+// shrinks just enough, and only where the text would not fit.
+
+#include <QMenuBar>
+#include <QtTest>
+
+#include "app/form1.h"
+#include "support/fakes.h"
+#include "ui/fit_text.h"
+#include "ui/form1_controls.h"
+#include "ui/layout_grid.h"
+
+using namespace velunta;
+
+namespace {
+double advance(const QLabel& label) { return QFontMetricsF(label.font()).horizontalAdvance(label.text()); }
+}  // namespace
+
+class FitTextTest : public QObject {
+    Q_OBJECT
+    QWidget client_;
+    QMenuBar menuBar_;
+    Form1Controls c_;
+
+private slots:
+    void initTestCase() {
+        buildForm1Controls(&client_, &menuBar_, c_);
+        applyLayout(computeLayout(800, 512), c_);
+    }
+
+    void captions_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("shrinks");
+        QTest::newRow("short") << "Label30" << "Ymax2 = 2.19 м" << false;
+        QTest::newRow("Ymax2") << "Label30" << "Ymax2 = 2.193E+00 м" << true;
+        QTest::newRow("Y_end2") << "Label35" << "Y_end2 = -6.309e-08 м" << true;
+        QTest::newRow("Tmax1") << "Label26" << "Tmax1 = 8469.250235 c" << true;
+        QTest::newRow("Tmax2") << "Label31" << "Tmax2= 8734.99121094 c" << true;
+        QTest::newRow("Vy(y=0)") << "Label42" << "Vy(y=0) = -626.546 м/c" << true;
+        QTest::newRow("back to short") << "Label30" << "Ymax2 = 2.19 м" << false;
+    }
+
+    // The largest quarter-point size that fits: the text fits, a quarter point more would not.
+    void captions() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(bool, shrinks);
+        QLabel& label = *c_.label(name);
+        label.setText(text);
+        fitTextToBox(label);
+        QVERIFY2(advance(label) <= textRoom(label), qPrintable(QString::number(advance(label))));
+        QCOMPARE(label.font().pointSizeF() < 12, shrinks);
+        QCOMPARE(label.geometry().size(), QSize(152, 26));
+        if (!shrinks) return;
+        QLabel larger;
+        larger.setFont(label.font());
+        larger.setText(text);
+        QFont font = label.font();
+        font.setPointSizeF(font.pointSizeF() + 0.25);
+        QVERIFY(QFontMetricsF(font).horizontalAdvance(text) > textRoom(label));
+    }
+
+    // The window: every result caption whole, for the defaults and for a long fall in glycerin-like oil.
+    void window_data() {
+        QTest::addColumn<QStringList>("fields");  // name=value
+        QTest::newRow("defaults") << QStringList{};
+        QTest::newRow("h 20000, d 0.001, ρo 1260") << QStringList{"Text1=20000", "Text4=0.001", "Text6=1260"};
+        QTest::newRow("thrown down in air") << QStringList{"Text2=-700", "Text6=1.2", "Text7=0.0000182"};
+    }
+
+    void window() {
+        QFETCH(QStringList, fields);
+        testing::FakeDialogs dialogs;
+        testing::FakeTone tone;
+        testing::FakeOpener opener;
+        Form1 w(Form1Services{&dialogs, &tone, &opener});
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const QString& field : fields)
+            w.findChild<QLineEdit*>(field.section('=', 0, 0))->setText(field.section('=', 1));
+        QVERIFY2(dialogs.shown.empty(), dialogs.shown.empty() ? "" : qPrintable(dialogs.shown[0].text));
+        for (const auto& [name, text] : w.model().labels.captions()) {
+            const QLabel* label = w.controls().label(QString::fromStdString(name));
+            QVERIFY2(label && advance(*label) <= textRoom(*label), qPrintable(label ? label->text() : QString(name.c_str())));
+        }
+    }
+};
+
+QTEST_MAIN(FitTextTest)
+#include "fit_text_test.moc"
