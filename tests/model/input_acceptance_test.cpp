@@ -70,6 +70,15 @@ TEST(InputAcceptance, FinishingChecksTheTextAndReplacesARefusedValue) {
         EXPECT_EQ(done.value, c.value) << c.text;
         EXPECT_EQ(done.refusal ? done.refusal->message : "", c.message) << c.text;
     }
+    // A heavy ball in a dense medium: the fixed replacement of an emptied mass would float,
+    // so it is replaced in turn, and the ball stays denser than the medium.
+    Model heavy = defaults();
+    heavy.massa = 0.085;
+    heavy.r = heavy.massa * 6 / 3.14159265 / (heavy.d * heavy.d * heavy.d);
+    heavy.r0 = 50000;
+    const FinishedEdit emptied = finishEdit(heavy, InputField::massa, "", 0.085);
+    EXPECT_EQ(emptied.value, 0.08585);
+    EXPECT_EQ(emptied.refusal->message, "Шарик из чего-то сделан! например, из стали.");
 }
 
 TEST(InputAcceptance, ASetIsCheckedTogetherWhateverItsOrder) {
