@@ -24,6 +24,20 @@ int separators(std::string_view text) {
     return count;
 }
 
+// A replacement goes through the field's tests as a typed value would: a fixed
+// replacement (0.004084 kg for a mass of 0) can make the ball lighter than the
+// medium, and the field's next test then replaces it in turn.
+double replaced(Model candidate, InputField field, const Refusal& refusal, double before) {
+    double value = rounded(field, refusal.replacement);
+    for (int pass = 0; pass < 3; ++pass) {
+        inputValue(candidate, field) = value;
+        const std::optional<Refusal> again = refusalOf(candidate, field, false, before);
+        if (!again) break;
+        value = rounded(field, again->replacement);
+    }
+    return value;
+}
+
 }  // namespace
 
 FieldText readFieldText(InputField field, std::string_view text) {
@@ -54,10 +68,8 @@ FinishedEdit finishEdit(const Model& m, InputField field, std::string_view text,
     const FieldText read = readFieldText(field, text);
     Model candidate = m;
     inputValue(candidate, field) = read.value;
-    if (auto refusal = refusalOf(candidate, field, read.overflow, before)) {
-        // A replacement is shown in the field's pattern too, and used as shown.
-        return {rounded(field, refusal->replacement), refusal};
-    }
+    if (auto refusal = refusalOf(candidate, field, read.overflow, before))
+        return {replaced(candidate, field, *refusal, before), refusal};
     return {read.value, std::nullopt};
 }
 
@@ -75,7 +87,7 @@ std::vector<FieldRefusal> applyInputs(Model& m, const std::vector<InputSetting>&
     for (InputField field : kTabOrder) {
         if (!given[int(field)]) continue;
         if (auto refusal = refusalOf(m, field, overflow[int(field)], inputValue(before, field))) {
-            inputValue(m, field) = rounded(field, refusal->replacement);
+            inputValue(m, field) = replaced(m, field, *refusal, inputValue(before, field));
             refusals.push_back({field, *refusal});
         }
     }
