@@ -48,7 +48,8 @@ private slots:
         QTest::newRow("Управление") << "mnuHelpUprav" << "uprav.pdf";
     }
 
-    // The working folder comes first, then the folder of the program.
+    // The installed data folder (../share/velunta from the program's folder) comes
+    // first, then the working folder, then the folder of the program.
     void documents() {
         QFETCH(QString, item);
         QFETCH(QString, file);
@@ -61,8 +62,16 @@ private slots:
         touch(work->path() + "/" + file);
         action(*w, qPrintable(item))->trigger();
         QCOMPARE(opener.opened.last(), QDir(work->path()).absoluteFilePath(file));
+
+        const QDir installed(QCoreApplication::applicationDirPath() + "/../share/velunta");
+        QVERIFY(installed.mkpath("."));
+        touch(installed.filePath(file));
+        action(*w, qPrintable(item))->trigger();
+        QCOMPARE(opener.opened.last(), QDir::cleanPath(installed.absoluteFilePath(file)));
         QVERIFY(boxes.empty());
         QFile::remove(besideProgram);
+        QVERIFY(QDir(installed).removeRecursively());
+        QDir().rmdir(QDir::cleanPath(installed.absoluteFilePath("..")));
     }
 
     void aMissingDocumentIsSaid() {
