@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -63,15 +64,18 @@ private slots:
         action(*w, qPrintable(item))->trigger();
         QCOMPARE(opener.opened.last(), QDir(work->path()).absoluteFilePath(file));
 
+        // Left behind, the folder would shadow the build's documents for `make run`.
         const QDir installed(QCoreApplication::applicationDirPath() + "/../share/velunta");
+        const auto removeInstalled = qScopeGuard([&] {
+            QDir(installed).removeRecursively();
+            QDir().rmdir(QDir::cleanPath(installed.absoluteFilePath("..")));
+            QFile::remove(besideProgram);
+        });
         QVERIFY(installed.mkpath("."));
         touch(installed.filePath(file));
         action(*w, qPrintable(item))->trigger();
         QCOMPARE(opener.opened.last(), QDir::cleanPath(installed.absoluteFilePath(file)));
         QVERIFY(boxes.empty());
-        QFile::remove(besideProgram);
-        QVERIFY(QDir(installed).removeRecursively());
-        QDir().rmdir(QDir::cleanPath(installed.absoluteFilePath("..")));
     }
 
     void aMissingDocumentIsSaid() {
