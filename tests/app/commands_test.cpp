@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -48,7 +49,8 @@ private slots:
         QTest::newRow("Управление") << "mnuHelpUprav" << "uprav.pdf";
     }
 
-    // The working folder comes first, then the folder of the program.
+    // The installed data folder (../share/velunta from the program's folder) comes
+    // first, then the working folder, then the folder of the program.
     void documents() {
         QFETCH(QString, item);
         QFETCH(QString, file);
@@ -61,8 +63,19 @@ private slots:
         touch(work->path() + "/" + file);
         action(*w, qPrintable(item))->trigger();
         QCOMPARE(opener.opened.last(), QDir(work->path()).absoluteFilePath(file));
+
+        // Left behind, the folder would shadow the build's documents for `make run`.
+        const QDir installed(QCoreApplication::applicationDirPath() + "/../share/velunta");
+        const auto removeInstalled = qScopeGuard([&] {
+            QDir(installed).removeRecursively();
+            QDir().rmdir(QDir::cleanPath(installed.absoluteFilePath("..")));
+            QFile::remove(besideProgram);
+        });
+        QVERIFY(installed.mkpath("."));
+        touch(installed.filePath(file));
+        action(*w, qPrintable(item))->trigger();
+        QCOMPARE(opener.opened.last(), QDir::cleanPath(installed.absoluteFilePath(file)));
         QVERIFY(boxes.empty());
-        QFile::remove(besideProgram);
     }
 
     void aMissingDocumentIsSaid() {
