@@ -313,6 +313,11 @@ void buildCounterRow(QWidget* w, Form1Controls& c) {
     c.Frame1 = named(new QGroupBox(QStringLiteral("Графики"), w), "Frame1");
     c.Frame1->setFont(serifFont(kSmallPt));
     setColours(c.Frame1, kGrey);
+    // The title sits on the frame's top border, over a gap of the window's grey.
+    c.Frame1->setStyleSheet(QStringLiteral(
+        "QGroupBox#Frame1 { border: 1px solid #a0a0a0; border-radius: 3px; margin-top: 9px; }"
+        "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 7px; padding: 0 2px;"
+        " background-color: palette(window); }"));
     c.Option1 = option(c.Frame1, "Option1", QStringLiteral("анимация"), 24);
     c.Option2 = option(c.Frame1, "Option2", QStringLiteral("координата x(t)"), 42);
     c.Option3 = option(c.Frame1, "Option3", QStringLiteral("проекция Vy(t)"), 60);
