@@ -2,8 +2,11 @@
 // platform is chosen with QT_QPA_PLATFORM):
 //   RunFrames        the frame sequence alone (rise by Runge-Kutta, fall)
 //   StartToFall      "ПУСК" up to the first pause: pipeline, graphs, drawn rise
-//   WholeRunNoPauses "ПУСК" with slow-down 0, start to end
+//   WholeRunNoPauses "ПУСК" with slow-down 0, start to end; counts the repaints of
+//                    the trajectory picture, which come without any event handled
 //   FallPaced        the fall with slow-down 1 (1000 pauses of 10 ms: 10 s)
+//   RedrawInFall     the pipeline in the first pause of the fall: the pictures renewed
+//                    and the run's trail (the whole rise) drawn again
 // Times are wall-clock, per run.
 
 #include <QApplication>
@@ -79,9 +82,17 @@ void StartToFall(benchmark::State& state) {
 }
 BENCHMARK(StartToFall)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
+struct PaintCounter : QObject {
+    long paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override { return paints += e->type() == QEvent::Paint, false; }
+};
+
 void WholeRunNoPauses(benchmark::State& state) {
     Window w(0);
+    PaintCounter counter;
+    w.form.controls().Picture1->installEventFilter(&counter);
     for (auto _ : state) w.form.CmdOK_Click();
+    state.counters["repaints"] = benchmark::Counter(double(counter.paints), benchmark::Counter::kIsRate);
 }
 BENCHMARK(WholeRunNoPauses)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -95,6 +106,16 @@ void FallPaced(benchmark::State& state) {
     }
 }
 BENCHMARK(FallPaced)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
+
+void RedrawInFall(benchmark::State& state) {
+    Window w(1);
+    QTimer::singleShot(0, [&] {
+        for (auto _ : state) w.form.Form_Resize();
+        w.form.Command1_Click();  // stops the run
+    });
+    w.form.CmdOK_Click();
+}
+BENCHMARK(RedrawInFall)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -24,6 +24,7 @@ namespace velunta {
 namespace {
 
 const QString kDesignCaption = QStringLiteral("Велунта.");
+const QString kAnimationToolTip = QStringLiteral("Анимация движения");
 
 // The clock as the user reads it: whole seconds.
 QDateTime toWholeSecond(QDateTime when) {
@@ -149,6 +150,9 @@ RunSurfaces Form1::runSurfaces() const {
 }
 
 bool Form1::raschet4() {
+    // The marks' interval, for reading a speed off them.
+    c_.Picture1->setToolTipText(kAnimationToolTip + QStringLiteral(". Метки положения шара через %1 c")
+                                                        .arg(timeMarkStep(double(m_.Tp2) + double(m_.Ts2))));
     Form1RunHost host(*this, runGeneration_);
     ++runDepth_;
     const bool finished = velunta::raschet4(m_, runSurfaces(), host, &trail_);
@@ -169,6 +173,7 @@ void Form1::stopRun() {
         c_.Picture14->Cls();
     }
     trail_.clear();
+    c_.Picture1->setToolTipText(kAnimationToolTip);
 }
 
 void Form1::recomputeForNewInputs() {

@@ -150,11 +150,14 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
     return b;
 }
 
+// An option of the view switch: inside the frame's border, below its title, and
+// with no background of its own, so that the border and the title show whole.
 QRadioButton* option(QGroupBox* frame, const char* name, const QString& caption, int top) {
     auto* o = named(new QRadioButton(caption, frame), name);
     o->setFont(serifFont(kSmallPt));
     setColours(o, kGrey);
-    o->setGeometry(1, top, 120, 17);
+    o->setAutoFillBackground(false);
+    o->setGeometry(6, top, 140, 17);
     return o;
 }
 
@@ -308,8 +311,13 @@ void buildCounterRow(QWidget* w, Form1Controls& c) {
     c.Frame1 = named(new QGroupBox(QStringLiteral("Графики"), w), "Frame1");
     c.Frame1->setFont(serifFont(kSmallPt));
     setColours(c.Frame1, kGrey);
-    c.Option1 = option(c.Frame1, "Option1", QStringLiteral("анимация"), 20);
-    c.Option2 = option(c.Frame1, "Option2", QStringLiteral("координата x(t)"), 40);
+    // The title sits on the frame's top border, over a gap of the window's grey.
+    c.Frame1->setStyleSheet(QStringLiteral(
+        "QGroupBox#Frame1 { border: 1px solid #a0a0a0; border-radius: 3px; margin-top: 9px; }"
+        "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 7px; padding: 0 2px;"
+        " background-color: palette(window); }"));
+    c.Option1 = option(c.Frame1, "Option1", QStringLiteral("анимация"), 24);
+    c.Option2 = option(c.Frame1, "Option2", QStringLiteral("координата x(t)"), 42);
     c.Option3 = option(c.Frame1, "Option3", QStringLiteral("проекция Vy(t)"), 60);
     c.Option1->setChecked(true);
 
@@ -333,9 +341,6 @@ void setTabOrder(Form1Controls& c) {
 
 }  // namespace
 
-QLabel* Form1Controls::label(const QString& name) const {
-    return client ? client->findChild<QLabel*>(name) : nullptr;
-}
 
 void buildForm1Controls(QWidget* client, QMenuBar* menuBar, Form1Controls& c) {
     c.client = client;
@@ -352,6 +357,11 @@ void buildForm1Controls(QWidget* client, QMenuBar* menuBar, Form1Controls& c) {
     buildCounterRow(client, c);
     setTabOrder(c);
     buildMenu(menuBar, c);
+    for (const ControlRow& row : form1ControlTable()) {
+        QObject* control = client->findChild<QObject*>(QString::fromLatin1(row.name));
+        Q_ASSERT_X(control && qstrcmp(control->metaObject()->className(), row.kind) == 0, "buildForm1Controls", row.name);
+        c.byName.insert(QString::fromLatin1(row.name), control);
+    }
 }
 
 }  // namespace velunta

@@ -17,7 +17,27 @@
 
 #include "ui/canvas.h"
 
+#include <QHash>
+#include <vector>
+
 namespace velunta {
+
+struct LayoutGrid;
+
+// What a control of the main window is for.
+enum class ControlRole { command, header, inputCaption, input, unit, result, overlay, picture, counter, viewControl, timer };
+
+// One control of the main window: its name (also its objectName), its Qt class,
+// its role and its cell of the layout grid (none: placed inside another control).
+struct ControlRow {
+    const char* name;
+    const char* kind;
+    ControlRole role;
+    QRectF LayoutGrid::*cell;
+};
+
+// Every control of the client area, in the order of creation.
+const std::vector<ControlRow>& form1ControlTable();
 
 struct Form1Controls {
     QWidget* client = nullptr;  // the client area that holds every control below
@@ -66,8 +86,12 @@ struct Form1Controls {
     QAction *mnuHelpInstruction = nullptr, *mnuHelpUprav = nullptr, *mnuHelpSep2 = nullptr,
             *mnuHelpAvtors = nullptr, *mnuHelpAbout = nullptr, *mnuHelpAbout2 = nullptr;
 
-    // Finds a result or caption label by its name (nullptr if there is none).
-    QLabel* label(const QString& name) const;
+    // The controls of the table by name, filled by buildForm1Controls.
+    QHash<QString, QObject*> byName;
+    // Finds a control of the table by its name (nullptr if there is none).
+    QObject* find(const QString& name) const { return byName.value(name); }
+    QWidget* widget(const QString& name) const { return qobject_cast<QWidget*>(find(name)); }
+    QLabel* label(const QString& name) const { return qobject_cast<QLabel*>(find(name)); }
 };
 
 // Creates every control of the main window on `client` (the client area) and

@@ -187,59 +187,16 @@ LayoutGrid computeLayout(double SW, double SH) {
 }
 
 QList<QPair<QString, QRectF>> LayoutGrid::named() const {
-    return {
-        {"Label36", Label36},     {"Label1", Label1},       {"Text1", Text1},
-        {"Label2", Label2},       {"Label3", Label3},       {"Text2", Text2},
-        {"Label4", Label4},       {"Label7", Label7},       {"Text4", Text4},
-        {"Label8", Label8},       {"Label9", Label9},       {"Text5", Text5},
-        {"Label10", Label10},     {"Label11", Label11},     {"Text6", Text6},
-        {"Label12", Label12},     {"Label13", Label13},     {"Text7", Text7},
-        {"Label14", Label14},     {"Label34", Label34},     {"Text3", Text3},
-        {"Label43", Label43},     {"Label43_2", Label43_2}, {"Label15", Label15},
-        {"Label16", Label16},     {"Label19", Label19},     {"Label17", Label17},
-        {"Label38", Label38},     {"Label32", Label32},     {"Label21", Label21},
-        {"Label22", Label22},     {"Label22_2", Label22_2}, {"Label23", Label23},
-        {"Label24", Label24},     {"Label25", Label25},     {"Label26", Label26},
-        {"Label40", Label40},     {"Label37", Label37},     {"Label28", Label28},
-        {"Label5", Label5},       {"Label44", Label44},     {"Label29", Label29},
-        {"Label30", Label30},     {"Label33", Label33},     {"Label6", Label6},
-        {"Label31", Label31},     {"Label18", Label18},     {"Label42", Label42},
-        {"Label20", Label20},     {"Label35", Label35},     {"Label18_2", Label18_2},
-        {"Label20_2", Label20_2}, {"VScroll1", VScroll1},   {"HScroll1", HScroll1},
-        {"Picture1", Picture1},   {"Picture4", Picture4},   {"Picture14", Picture14},
-        {"Label27", Label27},     {"HScroll2", HScroll2},   {"CmdOK", CmdOK},
-        {"Command1", Command1},   {"Frame1", Frame1},       {"Picture2", Picture2},
-        {"Picture3", Picture3},   {"Picture15", Picture15}, {"VScroll2", VScroll2},
-    };
+    QList<QPair<QString, QRectF>> cells;
+    for (const ControlRow& row : form1ControlTable())
+        if (row.cell) cells.append({QString::fromLatin1(row.name), this->*row.cell});
+    return cells;
 }
 
 void applyLayout(const LayoutGrid& g, Form1Controls& c) {
-    const std::pair<QWidget*, const QRectF&> placements[] = {
-        {c.Label36, g.Label36},     {c.Label1, g.Label1},       {c.Text1, g.Text1},
-        {c.Label2, g.Label2},       {c.Label3, g.Label3},       {c.Text2, g.Text2},
-        {c.Label4, g.Label4},       {c.Label7, g.Label7},       {c.Text4, g.Text4},
-        {c.Label8, g.Label8},       {c.Label9, g.Label9},       {c.Text5, g.Text5},
-        {c.Label10, g.Label10},     {c.Label11, g.Label11},     {c.Text6, g.Text6},
-        {c.Label12, g.Label12},     {c.Label13, g.Label13},     {c.Text7, g.Text7},
-        {c.Label14, g.Label14},     {c.Label34, g.Label34},     {c.Text3, g.Text3},
-        {c.Label43, g.Label43},     {c.Label43_2, g.Label43_2}, {c.Label15, g.Label15},
-        {c.Label16, g.Label16},     {c.Label19, g.Label19},     {c.Label17, g.Label17},
-        {c.Label38, g.Label38},     {c.Label32, g.Label32},     {c.Label21, g.Label21},
-        {c.Label22, g.Label22},     {c.Label22_2, g.Label22_2}, {c.Label23, g.Label23},
-        {c.Label24, g.Label24},     {c.Label25, g.Label25},     {c.Label26, g.Label26},
-        {c.Label40, g.Label40},     {c.Label37, g.Label37},     {c.Label28, g.Label28},
-        {c.Label5, g.Label5},       {c.Label44, g.Label44},     {c.Label29, g.Label29},
-        {c.Label30, g.Label30},     {c.Label33, g.Label33},     {c.Label6, g.Label6},
-        {c.Label31, g.Label31},     {c.Label18, g.Label18},     {c.Label42, g.Label42},
-        {c.Label20, g.Label20},     {c.Label35, g.Label35},     {c.Label18_2, g.Label18_2},
-        {c.Label20_2, g.Label20_2}, {c.VScroll1, g.VScroll1},   {c.HScroll1, g.HScroll1},
-        {c.Picture1, g.Picture1},   {c.Picture4, g.Picture4},   {c.Picture14, g.Picture14},
-        {c.Label27, g.Label27},     {c.HScroll2, g.HScroll2},   {c.CmdOK, g.CmdOK},
-        {c.Command1, g.Command1},   {c.Frame1, g.Frame1},       {c.Picture2, g.Picture2},
-        {c.Picture3, g.Picture3},   {c.Picture15, g.Picture15}, {c.VScroll2, g.VScroll2},
-    };
-    for (const auto& [widget, rect] : placements)
-        if (widget) widget->setGeometry(wholePixels(rect));
+    for (const ControlRow& row : form1ControlTable())
+        if (QWidget* widget = row.cell ? c.widget(QString::fromLatin1(row.name)) : nullptr)
+            widget->setGeometry(wholePixels(g.*row.cell));
 
     if (c.Picture4) styleCounter(c.Picture4);
     if (c.Picture14) styleCounter(c.Picture14);

@@ -50,7 +50,7 @@ struct LayoutGrid {
     // Graph areas, equation picture and its scroll bar.
     QRectF Picture2, Picture3, Picture15, VScroll2;
 
-    // Every rectangle under the name of its control, in the order they are set.
+    // Every rectangle under the name of its control, in the order of the control table.
     QList<QPair<QString, QRectF>> named() const;
 };
 

@@ -95,8 +95,10 @@ private slots:
         QVERIFY(pixelsOf(c.Picture14->image(), qRgb(0, 255, 0)) > 10);
         QVERIFY(marks > 100 && pixelsOf(c.Picture1->image(), qRgb(128, 0, 0)) == marks);
         QVERIFY(red > redBefore + 200 && pixelsOf(c.Picture2->image(), qRgb(255, 0, 0)) > redBefore + 200);
+        QCOMPARE(c.Picture1->toolTip(), QString("Анимация движения. Метки положения шара через 0.1 c"));
         c.Text1->setText("2.5");
         QCOMPARE(pixelsOf(c.Picture1->image(), qRgb(128, 0, 0)), 0);
+        QCOMPARE(c.Picture1->toolTip(), QString("Анимация движения"));
         QVERIFY(pixelsOf(c.Picture4->image(), qRgb(0, 255, 0)) > 10);
         w->Command1_Click();
         QCOMPARE(pixelsOf(c.Picture4->image(), qRgb(0, 255, 0)), 0);

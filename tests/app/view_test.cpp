@@ -66,15 +66,6 @@ private slots:
         QCOMPARE(w->pipelineRuns(), runs + 1);
     }
 
-    void slowDownShowsItsValue() {
-        auto w = makeWindow();
-        for (int v : {0, 5, 3}) {
-            child<QScrollBar>(*w, "HScroll2")->setValue(v);
-            QCOMPARE(w->model().tormoz, std::int16_t(v));
-            QCOMPARE(child<QLabel>(*w, "Label27")->text(), QString::number(v));
-        }
-    }
-
     void picturesFromTheProgramFolder() {
         auto w = makeWindow();
         QDir::setCurrent(qEnvironmentVariable("VELUNTA_RUN_DIR"));
