@@ -12,6 +12,7 @@
 #include "model/landing_bisection.h"
 #include "model/landing_search.h"
 #include "model/model.h"
+#include "model/relaxation.h"
 
 namespace velunta {
 
@@ -56,7 +57,7 @@ DescentRounding descentRounding(const Model& m) {
 }  // namespace
 
 float Model::Y2_f(const double& time) const {
-    const double E = std::exp(-delta2 * time);
+    const double E = decay(delta2 * time);
     if (V0y <= 0) {
         // Thrown at exactly the terminal speed: it keeps it (the general
         // form would divide by zero).
@@ -67,7 +68,7 @@ float Model::Y2_f(const double& time) const {
 }
 
 float Model::Vy2_f(const double& time) const {
-    const double E = std::exp(-delta2 * time);
+    const double E = decay(delta2 * time);
     if (V0y <= 0) {
         if (vp_2_1 + V0y == 0) return float(V0y);
         return float(-vp_2_1 * (1 - (f_V_1 / f_V_2) * E) / (1 - E / f_V_2));
