@@ -14,9 +14,10 @@ bool hasAvx() {
 
 }  // namespace
 
-// A vzeroupper where the stages start, rather than building the stages as AVX
-// code that does not mix encodings: one instruction reaches the maths library's
-// functions as well, and it needs no second build of the numeric code.
+// A vzeroupper where the stages start. Building the numeric code as AVX code
+// that does not mix encodings was as fast, but needs a second build of every
+// function the stages reach (or a program that needs AVX), and the maths
+// library's own SSE code would still pay; one instruction here covers all.
 // Kept out of line: no vector value of a caller lives across a call.
 void cleanVectorState() {
     if (hasAvx()) __asm__ volatile("vzeroupper");

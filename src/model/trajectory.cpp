@@ -40,7 +40,7 @@ MotionState fullAscentAt(const Model& m, double t) {
 }  // namespace
 
 MotionState fullDescentAt(const Model& m, double time) {
-    const double E = std::exp(-m.delta2 * time);
+    const double E = decay(m.delta2 * time);
     if (m.V0y <= 0) {
         // Thrown at exactly the terminal speed: it keeps it.
         if (m.vp_2_1 + m.V0y == 0) return {m.h - m.vp_2_1 * time, m.V0y};
@@ -67,7 +67,7 @@ MotionState motionAt(const Model& m, DragModel model, double t) {
             return {(m.h + m.V0y * t) - kG * t * t / 2, m.V0y - kG * t};
         case DragModel::linear:
             return {(m.h - t * m.Vp) + (m.V0y + m.Vp) * m.tau * one_minus_exp(t / m.tau),
-                    (m.V0y + m.Vp) * std::exp(-t / m.tau) - m.Vp};
+                    (m.V0y + m.Vp) * decay(t / m.tau) - m.Vp};
         case DragModel::full:
             if (m.V0y > 0 && t < m.Tp2) return fullAscentAt(m, t);
             return fullDescentAt(m, t - m.Tp2);

@@ -8,11 +8,6 @@
 namespace velunta {
 
 namespace {
-// exp(-x). Beyond x = 745.2 exp underflows to exactly 0, through a slow path of
-// the library that a long flight in a viscous medium would take thousands of
-// times per curve.
-double relaxation(double x) { return x > 745.2 ? 0.0 : std::exp(-x); }
-
 // The canvas takes each coordinate in single precision.
 void lineTo(DrawingSurface& canvas, double x, double y, Colour c) { canvas.LineTo(float(x), float(y), c); }
 }  // namespace
@@ -43,7 +38,7 @@ void raschet3(Model& m, DrawingSurface& Picture1, DrawingSurface& Picture2, Draw
     Picture2.PSet(0, m.h, kBlue);
     Picture3.PSet(0, m.V0y, kBlue);
     for_each_curve_time(m.t, m.Tmax1, m.n, [&m, &Picture2, &Picture3](double t) {
-        const double e = relaxation(t / m.tau);
+        const double e = decay(t / m.tau);
         m.Y = (m.h - t * m.Vp) + (m.V0y + m.Vp) * m.tau * one_minus_exp(t / m.tau);
         m.Vy = (m.V0y + m.Vp) * e - m.Vp;
         lineTo(Picture2, t, m.Y, kBlue);
