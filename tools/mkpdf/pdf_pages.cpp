@@ -1,5 +1,6 @@
 #include "pdf_pages.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QAbstractTextDocumentLayout>
@@ -83,6 +84,33 @@ void breakBefore(QTextDocument& doc, const QSet<int>& blockNumbers) {
     }
 }
 
+// The band of a page from which the layout draws exactly the lines that lie on
+// that page. The layout skips a line that starts below the band, and a line
+// that ends above it, except the last such line of a block. So the band's foot
+// is raised by a little (a line moved to the next page starts a hair above the
+// boundary), and where a paragraph runs on from the page before, the band
+// starts below the first of its lines on this page: that line is then the
+// last one above the band and is drawn, the lines before it are not.
+QRectF ownLines(QTextDocument& doc, const QRectF& page, double inset) {
+    double top = page.top();
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QRectF rect = layout->blockBoundingRect(block);
+        const QTextLayout* lines = block.layout();
+        if (!lines || rect.top() >= page.top() || rect.bottom() <= page.top())
+            continue;
+        for (int i = 1; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const double lineTop = lines->position().y() + line.y();
+            if (lineTop + line.height() / 2 > page.top()) {
+                top = std::max(top, lineTop + line.height() + 1);
+                break;
+            }
+        }
+    }
+    return QRectF(page.left(), top, page.width(), page.bottom() - inset - top);
+}
+
 void paintFooter(QPainter& painter, const Geometry& geometry, const PageStyle& style,
                  const QString& title, int page, int pageCount) {
     QFont font(style.bodyFamily);
@@ -144,9 +172,14 @@ int paintPages(QTextDocument& doc, QPdfWriter& writer, const PageStyle& style,
             writer.newPage();
         painter.save();
         painter.translate(geometry.content.left(), geometry.content.top() - page * pageHeight);
+        // The painter's clip hides what belongs to the pages before and after,
+        // but the PDF would still hold it as invisible text (found twice by a
+        // search or a copy). So the context's clip, by which the layout picks
+        // the lines it draws, is narrowed to this page's own lines.
+        const QRectF pageRect(0, page * pageHeight, geometry.content.width(), pageHeight);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * pageHeight, geometry.content.width(), pageHeight);
-        painter.setClipRect(context.clip);
+        context.clip = ownLines(doc, pageRect, style.px(style.bodySize) / 3);
+        painter.setClipRect(pageRect);
         doc.documentLayout()->draw(&painter, context);
         painter.restore();
         paintFooter(painter, geometry, style, footerTitle, page + 1, pageCount);
