@@ -75,6 +75,26 @@ int strandedHeading(QTextDocument& doc) {
     return -1;
 }
 
+// The first paragraph whose last line alone goes over to the next page (a
+// widow, which also could not be drawn there without its other lines: see
+// ownLines). Returns its block number, or -1.
+int widowedBlock(QTextDocument& doc) {
+    const double pageHeight = doc.pageSize().height();
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        const int count = lines ? lines->lineCount() : 0;
+        if (count < 2 || count > 12)
+            continue;
+        const auto middle = [&](int i) {
+            const QTextLine line = lines->lineAt(i);
+            return lines->position().y() + line.y() + line.height() / 2;
+        };
+        if (pageOf(middle(count - 1), pageHeight) > pageOf(middle(count - 2), pageHeight))
+            return block.blockNumber();
+    }
+    return -1;
+}
+
 void breakBefore(QTextDocument& doc, const QSet<int>& blockNumbers) {
     for (int number : blockNumbers) {
         const QTextBlock block = doc.findBlockByNumber(number);
@@ -99,11 +119,12 @@ QRectF ownLines(QTextDocument& doc, const QRectF& page, double inset) {
         const QTextLayout* lines = block.layout();
         if (!lines || rect.top() >= page.top() || rect.bottom() <= page.top())
             continue;
-        for (int i = 1; i < lines->lineCount(); ++i) {
+        for (int i = 0; i < lines->lineCount(); ++i) {
             const QTextLine line = lines->lineAt(i);
             const double lineTop = lines->position().y() + line.y();
             if (lineTop + line.height() / 2 > page.top()) {
-                top = std::max(top, lineTop + line.height() + 1);
+                if (i > 0)  // else the block's first line opens the page: nothing to hide
+                    top = std::max(top, lineTop + line.height() + 1);
                 break;
             }
         }
@@ -150,7 +171,9 @@ std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPd
         std::unique_ptr<QTextDocument> doc = makeDocument();
         breakBefore(*doc, breaks);
         doc->setPageSize(geometry.content.size());
-        const int stranded = strandedHeading(*doc);
+        int stranded = strandedHeading(*doc);
+        if (stranded < 0)
+            stranded = widowedBlock(*doc);
         if (stranded < 0 || breaks.contains(stranded))
             return doc;
         breaks.insert(stranded);
