@@ -12,6 +12,7 @@
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextTable>
 #include <QTextLayout>
 #include <QTextDocument>
 
@@ -83,14 +84,18 @@ int widowedBlock(QTextDocument& doc) {
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         const QTextLayout* lines = block.layout();
         const int count = lines ? lines->lineCount() : 0;
-        if (count < 2 || count > 12)
+        if (count < 2 || count > 12 || QTextCursor(block).currentTable())
             continue;
         const auto middle = [&](int i) {
             const QTextLine line = lines->lineAt(i);
             return lines->position().y() + line.y() + line.height() / 2;
         };
-        if (pageOf(middle(count - 1), pageHeight) > pageOf(middle(count - 2), pageHeight))
-            return block.blockNumber();
+        if (pageOf(middle(count - 1), pageHeight) <= pageOf(middle(count - 2), pageHeight))
+            continue;
+        QTextBlock first = block;  // the headings right above go with it
+        while (isHeading(first.previous()))
+            first = first.previous();
+        return first.blockNumber();
     }
     return -1;
 }
