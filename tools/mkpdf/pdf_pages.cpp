@@ -126,7 +126,7 @@ QRectF ownLines(QTextDocument& doc, const QRectF& page, double inset) {
             continue;
         for (int i = 0; i < lines->lineCount(); ++i) {
             const QTextLine line = lines->lineAt(i);
-            const double lineTop = lines->position().y() + line.y();
+            const double lineTop = rect.top() + line.y();  // the rect is in page coordinates, also in a table
             if (lineTop + line.height() / 2 > page.top()) {
                 if (i > 0)  // else the block's first line opens the page: nothing to hide
                     top = std::max(top, lineTop + line.height() + 1);
