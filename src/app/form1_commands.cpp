@@ -108,7 +108,8 @@ void Form1::mnuHelpAvtors_Click() {
         lines({"Велунта " VELUNTA_VERSION " — учебная программа: вертикальное движение шара в вакууме и в среде.",
                "Свободная программа, лицензия GNU GPL версии 3 или более поздней; исходный код "
                "распространяется вместе с ней.",
-               "Об ошибке сообщите разработчикам, приложив вывод команды velunta --version и исходные данные."})
+               "Об ошибке сообщите разработчикам, приложив вывод команды",  // the command on a line of its own
+               "velunta --version и исходные данные."})
             .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // Centred on the main window wherever either of them stands. A window shown
     // for the first time gets its frame only when shown, so it is placed again then.
