@@ -86,13 +86,16 @@ void Form1::mnuHelpAbout_Click() {
         vbOKOnly, "О ПРОГРАММЕ");
 }
 
+// What the program is, its version and licence, and how to report a fault.
 void Form1::mnuHelpAbout2_Click() {
     services_.dialogs->MsgBox(
-        lines({"Версия 1.0.", "Свидетельства о государственной регистрации программы нет.",
-               "Дата регистрации: программа не регистрировалась.",
-               "Официальный бюллетень: о программе в нём не публиковалось,",
-               "поэтому года, номера выпуска и страницы публикации нет.", "Веб-адрес публикации: нет.",
-               kVersion11}),
+        lines({"Велунта, версия " VELUNTA_VERSION ".",
+               "Учебная программа: вертикальное движение шара в вакууме и в среде.",
+               "Свободная программа: лицензия GNU GPL версии 3 или любой более поздней версии.",
+               "Исходный код распространяется вместе с программой.",
+               "Государственной регистрации у программы нет.",
+               "Об ошибке сообщите разработчикам: приложите вывод команды velunta --version",
+               "и исходные данные, при которых ошибка появилась."}),
         vbOKOnly, "РЕГИСТРАЦИЯ");
 }
 
@@ -101,10 +104,13 @@ void Form1::mnuHelpAvtors_Click() {
         form2_ = new Form2(this);
         form2_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    form2_->Label1->setText(lines({"Команда проекта «Велунта», 2026", "Учёные степени не указываются",
-                                   "Разработчики учебной программы", "Проект «Велунта»",
-                                   "Город и страна не указываются", "Почта проекта не указывается"})
-                                .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    form2_->Label1->setText(
+        lines({"Велунта " VELUNTA_VERSION " — учебная программа: вертикальное движение шара в вакууме и в среде.",
+               "Свободная программа, лицензия GNU GPL версии 3 или более поздней; исходный код "
+               "распространяется вместе с ней.",
+               "Об ошибке сообщите разработчикам, приложив вывод команды",  // the command on a line of its own
+               "velunta --version и исходные данные."})
+            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // Centred on the main window wherever either of them stands. A window shown
     // for the first time gets its frame only when shown, so it is placed again then.
     auto centre = [this]() {

@@ -11,7 +11,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Авторы"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/velunta.svg")));
-    resize(222, 297);
+    resize(222, 360);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -22,9 +22,10 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(8, 200, 209, 81);
+    Label1->setGeometry(8, 196, 209, 156);
     Label1->setTextFormat(Qt::PlainText);
-    // The classic small dialog font: six lines fit the label's 81 pixels.
+    Label1->setWordWrap(true);
+    // The classic small dialog font.
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("sans-serif")});

@@ -3,7 +3,9 @@
 #   check_help_documents.sh DOCS_SOURCE_DIR RUN_DIR MKPDF
 # Every PDF has pages, its source's title and "#"/"##" headings, Cyrillic text
 # with the source's words (the fonts map to Unicode) and only the Liberation
-# faces (a fallback face means a glyph the serif face lacks). The instruction
+# faces (a fallback face means a glyph the serif face lacks), and no text twice
+# where one page ends and the next begins (a line drawn on both pages, hidden
+# by the clip on one of them, is still found by a search). The instruction
 # is the source byte for byte; the tool gives the same bytes a second later.
 set -uo pipefail
 export LC_ALL=C.UTF-8
@@ -40,6 +42,13 @@ for name in spravka2 spravka history uprav; do
   lost=$(comm -23 <(strip_markup < "$md" | grep -oP '\p{Cyrillic}{5,}' | sort -u) \
                   <(grep -oP '\p{Cyrillic}{5,}' "$text" | sort -u))
   [ -z "$lost" ] || fail "$name.pdf: words of the source missing: $(head -5 <<< "$lost" | tr '\n' ' ')"
+  body() { pdftotext -f "$1" -l "$1" -layout "$pdf" - | sed -E 's/^ +| +$//g; s/ +/ /g' | grep -v '^$' | sed '$d'; }
+  for ((p = 1; p < pages; p++)); do  # the last line of a page among the first of the next, or back
+    end=$(body $p | tail -3) start=$(body $((p + 1)) | head -3)
+    if grep -qxF -- "$(tail -1 <<< "$end")" <<< "$start" || grep -qxF -- "$(head -1 <<< "$start")" <<< "$end"; then
+      fail "$name.pdf: text repeated where page $p ends and page $((p + 1)) begins"
+    fi
+  done
   others=$(pdffonts "$pdf" | tail -n +3 | awk '{print $1}' | sed 's/^[A-Z]*+//' | grep -v '^Liberation')
   [ -z "$others" ] || fail "$name.pdf: faces other than Liberation: $others"
 done

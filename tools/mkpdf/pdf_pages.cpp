@@ -1,5 +1,6 @@
 #include "pdf_pages.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QAbstractTextDocumentLayout>
@@ -11,6 +12,7 @@
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextTable>
 #include <QTextLayout>
 #include <QTextDocument>
 
@@ -74,6 +76,30 @@ int strandedHeading(QTextDocument& doc) {
     return -1;
 }
 
+// The first paragraph whose last line alone goes over to the next page (a
+// widow, which also could not be drawn there without its other lines: see
+// ownLines). Returns its block number, or -1.
+int widowedBlock(QTextDocument& doc) {
+    const double pageHeight = doc.pageSize().height();
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        const int count = lines ? lines->lineCount() : 0;
+        if (count < 2 || count > 12 || QTextCursor(block).currentTable())
+            continue;
+        const auto middle = [&](int i) {
+            const QTextLine line = lines->lineAt(i);
+            return lines->position().y() + line.y() + line.height() / 2;
+        };
+        if (pageOf(middle(count - 1), pageHeight) <= pageOf(middle(count - 2), pageHeight))
+            continue;
+        QTextBlock first = block;  // the headings right above go with it
+        while (isHeading(first.previous()))
+            first = first.previous();
+        return first.blockNumber();
+    }
+    return -1;
+}
+
 void breakBefore(QTextDocument& doc, const QSet<int>& blockNumbers) {
     for (int number : blockNumbers) {
         const QTextBlock block = doc.findBlockByNumber(number);
@@ -81,6 +107,34 @@ void breakBefore(QTextDocument& doc, const QSet<int>& blockNumbers) {
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(block).setBlockFormat(format);
     }
+}
+
+// The band of a page from which the layout draws exactly the lines that lie on
+// that page. The layout skips a line that starts below the band, and a line
+// that ends above it, except the last such line of a block. So the band's foot
+// is raised by a little (a line moved to the next page starts a hair above the
+// boundary), and where a paragraph runs on from the page before, the band
+// starts below the first of its lines on this page: that line is then the
+// last one above the band and is drawn, the lines before it are not.
+QRectF ownLines(QTextDocument& doc, const QRectF& page, double inset) {
+    double top = page.top();
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QRectF rect = layout->blockBoundingRect(block);
+        const QTextLayout* lines = block.layout();
+        if (!lines || rect.top() >= page.top() || rect.bottom() <= page.top())
+            continue;
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const double lineTop = rect.top() + line.y();  // the rect is in page coordinates, also in a table
+            if (lineTop + line.height() / 2 > page.top()) {
+                if (i > 0)  // else the block's first line opens the page: nothing to hide
+                    top = std::max(top, lineTop + line.height() + 1);
+                break;
+            }
+        }
+    }
+    return QRectF(page.left(), top, page.width(), page.bottom() - inset - top);
 }
 
 void paintFooter(QPainter& painter, const Geometry& geometry, const PageStyle& style,
@@ -122,7 +176,9 @@ std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPd
         std::unique_ptr<QTextDocument> doc = makeDocument();
         breakBefore(*doc, breaks);
         doc->setPageSize(geometry.content.size());
-        const int stranded = strandedHeading(*doc);
+        int stranded = strandedHeading(*doc);
+        if (stranded < 0)
+            stranded = widowedBlock(*doc);
         if (stranded < 0 || breaks.contains(stranded))
             return doc;
         breaks.insert(stranded);
@@ -144,9 +200,14 @@ int paintPages(QTextDocument& doc, QPdfWriter& writer, const PageStyle& style,
             writer.newPage();
         painter.save();
         painter.translate(geometry.content.left(), geometry.content.top() - page * pageHeight);
+        // The painter's clip hides what belongs to the pages before and after,
+        // but the PDF would still hold it as invisible text (found twice by a
+        // search or a copy). So the context's clip, by which the layout picks
+        // the lines it draws, is narrowed to this page's own lines.
+        const QRectF pageRect(0, page * pageHeight, geometry.content.width(), pageHeight);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * pageHeight, geometry.content.width(), pageHeight);
-        painter.setClipRect(context.clip);
+        context.clip = ownLines(doc, pageRect, style.px(style.bodySize) / 3);
+        painter.setClipRect(pageRect);
         doc.documentLayout()->draw(&painter, context);
         painter.restore();
         paintFooter(painter, geometry, style, footerTitle, page + 1, pageCount);
