@@ -1,25 +1,27 @@
 # Velunta: the one entry point for building, running and testing.
-#   make run       install missing packages, configure, build, launch the program
-#   make test      the same, then every test under CTest
-#   make test-asan the tests under the address and undefined sanitizers
-#   make bench     the benchmarks (Google Benchmark)
+#   make run        install missing packages, configure, build, launch the program
+#   make test       the same, then the everyday tests (all but those labelled `long`)
+#   make test-long  the long runs only (the full typing fuzz, the Debian package)
+#   make test-asan  the everyday tests under the address and undefined sanitizers
+#   make bench      the benchmarks (Google Benchmark) and the memory figures
 #   make install PREFIX=/usr/local   build, then install under PREFIX
-#   make package   build, then the Debian package (build/release/velunta_*.deb)
+#   make package    build, then the Debian package (build/release/velunta_*.deb)
 
 PRESET    ?= release
 BUILD_DIR  = build/$(PRESET)
 JOBS      ?= $(shell nproc)
 PREFIX    ?= /usr/local
 
-.PHONY: all deps configure build run test test-asan bench install package clean
+.PHONY: all deps configure build run test test-long test-asan bench install package clean
 
 all: build
 
 deps:
 	@bash scripts/install-deps.sh
 
+# In CI warnings are errors, also in a build folder configured before.
 configure: deps
-	cmake --preset $(PRESET)
+	cmake --preset $(PRESET) $(if $(filter true,$(CI)),-DVELUNTA_WERROR=ON)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -28,7 +30,10 @@ run: build
 	cd $(BUILD_DIR)/bin && ./velunta
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -LE long
+
+test-long: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -L long
 
 test-asan:
 	$(MAKE) test PRESET=asan
@@ -36,6 +41,7 @@ test-asan:
 bench:
 	$(MAKE) build PRESET=release
 	@for b in $(BUILD_DIR)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "$$b"; fi; done
+	@bash bench/memory.sh $(BUILD_DIR)/bin/velunta
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

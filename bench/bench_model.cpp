@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "model/constants.h"
 #include "model/model.h"
 
 using velunta::Model;
@@ -58,7 +59,7 @@ Model prepared(const Inputs& in) {
     m.set_defaults();
     m.set_inputs({in.h, in.V0y, in.d, in.massa, in.r0, in.eta, in.c});
     if (in.r0 < 0) {
-        const double r = (in.massa * 6 / 3.14159265) / (in.d * in.d * in.d);
+        const double r = (in.massa * 6 / velunta::kPi) / (in.d * in.d * in.d);
         m.r0 = std::floor(r * 1000) / 1000;
         if (m.r0 >= r) m.r0 -= 0.001;
     }

@@ -1,11 +1,11 @@
 // Closed-form characteristics of the three models: vacuum, linear resistance,
 // and linear plus quadratic resistance, with the Archimedes force in the media.
-// The formulas are kept in the form the teachers derive them in class; g is
-// written as 9.814 and pi as 3.14159265 on purpose, since the shown digits
-// depend on it.
+// The formulas are kept in the form the teachers derive them in class, with
+// the lessons' g and pi (model/constants.h).
 
 #include <cmath>
 
+#include "model/constants.h"
 #include "model/format.h"
 #include "model/model.h"
 
@@ -38,8 +38,8 @@ double x_minus_log1p(double x) {
 // 2*sqrt(b-1)/(b-2); for b < 1 a plain ratio. Kept in single precision.
 float ascent_phase(double b) {
     if (b > 2) return float(std::atan(2 * std::sqrt(b - 1) / (b - 2)));
-    if (b == 2) return float(3.14159265 / 2);
-    if (b > 1 && b < 2) return float(std::atan(2 * std::sqrt(b - 1) / (b - 2)) + 3.14159265);
+    if (b == 2) return float(kPi / 2);
+    if (b > 1 && b < 2) return float(std::atan(2 * std::sqrt(b - 1) / (b - 2)) + kPi);
     if (b == 1) return 0;
     // For small b the written ratio subtracts nearly equal numbers and keeps no
     // correct digit (b = 1e-9 gives garbage of order 1e-7 instead of -b/4); the
@@ -60,7 +60,7 @@ void Model::set_inputs(const InputValues& in) {
 
 void Model::set_defaults() {
     set_inputs(InputValues{});
-    r = (massa * 6 / 3.14159265) / (d * d * d);
+    r = (massa * 6 / kPi) / (d * d * d);
     n = 5000;
     xmax = 0.2;
     X = xmax / 2;
@@ -73,13 +73,13 @@ void Model::set_defaults() {
 void Model::parametr() {
     cleanVectorState();
     // 1. Ball density.
-    r = 6 * massa / 3.14159265 / (d * d * d);
+    r = 6 * massa / kPi / (d * d * d);
     labels.setCaption("Label43", caption("  = ", r, "0.000E+00", " кг/м3"));
 
     // 2. Vacuum ascent.
     if (V0y > 0) {
-        Tp0 = V0y / 9.814;
-        Ymax0 = h + (V0y * V0y / 2) / 9.814;
+        Tp0 = V0y / kGravity;
+        Ymax0 = h + (V0y * V0y / 2) / kGravity;
     } else {
         Tp0 = 0;
         Ymax0 = h;
@@ -90,22 +90,22 @@ void Model::parametr() {
     // 3. Vacuum flight.
     // Thrown down much faster than the fall from h would make it, the sum
     // subtracts two nearly equal speeds; multiplied out it is 2h / (sqrt - V0y).
-    const double landingSpeed = std::sqrt(h * 19.628 + V0y * V0y);
-    if (V0y < 0 && h * 19.628 < kSmall * V0y * V0y)
+    const double landingSpeed = std::sqrt(h * (2 * kGravity) + V0y * V0y);
+    if (V0y < 0 && h * (2 * kGravity) < kSmall * V0y * V0y)
         Tmax0 = 2 * h / (landingSpeed - V0y);
     else
-        Tmax0 = (landingSpeed + V0y) / 9.814;
+        Tmax0 = (landingSpeed + V0y) / kGravity;
     labels.setCaption("Label17", caption("Tmax = ", Tmax0, "0.000000", " c"));
 
     // 4. Vacuum landing velocity (single precision), in the plain numeric form.
-    Vymax0 = float(V0y - Tmax0 * 9.814);
+    Vymax0 = float(V0y - Tmax0 * kGravity);
     labels.setCaption("Label38", "Vy(y=0) = " + numericForm(Format(Vymax0, "0.000", locale_decimal_point),
                                                              locale_decimal_point) + " м/c");
 
     // 5. Linear resistance: relaxation time and terminal speed with buoyancy.
     if (eta > 0) {
         tau = (d * d * r / 18) / eta;
-        Vp = tau * 9.814 * (1 - r0 / r);
+        Vp = tau * kGravity * (1 - r0 / r);
         labels.setCaption("Label22", caption("    = ", tau, "0.000e+00", " c"));
         labels.setCaption("Label23", caption("Vp1 = ", Vp, "0.000e+00", " м/c"));
     } else {
@@ -133,7 +133,7 @@ void Model::parametr() {
 
     // 7. Quadratic resistance.
     if (c > 0) {
-        const double x = 9.814 * d * d * d * r0 * c * (r - r0) / 108 / (eta * eta);
+        const double x = kGravity * d * d * d * r0 * c * (r - r0) / 108 / (eta * eta);
         // sqrt(x + 1) - 1 loses its digits for a very small x (a very viscous
         // medium); there it is written as x / (sqrt(x + 1) + 1), the same number.
         const double rise = x < 1e-3 ? x / (std::sqrt(x + 1) + 1) : std::sqrt(x + 1) - 1;

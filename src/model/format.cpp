@@ -71,12 +71,6 @@ std::string formatDigits(DecimalDigits number, std::string_view pattern_text,
     return fixedText(number, pattern, decimal_point);
 }
 
-std::string twoDigits(int value, bool padded) {
-    std::string text = std::to_string(value);
-    if (padded && value >= 0 && value < 10) text.insert(0, 1, '0');
-    return text;
-}
-
 }  // namespace
 
 std::string Format(double value, std::string_view pattern, std::string_view decimal_point) {
@@ -87,24 +81,6 @@ std::string Format(double value, std::string_view pattern, std::string_view deci
 std::string Format(float value, std::string_view pattern, std::string_view decimal_point) {
     if (!std::isfinite(value)) return nonFinite(value);
     return formatDigits(DecimalDigits::of(value, kFloatDigits), pattern, decimal_point);
-}
-
-std::string FormatClock(int hour, int minute, int second, std::string_view pattern) {
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size();) {
-        const char ch = pattern[i];
-        std::size_t run = 1;
-        while (i + run < pattern.size() && pattern[i + run] == ch) ++run;
-        const bool padded = run >= 2;
-        switch (ch) {
-        case 'h': case 'H': text += twoDigits(hour, padded); break;
-        case 'n': case 'N': text += twoDigits(minute, padded); break;
-        case 's': case 'S': text += twoDigits(second, padded); break;
-        default: text.append(run, ch); break;
-        }
-        i += run;
-    }
-    return text;
 }
 
 std::string point(std::string text) {

@@ -2,8 +2,7 @@
 // Number display: Format(value, pattern) in the manner of the classic BASIC
 // Format function, for the patterns this program uses:
 //   fixed      "0.00" "#0.00" "0.000" "#0.000" "0.000000" "0.0000000" "0.00000000"
-//   scientific "0.000E+00" "0.000e+00" "0.000000E+00"
-// and the clock patterns "s" (second without leading zero) and "nn" (minute, two digits).
+//   scientific "0.000E+00" "0.000e+00" "0.000000E+00".
 //
 // Rounding: the value is first taken to 15 significant digits (double) or 7
 // (float), then rounded half away from zero to the pattern's digits. A negative
@@ -17,9 +16,6 @@ namespace velunta {
 
 std::string Format(double value, std::string_view pattern, std::string_view decimal_point = ".");
 std::string Format(float value, std::string_view pattern, std::string_view decimal_point = ".");
-
-// Clock time parts with "s" or "nn" (also "hh", "h", "n", "ss").
-std::string FormatClock(int hour, int minute, int second, std::string_view pattern);
 
 // Every "," replaced by ".": the point-as-separator rule of most displays.
 std::string point(std::string text);

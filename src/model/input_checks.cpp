@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "model/constants.h"
+
 namespace velunta {
 
 namespace {
@@ -17,7 +19,7 @@ const FieldInfo kFields[inputFieldCount] = {
 };
 
 // Density of the ball for the candidate diameter and mass.
-double ballDensity(const Model& m) { return (m.massa * 6 / 3.14159265) / (m.d * m.d * m.d); }
+double ballDensity(const Model& m) { return (m.massa * 6 / kPi) / (m.d * m.d * m.d); }
 
 }  // namespace
 
@@ -59,14 +61,14 @@ std::optional<Refusal> checkInput(const Model& m, InputField field) {
         if (ballDensity(m) <= m.r0)
             return Refusal{"Плотность шара получается меньше плотности среды. Всплывание не моделируется! "
                            "При таких параметрах диаметр не больше, чем...",
-                           std::pow((m.massa * 6 / 3.14159265) / m.r, 1.0 / 3) / 1.01};
+                           std::pow((m.massa * 6 / kPi) / m.r, 1.0 / 3) / 1.01};
         break;
     case InputField::massa:
         if (m.massa <= 0) return Refusal{"Шарик из чего-то сделан! например, из стали.", 0.004084};
         if (ballDensity(m) <= m.r0)
             return Refusal{"Масса мала. Плотность шара получается меньше плотности среды.Всплывание не "
                            "моделируется! При таких параметрах масса не меньше, чем...",
-                           1.01 * (m.d * m.d * m.d * (3.14159265 * m.r)) / 6};
+                           1.01 * (m.d * m.d * m.d * (kPi * m.r)) / 6};
         break;
     case InputField::r0:
         if (m.r0 <= 0) return Refusal{"Для вакуума всё и так известно! Возьмите хотя бы воздух.", 1.23};

@@ -6,6 +6,7 @@
 // The procedures keep the names the physics teachers know them by (parametr,
 // raschet1, ...) and read and write the quantities directly. Where a quantity is
 // single precision (float) its rounding is part of the results shown.
+// docs/glossary.md explains every such name: meaning, unit and where it is shown.
 
 #include <cstdint>
 #include <string>

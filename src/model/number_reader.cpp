@@ -178,10 +178,4 @@ double Val(std::string_view text) {
     return ReadNumber(text).value;
 }
 
-std::optional<double> ValChecked(std::string_view text) {
-    const NumberReading reading = ReadNumber(text);
-    if (reading.overflow) return std::nullopt;
-    return reading.value;
-}
-
 }  // namespace velunta

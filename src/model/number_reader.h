@@ -16,7 +16,6 @@
 //   - a text without a leading number reads 0. Any other byte, such as a
 //     Cyrillic letter in UTF-8, ends the reading.
 
-#include <optional>
 #include <string_view>
 
 namespace velunta {
@@ -34,9 +33,5 @@ NumberReading ReadNumber(std::string_view text);
 // treat it like an empty field instead of passing an infinity on. Numbers too
 // small for a double (1e-400) read as 0 as well, without an overflow.
 double Val(std::string_view text);
-
-// As Val, but empty when the number lies beyond the range of a double, so
-// that the caller can refuse it with a message.
-std::optional<double> ValChecked(std::string_view text);
 
 }  // namespace velunta

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/constants.h"
 #include "model/relaxation.h"
 #include "plot/axes.h"
 
@@ -28,8 +29,8 @@ void raschet3(Model& m, DrawingSurface& Picture1, DrawingSurface& Picture2, Draw
     Picture2.PSet(0, m.h, kBlack);
     Picture3.PSet(0, m.V0y, kBlack);
     for_each_curve_time(m.t, m.Tmax0, m.n, [&m, &Picture2, &Picture3](double t) {
-        m.Y = (m.h + m.V0y * t) - (9.814 * t * t) / 2;
-        m.Vy = m.V0y - 9.814 * t;
+        m.Y = (m.h + m.V0y * t) - (kGravity * t * t) / 2;
+        m.Vy = m.V0y - kGravity * t;
         lineTo(Picture2, t, m.Y, kBlack);
         lineTo(Picture3, t, m.Vy, kBlack);
     });

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "model/constants.h"
+
 namespace velunta {
 
 void minmax_ranges(Model& m) {
@@ -30,7 +32,7 @@ void minmax_2_ranges(Model& m) {
     m.Vy_max = m.V0y > 0 ? float(m.V0y) : 0.0f;
     m.Vy_max = std::ceil(m.Vy_max);
     // The vacuum landing velocity is the fastest of the three.
-    m.Vy_min = std::floor(m.V0y - 9.814 * m.Tmax0);
+    m.Vy_min = std::floor(m.V0y - kGravity * m.Tmax0);
     m.Vy_bottom = m.Vy_min;
     m.Vy_top = m.Vy_max;
 }

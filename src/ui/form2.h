@@ -10,9 +10,6 @@ namespace velunta {
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    // The window works in twips; its controls are placed in pixels.
-    static constexpr int TwipsPerPixel = 15;
-
     explicit Form2(QWidget* parent = nullptr);
 
     QLabel* Image1 = nullptr;  // the authors' photograph

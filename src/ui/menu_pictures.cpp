@@ -19,16 +19,6 @@ QImage renderPicture(const QString& resource, QSize box) {
     return image;
 }
 
-QImage renderPictureOn(const QString& resource, QSize box, const QColor& background) {
-    const QImage picture = renderPicture(resource, box);
-    if (picture.isNull()) return {};
-    QImage opaque(picture.size(), QImage::Format_RGB32);
-    opaque.fill(background);
-    QPainter painter(&opaque);
-    painter.drawImage(0, 0, picture);
-    return opaque;
-}
-
 QIcon menuPicture(const QString& resource) {
     QIcon icon;
     // Menus ask for small sizes; drawing each size from the vector keeps the lines sharp.

@@ -13,9 +13,6 @@ namespace velunta {
 // on a transparent background. A null image when the resource is missing or invalid.
 QImage renderPicture(const QString& resource, QSize box);
 
-// The same, laid on an opaque background of the given colour.
-QImage renderPictureOn(const QString& resource, QSize box, const QColor& background);
-
 // A menu picture (32 x 32 design size): the same picture for the checked and the
 // unchecked state of the item. A null icon when the resource is missing.
 QIcon menuPicture(const QString& resource);

@@ -1,6 +1,5 @@
 #include "ui/services.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QProcess>
@@ -34,7 +33,5 @@ bool QtDocumentOpener::openDocument(const QString& path) {
 bool QtDocumentOpener::startProgram(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
 }
-
-void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 }  // namespace velunta

@@ -40,7 +40,6 @@ public:
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
     int MsgBox(const QString& text, int style, const QString& title) override;
 
 private:
@@ -52,8 +51,5 @@ public:
     bool openDocument(const QString& path) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
 };
-
-// Processes pending window events (the classic DoEvents).
-void DoEvents();
 
 }  // namespace velunta

@@ -1,33 +1,23 @@
 // Number display: rounding on decimal digits for each pattern family, the
-// locale separator, the plain numeric form and the clock patterns.
+// locale separator and the plain numeric form.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
-#include <vector>
 
 #include "model/format.h"
 
 namespace velunta {
 namespace {
 
-struct DoubleCase {
-    double value;
-    const char* pattern;
-    const char* expected;
-};
-
-void expectAll(const std::vector<DoubleCase>& cases) {
-    for (const DoubleCase& c : cases)
-        EXPECT_EQ(Format(c.value, c.pattern), c.expected) << "value " << c.value << " pattern " << c.pattern;
-}
-
 // The value is taken to 15 significant digits, then rounded half away from zero:
 // 1.0005 is stored just below the half but is the half at 15 digits.
-TEST(Format, FixedPatterns) {
-    expectAll({
+TEST(Format, DoubleValues) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct { double value; const char* pattern; const char* expected; const char* decimal_point = "."; } cases[] = {
+        // fixed
         {1.0005, "0.000", "1.001"}, {-2.0005, "0.000", "-2.001"}, {1.005, "0.00", "1.01"},
         {2.00049999999999999, "0.000", "2.001"}, {2.00049999999999, "0.000", "2.000"}, {1.0015, "0.000", "1.002"},
         {0.0005, "0.000", "0.001"}, {0.0004999, "0.000", "0.000"}, {999.9995, "0.000", "1000.000"},
@@ -39,12 +29,7 @@ TEST(Format, FixedPatterns) {
         {1.82e-5, "0.0000000", "0.0000182"}, {5e-8, "0.0000000", "0.0000001"},
         {-0.000000005, "0.00000000", "-0.00000001"}, {0.5, "#0.00", "0.50"}, {-6.9395, "#0.000", "-6.940"},
         {0.5, "#.00", ".50"}, {1.25, "00.0", "01.3"}, {7.0, "000", "007"}, {std::nan(""), "0.000", "nan"},
-    });
-}
-
-TEST(Format, ScientificPatterns) {
-    const double inf = std::numeric_limits<double>::infinity();
-    expectAll({
+        // scientific
         {9.9996, "0.000E+00", "1.000E+01"}, {-9.9996, "0.000E+00", "-1.000E+01"}, {0.0, "0.000E+00", "0.000E+00"},
         {-0.0, "0.000e+00", "0.000e+00"}, {1e-300, "0.000E+00", "1.000E-300"}, {1.2345e300, "0.000E+00", "1.235E+300"},
         {std::numeric_limits<double>::max(), "0.000E+00", "1.798E+308"},
@@ -54,7 +39,12 @@ TEST(Format, ScientificPatterns) {
         {12.5, "0.00E-00", "1.25E01"}, {0.0125, "0.00E-00", "1.25E-02"}, {1.5e100, "0.0E+0", "1.5E+100"},
         {12.5, "0.0E+0", "1.3E+1"}, {0.00012345, "0.000e+00", "1.235e-04"},
         {inf, "0.000E+00", "inf"}, {-inf, "#0.00", "-inf"},
-    });
+        // the user's separator
+        {-0.0001, "0.000", "-0,000", ","}, {1234.5, "0.000E+00", "1,235E+03", ","}, {12.0, "0", "12", ","},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Format(c.value, c.pattern, c.decimal_point), c.expected) << c.value << " " << c.pattern;
+    EXPECT_EQ(point("a,b,,c"), "a.b..c");
 }
 
 // Single precision values are taken to 7 significant digits first.
@@ -66,14 +56,7 @@ TEST(Format, FloatValues) {
         {-std::numeric_limits<float>::infinity(), "0.000", "-inf"},
     };
     for (const auto& c : cases) EXPECT_EQ(Format(c.value, c.pattern), c.expected) << c.value << " " << c.pattern;
-}
-
-TEST(Format, LocaleSeparatorAndPoint) {
-    EXPECT_EQ(Format(-0.0001, "0.000", ","), "-0,000");
-    EXPECT_EQ(Format(1234.5, "0.000E+00", ","), "1,235E+03");
     EXPECT_EQ(Format(1.7084012f, "0.00000000", ","), "1,70840100");
-    EXPECT_EQ(Format(12.0, "0", ","), "12");
-    EXPECT_EQ(point("a,b,,c"), "a.b..c");
 }
 
 TEST(Format, NumericFormReadBackAndWrittenPlain) {
@@ -85,14 +68,6 @@ TEST(Format, NumericFormReadBackAndWrittenPlain) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(numericForm(c.formatted, c.decimal_point), c.expected) << c.formatted << " " << c.decimal_point;
-}
-
-TEST(Format, ClockPatterns) {
-    const struct { int hour, minute, second; const char* pattern; const char* expected; } cases[] = {
-        {1, 2, 3, "s", "3"},   {1, 2, 3, "ss", "03"}, {1, 2, 3, "n", "2"},    {1, 2, 3, "nn", "02"},
-        {1, 2, 3, "h", "1"},   {1, 2, 3, "hh", "01"}, {0, 5, 45, "s", "45"}, {12, 34, 56, "hh:nn:ss", "12:34:56"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(FormatClock(c.hour, c.minute, c.second, c.pattern), c.expected) << c.pattern;
 }
 
 }  // namespace

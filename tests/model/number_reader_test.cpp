@@ -38,11 +38,9 @@ TEST(Val, LeadingNumberOfTheText) {
 // Beyond the range of a double: reported, and read as 0 where not checked.
 TEST(Val, ReportsNumbersBeyondTheDoubleRange) {
     for (const char* text : {"1e400", "-1.8e308", "1e99999999999999999999", "&H100000000", "&O40000000000"}) {
-        EXPECT_FALSE(ValChecked(text).has_value()) << text;
         EXPECT_TRUE(ReadNumber(text).overflow && Val(text) == 0) << text;
     }
-    EXPECT_EQ(ValChecked("1e308"), 1e308);
-    EXPECT_EQ(ValChecked("1e-400"), 0.0);
+    EXPECT_FALSE(ReadNumber("1e308").overflow || ReadNumber("1e-400").overflow);
 }
 
 // Texts of arbitrary pieces, or mostly numbers: sign, digits, point, exponent,

@@ -62,6 +62,7 @@ private slots:
     }
 
     // Scale with the y axis up; PSet with its colour or ForeColor; Cls clears and forgets the last stroke.
+    // The animation draws a segment and shows the frame: each is in image() at once, also after text output.
     void userCoordinatesPointsAndCls() {
         Canvas canvas;
         canvas.resize(100, 50);
@@ -76,6 +77,11 @@ private slots:
         QCOMPARE(canvas.image().pixelColor(99, 49), paper);
         canvas.PSet(9.99, 0.01, 0xFF);  // the very same point again: drawn anew
         QCOMPARE(canvas.image().pixelColor(99, 49), red);
+        for (int frame = 1; frame <= 5; ++frame) {
+            canvas.LineTo(frame * 1.5, 2 + frame * 0.5, 0xFF);
+            QCOMPARE(canvas.image().pixelColor(frame * 15, 30 - frame * 5), red);
+            canvas.Print(QString::number(frame));  // text in between, as on the counters
+        }
     }
 
     // Points that stay in the pixel the stroke ends in are skipped: the picture is still the one
@@ -94,18 +100,6 @@ private slots:
             canvas.LineTo(x, y, 0xFF);
         }
         QCOMPARE(canvas.image(), reference);
-    }
-
-    // The animation draws a segment and shows the frame: each is in image() at once, also after text output.
-    void frameByFrame() {
-        Canvas canvas;
-        canvas.resize(100, 100);
-        canvas.Scale(0, 10, 10, 0);
-        for (int frame = 1; frame <= 5; ++frame) {
-            canvas.LineTo(frame * 1.5, 5 + frame * 0.5, 0xFF);
-            QCOMPARE(canvas.image().pixelColor(frame * 15, 50 - frame * 5), red);
-            canvas.Print(QString::number(frame));  // text in between, as on the counters
-        }
     }
 };
 

@@ -1,12 +1,62 @@
 // The drawings as pixels: axes, grid, marks, curves and the ball where the
-// user coordinates put them.
+// user coordinates put them; and the headless report gives the very ranges and
+// grid steps the window draws with.
 
 #include <QtTest>
+#include <cmath>
 
-#include "plot/plot_test_support.h"
+#include "app/form1.h"
+#include "app/pipeline.h"
+#include "app/report.h"
+#include "model/constants.h"
+#include "plot/axes.h"
+#include "plot/curves.h"
+#include "plot/minmax.h"
+#include "support/fakes.h"
 
-using namespace plot_test;
-Q_DECLARE_METATYPE(plot_test::Inputs)
+namespace {
+
+using namespace velunta;
+using Inputs = InputValues;
+
+// Closed forms of the vacuum and the linear-drag models.
+inline double linearY(const Model& m, double t) {
+    return m.h - m.Vp * t - m.tau * (m.V0y + m.Vp) * std::expm1(-t / m.tau);
+}
+inline double linearVy(const Model& m, double t) { return (m.V0y + m.Vp) * std::exp(-t / m.tau) - m.Vp; }
+inline double vacuumY(const Model& m, double t) { return m.h + m.V0y * t - kGravity * t * t / 2; }
+inline double vacuumVy(const Model& m, double t) { return m.V0y - kGravity * t; }
+
+// The model of a throw and Picture1 to Picture3 (145 x 485, 773 x 382) after the recompute pipeline.
+struct Drawn {
+    Model m;
+    Canvas Picture1, Picture2, Picture3;
+    Shape* Shape1 = new Shape(&Picture1);
+    explicit Drawn(const Inputs& in, float zoom = 1.0f) {
+        m.set_defaults();
+        m.set_inputs(in);
+        m.mashtab_y = zoom;
+        recompute(m);
+        for (Canvas* c : {&Picture1, &Picture2, &Picture3}) c->setFontSize(11.25), c->resize(773, 382);
+        Picture1.resize(145, 485);
+        minmax(m, &Picture1);
+        axes(m, Picture1, *Shape1);
+        minmax_2(m, &Picture2, &Picture3);
+        axes_2(m, Picture2);
+        axes_3(m, Picture3);
+        raschet3(m, Picture1, Picture2, Picture3);
+    }
+};
+
+inline QPoint pixelOf(const Canvas& c, double x, double y) {  // the pixel that holds the user point
+    return QPoint(int(std::floor(c.toPixel(x, y).x())), int(std::floor(c.toPixel(x, y).y())));
+}
+inline QColor colourAt(const Canvas& c, double x, double y) { return c.image().pixelColor(pixelOf(c, x, y)); }
+inline const QColor black(0, 0, 0), green(0x80, 0xFF, 0x80), blue(0, 0, 255), red(255, 0, 0);  // as painted
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Inputs)
 
 class PlotPixelsTest : public QObject {
     Q_OBJECT
@@ -97,6 +147,37 @@ private slots:
         QVERIFY(std::abs(box.center().x() + 0.5 - centre.x()) <= 1);
         QVERIFY(std::abs(box.center().y() + 0.5 - centre.y()) <= 1);
         QVERIFY(std::abs(box.height() - m.d_shar * c.Picture1.height() / m.y_top) <= 1.5);
+    }
+
+    void reportGivesTheWindowsRanges_data() {
+        QTest::addColumn<Inputs>("inputs");
+        QTest::addColumn<float>("zoom");
+        QTest::newRow("defaults") << Inputs{} << 1.0f;
+        QTest::newRow("heavy drag, zoom 0.5") << Inputs{10, 5, 0.01, 0.001, 1000, 0.1, 0.47} << 0.5f;
+        QTest::newRow("released, zoom 2") << Inputs{10, 0, 0.01, 0.001, 1000, 0.1, 0.47} << 2.0f;
+        QTest::newRow("thrown down in air") << Inputs{7.5, -4, 0.02, 0.03, 1.23, 1.82e-5, 0.47} << 1.3f;
+    }
+
+    void reportGivesTheWindowsRanges() {
+        QFETCH(Inputs, inputs);
+        QFETCH(float, zoom);
+        testing::FakeDialogs dialogs;  // a refused input would show a box, not wait for a click
+        Form1 w(Form1Services{&dialogs});
+        w.show();
+        Model headless;
+        headless.set_defaults();
+        for (Model* m : {&w.model(), &headless}) m->set_inputs(inputs), m->mashtab_y = zoom;
+        w.Form_Resize();
+        recompute(headless);
+        // Each entry of the report, with the comma or line end after it, is in the window's own report.
+        const std::string report = reportJson(headless), shown = reportJson(w.model());
+        for (const char* key : {"ymax", "y_top", "x_right", "X", "t_max", "t_right", "Vy_max", "Vy_min", "shag_setki_y",
+                                "shag_setki_t", "shag_setki_Vy", "d_shar"}) {
+            const std::size_t at = report.find('"' + std::string(key) + "\": ");
+            QVERIFY2(at != std::string::npos, key);
+            const std::string entry = report.substr(at, report.find_first_of(",\n", at) + 1 - at);
+            QVERIFY2(shown.find(entry) != std::string::npos, entry.c_str());
+        }
     }
 };
 
