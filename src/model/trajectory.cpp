@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/constants.h"
 #include "model/relaxation.h"
 
 namespace velunta {
 
 namespace {
-
-constexpr double kG = 9.814;
 
 // The ascent of the full model, 0 <= t <= Tp2, V0y > 0. With the upward speed
 // v the drag law reads dv/dt = -((v + a)^2 + a^2 (b - 1)) / R2, a = R2/(2 tau):
@@ -64,7 +63,7 @@ MotionState motionAt(const Model& m, DragModel model, double t) {
     t = std::clamp(t, 0.0, landingTime(m, model));
     switch (model) {
         case DragModel::vacuum:
-            return {(m.h + m.V0y * t) - kG * t * t / 2, m.V0y - kG * t};
+            return {(m.h + m.V0y * t) - kGravity * t * t / 2, m.V0y - kGravity * t};
         case DragModel::linear:
             return {(m.h - t * m.Vp) + (m.V0y + m.Vp) * m.tau * one_minus_exp(t / m.tau),
                     (m.V0y + m.Vp) * decay(t / m.tau) - m.Vp};

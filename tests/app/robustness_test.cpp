@@ -10,6 +10,7 @@
 #include <random>
 
 #include "app/form1.h"
+#include "model/constants.h"
 #include "model/format.h"
 #include "support/fakes.h"
 
@@ -33,7 +34,7 @@ class RobustnessTest : public QObject {
     static QString consistency(const Model& m) {
         for (int i = 0; i < inputFieldCount; ++i)
             if (!std::isfinite(inputValue(m, inputFields()[i].field))) return "an input is not finite";
-        if (!(m.massa * 6 / 3.14159265 / (m.d * m.d * m.d) > m.r0)) return "the ball is not denser than the medium";
+        if (!(m.massa * 6 / velunta::kPi / (m.d * m.d * m.d) > m.r0)) return "the ball is not denser than the medium";
         if (!(m.h > 0 && m.eta > 0 && m.c > 0)) return "h, eta or c is not positive";
         for (const auto* texts : {&m.labels.captions(), &m.labels.toolTips()})
             for (const auto& [label, caption] : *texts)

@@ -276,7 +276,7 @@ TEST(Characteristics, HeavyBallsKeepTheirDigits) {
     };
     constexpr double eps = std::numeric_limits<double>::epsilon();
     for (const auto& ball : balls) {
-        const Model m = characterised(ball.in);
+        const Model m = computed(ball.in);
         EXPECT_EQ(m.labels.caption("Label25"), ball.Ymax1);
         using L = long double;
         const L g = 9.814L, V = m.V0y, h = m.h;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "model/constants.h"
 #include "model/input_acceptance.h"
 
 namespace velunta {
@@ -66,7 +67,7 @@ TEST(InputAcceptance, FinishingChecksTheTextAndReplacesARefusedValue) {
     // so it is replaced in turn, and the ball stays denser than the medium.
     Model heavy = defaults();
     heavy.massa = 0.085;
-    heavy.r = heavy.massa * 6 / 3.14159265 / (heavy.d * heavy.d * heavy.d);
+    heavy.r = heavy.massa * 6 / velunta::kPi / (heavy.d * heavy.d * heavy.d);
     heavy.r0 = 50000;
     const FinishedEdit emptied = finishEdit(heavy, InputField::massa, "", 0.085);
     EXPECT_EQ(emptied.value, 0.08585);
