@@ -4,10 +4,17 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStatusBar>
 
+#include "app/comparison_menu.h"
+#include "app/preset_menus.h"
+#include "app/status_line.h"
+#include "app/view_scale.h"
 #include "model/format.h"
 #include "plot/axes.h"
 #include "plot/curves.h"
+#include "plot/kept_curves.h"
+#include "plot/legend.h"
 #include "plot/minmax.h"
 #include "ui/layout_grid.h"
 #include "ui/tone.h"
@@ -37,9 +44,14 @@ void Form1::construct() {
     client_->setPalette(pal);
     setCentralWidget(client_);
     buildForm1Controls(client_, menuBar(), c_);
-    // The design client area is 800 x 512 pixels, below the menu bar.
+    kept_ = std::make_unique<KeptCurves>();
+    presetMenus_ = new PresetMenus(this);
+    comparisonMenu_ = new ComparisonMenu(this);
+    viewScale_ = new ViewScale(this);
+    statusLine_ = new StatusLine(this);
+    // The design client area is 800 x 512 pixels, between the menu bar and the status bar.
     client_->setMinimumSize(0, 0);
-    resize(800, 512 + menuBar()->sizeHint().height());
+    resize(800, 512 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     client_->installEventFilter(this);
     connectHandlers();
     Form_Load();
@@ -101,7 +113,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::layout() { applyLayout(computeLayout(client_->width(), client_->height()), c_); }
+void Form1::layout() { viewScale_->layout(); }
 
 void Form1::Form_Resize() {
     if (zagruzka_.value_or(0) == 0) return;
@@ -116,6 +128,7 @@ void Form1::Form_Resize() {
     redrawGraphs();
     showCaptions();
     ++pipelineRuns_;
+    emit recomputed();
 }
 
 // The two graphs on fresh surfaces: ranges, axes and the analytic curves.
@@ -123,9 +136,12 @@ void Form1::redrawGraphs() {
     c_.Picture2->Cls();
     c_.Picture3->Cls();
     minmax_2(m_, c_.Picture2, c_.Picture3);
+    coverKept(m_, *kept_, c_.Picture2, c_.Picture3);
     axes_2(m_, *c_.Picture2);
     axes_3(m_, *c_.Picture3);
     raschet3(m_, *c_.Picture1, *c_.Picture2, *c_.Picture3);
+    drawKept(*kept_, *c_.Picture2, *c_.Picture3);
+    drawLegends(m_, *kept_, *c_.Picture2, *c_.Picture3);
 }
 
 // Copies the texts the model procedures gave the labels onto the labels.

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "model/input_checks.h"
 #include "model/model.h"
@@ -21,6 +23,11 @@ namespace velunta {
 class Form2;
 class FramePause;
 class Form1RunHost;
+class PresetMenus;
+class ComparisonMenu;
+class ViewScale;
+class StatusLine;
+struct KeptCurves;
 
 // The desktop services the window talks to; tests pass fakes.
 struct Form1Services {
@@ -47,6 +54,18 @@ public:
 
     // The recompute pipeline (also the handler of every size change).
     void Form_Resize();
+
+    // Puts the given values into their fields as finished edits and recomputes
+    // once, without a box. Nothing changes (false) where a field's check would
+    // refuse the combination.
+    bool applyInputs(const std::vector<std::pair<InputField, double>>& values);
+    // Classroom tools: the menus of balls, media, comparison and view, the status line.
+    PresetMenus* presetMenus() const { return presetMenus_; }
+    ComparisonMenu* comparisonMenu() const { return comparisonMenu_; }
+    ViewScale* viewScale() const { return viewScale_; }
+    StatusLine* statusLine() const { return statusLine_; }
+    const KeptCurves& keptCurves() const { return *kept_; }
+    KeptCurves& keptCurves() { return *kept_; }
 
     // Menu "Файл" / "Выход": asks to unload the window.
     void mnuFileExit_Click();
@@ -100,6 +119,10 @@ public:
     // The authors window while it is open.
     Form2* authorsWindow() const { return form2_; }
 
+signals:
+    // After every run of the recompute pipeline.
+    void recomputed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -148,6 +171,13 @@ private:
     std::function<QDateTime()> clock_;
     unsigned long runGeneration_ = 0;
     int runDepth_ = 0;
+
+    friend class ViewScale;
+    PresetMenus* presetMenus_ = nullptr;
+    ComparisonMenu* comparisonMenu_ = nullptr;
+    ViewScale* viewScale_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
+    std::unique_ptr<KeptCurves> kept_;
 };
 
 }  // namespace velunta

@@ -11,6 +11,7 @@
 #include "app/form1.h"
 #include "app/frames.h"
 #include "app/report.h"
+#include "app/view_scale.h"
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
         app.installTranslator(&qtTranslator);
 
     velunta::Form1 window;
+    window.viewScale()->restore();  // the projector view of the last lesson
     window.show();
     return app.exec();
 }
