@@ -43,7 +43,7 @@ QString ComparisonMenu::currentLabel() const {
     const QString ball = form_->presetMenus()->chosenBall(), medium = form_->presetMenus()->chosenMedium();
     QStringList parts;
     auto differs = [&](const char* name, double value, double startValue, bool covered) {
-        if (!covered && value != startValue) parts << QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(value);
+        if (!covered && value != startValue) parts << QStringLiteral("%1=%2").arg(QString::fromUtf8(name)).arg(value);
     };
     if (!ball.isEmpty()) parts << ball;
     if (!medium.isEmpty()) parts << medium;
