@@ -18,6 +18,11 @@ QStringList dataFolders() {
     return folders;
 }
 
+QString dataFolderInUse() {
+    const QString picture = findDataFile(QStringLiteral("ris_1.gif"));
+    return picture.isEmpty() ? QString() : QFileInfo(picture).absolutePath();
+}
+
 QString findDataFile(const QString& fileName) {
     for (const QString& folder : dataFolders()) {
         const QFileInfo candidate(QDir(folder), fileName);

@@ -12,6 +12,10 @@ namespace velunta {
 // The folders searched, in order.
 QStringList dataFolders();
 
+// The first of those folders that holds the explanatory pictures, or an empty
+// string when none does.
+QString dataFolderInUse();
+
 // The full path of the first file of that name, or an empty string.
 QString findDataFile(const QString& fileName);
 

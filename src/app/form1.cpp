@@ -7,15 +7,12 @@
 #include <QStatusBar>
 
 #include "app/comparison_menu.h"
+#include "app/pipeline.h"
 #include "app/preset_menus.h"
 #include "app/status_line.h"
 #include "app/view_scale.h"
 #include "model/format.h"
-#include "plot/axes.h"
-#include "plot/curves.h"
 #include "plot/kept_curves.h"
-#include "plot/legend.h"
-#include "plot/minmax.h"
 #include "ui/layout_grid.h"
 #include "ui/tone.h"
 
@@ -49,6 +46,8 @@ void Form1::construct() {
     comparisonMenu_ = new ComparisonMenu(this);
     viewScale_ = new ViewScale(this);
     statusLine_ = new StatusLine(this);
+    // A click on the empty client area or a picture takes the focus, so it leaves an input field.
+    client_->setFocusPolicy(Qt::ClickFocus);
     // The design client area is 800 x 512 pixels, between the menu bar and the status bar.
     client_->setMinimumSize(0, 0);
     resize(800, 512 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
@@ -58,6 +57,7 @@ void Form1::construct() {
 }
 
 void Form1::connectHandlers() {
+    finishEditsBeforeMenuCommands();  // first, so that every command sees the finished inputs
     connect(c_.mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
     connectMenuCommands();
     connectInputFields();
@@ -82,7 +82,6 @@ void Form1::Form_Load() {
 
 void Form1::init_inputs() {
     m_.set_defaults();
-    for (int i = 0; i < inputFieldCount; ++i) accepted_[i] = inputValue(m_, inputFields()[i].field);
     c_.HScroll1->setValue(int(m_.mashtab_x * 100));
     c_.VScroll1->setValue(int(m_.mashtab_y * 100));
     auto write = [](QLineEdit* box, double value, const char* pattern) {
@@ -119,29 +118,15 @@ void Form1::Form_Resize() {
     if (zagruzka_.value_or(0) == 0) return;
     ++runGeneration_;  // a run in its fall stops: the pictures it draws on are renewed
     layout();
-    m_.parametr();
-    c_.Picture1->Cls();
-    minmax(m_, c_.Picture1);
-    axes(m_, *c_.Picture1, *c_.Shape1);
-    m_.raschet1();
-    m_.raschet2();
-    redrawGraphs();
+    const PipelineSurfaces surfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get()};
+    recompute(m_, &surfaces);
     showCaptions();
     ++pipelineRuns_;
     emit recomputed();
 }
 
-// The two graphs on fresh surfaces: ranges, axes and the analytic curves.
 void Form1::redrawGraphs() {
-    c_.Picture2->Cls();
-    c_.Picture3->Cls();
-    minmax_2(m_, c_.Picture2, c_.Picture3);
-    coverKept(m_, *kept_, c_.Picture2, c_.Picture3);
-    axes_2(m_, *c_.Picture2);
-    axes_3(m_, *c_.Picture3);
-    raschet3(m_, *c_.Picture1, *c_.Picture2, *c_.Picture3);
-    drawKept(*kept_, *c_.Picture2, *c_.Picture3);
-    drawLegends(m_, *kept_, *c_.Picture2, *c_.Picture3);
+    velunta::redrawGraphs(m_, PipelineSurfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get()});
 }
 
 // Copies the texts the model procedures gave the labels onto the labels.

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/input_checks.h"
+#include "model/input_acceptance.h"
 #include "model/model.h"
 #include "ui/form1_controls.h"
 #include "ui/form2.h"
@@ -55,10 +55,6 @@ public:
     // The recompute pipeline (also the handler of every size change).
     void Form_Resize();
 
-    // Puts the given values into their fields as finished edits and recomputes
-    // once, without a box. Nothing changes (false) where a field's check would
-    // refuse the combination.
-    bool applyInputs(const std::vector<std::pair<InputField, double>>& values);
     // Classroom tools: the menus of balls, media, comparison and view, the status line.
     PresetMenus* presetMenus() const { return presetMenus_; }
     ComparisonMenu* comparisonMenu() const { return comparisonMenu_; }
@@ -70,7 +66,9 @@ public:
     // Menu "Файл" / "Выход": asks to unload the window.
     void mnuFileExit_Click();
 
-    // The seven input fields: read, check, rewrite in the field's pattern, recompute.
+    // The seven input fields. While the user types, a number the field accepts is
+    // taken at once (and recomputed); other texts wait, marked as pending, until the
+    // edit is finished: Enter, leaving the field, or a command.
     void Text1_Change() { inputChanged(InputField::h); }
     void Text2_Change() { inputChanged(InputField::V0y); }
     void Text4_Change() { inputChanged(InputField::d); }
@@ -78,6 +76,16 @@ public:
     void Text6_Change() { inputChanged(InputField::r0); }
     void Text7_Change() { inputChanged(InputField::eta); }
     void Text3_Change() { inputChanged(InputField::c); }
+
+    // Finishes every edit in progress as Enter would: the field's checks (a box and the
+    // replacement for a refused text), the field written in its pattern, a recompute
+    // if a value changed. The commands call it before they act.
+    void finishPendingEdits();
+    // Puts a set of inputs into the fields as finished edits: all stored, then checked in
+    // the tab order, refused values replaced without a box, one recompute at the end.
+    std::vector<FieldRefusal> applyInputs(const std::vector<InputSetting>& settings);
+    // Whether the field holds typed text that is not applied (shown paler, with a hint).
+    bool isPending(InputField field) const { return edits_[int(field)].pending; }
 
     // A tone of 880 Hz lasting 12 * k milliseconds.
     void signal(double k);
@@ -146,6 +154,13 @@ private:
     void showView(bool trajectory, bool coordinate, bool velocity);
     void inputChanged(InputField field);
     QLineEdit* textBox(InputField field) const;
+    void finishEdit(InputField field);
+    void cancelEdit(InputField field);
+    void setInput(InputField field, double value);
+    void writeField(InputField field);
+    void setPending(InputField field, bool pending);
+    void finishEditsBeforeMenuCommands();
+    friend class InputFieldWatcher;
 
     Model m_;
     Form1Controls c_;
@@ -153,9 +168,18 @@ private:
     std::optional<int> zagruzka_;
     long pipelineRuns_ = 0;
     bool ending_ = false;
-    // The value each field held after its last accepted change: what an
-    // out-of-range number is replaced with.
-    double accepted_[inputFieldCount] = {};
+    // Each field's edit: open from the first change after the field was last
+    // written until it is finished; `text` and `value` are what Esc restores.
+    struct FieldEdit {
+        bool open = false;
+        bool pending = false;
+        QString text;
+        double value = 0;
+        QString toolTip;   // the field's own hint, shown again when nothing is pending
+        QPalette palette;  // the field's own colours
+    };
+    FieldEdit edits_[inputFieldCount];
+    bool writingField_ = false;  // the program writes a field: no edit begins
 
     QPointer<Form2> form2_;
 

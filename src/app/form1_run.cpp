@@ -77,6 +77,7 @@ void Form1::connectRunCommands() {
 }
 
 void Form1::CmdOK_Click() {
+    finishPendingEdits();  // the run belongs to the inputs as finished
     ++runGeneration_;  // a run still in its fall gives way to this one
     const QDateTime start = toWholeSecond(clock_ ? clock_() : QDateTime::currentDateTime());
     setWindowTitle(kDesignCaption + QStringLiteral("  Начало ") + clockText(start));
@@ -114,6 +115,7 @@ bool Form1::raschet4() {
 }
 
 void Form1::Command1_Click() {
+    finishPendingEdits();
     Form_Resize();
     c_.Picture4->Cls();
     c_.Picture14->Cls();

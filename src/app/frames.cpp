@@ -1,10 +1,11 @@
 #include "app/frames.h"
 
-#include <algorithm>
 #include <charconv>
 #include <ostream>
+#include <string>
 
-#include "app/report.h"
+#include "app/command_line.h"
+#include "app/pipeline.h"
 #include "plot/animation.h"
 
 namespace velunta {
@@ -20,18 +21,9 @@ void putNumber(std::string& line, double v) {
 
 }  // namespace
 
-int printFrames(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> inputs;
-    std::copy_if(args.begin(), args.end(), std::back_inserter(inputs),
-                 [](const std::string& a) { return a != "--frames"; });
-    Model m;
-    m.set_defaults();
-    std::string message;
-    if (!readInputOptions(inputs, m, message)) {
-        err << message << "\n";
-        return 2;
-    }
-    computeModel(m);
+int printFrames(CommandContext& c) {
+    Model& m = c.model;
+    recompute(m);
 
     std::string text = "phase,t,Y,Vy\n";
     RunFrames frames(m);
@@ -44,7 +36,7 @@ int printFrames(const std::vector<std::string>& args, std::ostream& out, std::os
         putNumber(text, m.Vy);
         text += '\n';
     }
-    out << text;
+    c.out << text;
     return 0;
 }
 

@@ -8,17 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/form1.h"
-#include "app/frames.h"
-#include "app/report.h"
 #include "app/view_scale.h"
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    for (const std::string& arg : args) {
-        if (arg == "--report") return velunta::runReport(args, std::cout, std::cerr);
-        if (arg == "--frames") return velunta::printFrames(args, std::cout, std::cerr);
-    }
+    // The options are handled before any application object exists: --help,
+    // --version and the headless outputs need no display.
+    std::vector<velunta::InputSetting> inputs;
+    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs))
+        return *status;
 
     QApplication app(argc, argv);
     // The standard buttons of the message boxes read in Russian ("Да", "Нет").
@@ -28,6 +27,7 @@ int main(int argc, char* argv[]) {
 
     velunta::Form1 window;
     window.viewScale()->restore();  // the projector view of the last lesson
+    if (!inputs.empty()) window.applyInputs(inputs);
     window.show();
     return app.exec();
 }

@@ -2,14 +2,11 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstdio>
 #include <ostream>
 
-#include "model/format.h"
-#include "model/input_checks.h"
-#include "model/input_limits.h"
-#include "plot/grid_steps.h"
-#include "plot/plot_ranges.h"
+#include "app/command_line.h"
+#include "app/pipeline.h"
 
 namespace velunta {
 
@@ -46,16 +43,6 @@ std::string quoted(const std::string& s) {
     return out + "\"";
 }
 
-// A plain decimal number and nothing else (blanks around it allowed), read
-// independently of the C locale.
-bool parseNumber(std::string_view text, double& value) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
-}
-
 class JsonObject {
 public:
     explicit JsonObject(int indent) : indent_(indent) {}
@@ -70,53 +57,6 @@ private:
 };
 
 }  // namespace
-
-bool readInputOptions(const std::vector<std::string>& args, Model& m, std::string& message) {
-    // Each option is taken as if typed into its field, in the order given: the
-    // field keeps the value as it shows it, and the field's own checks decide.
-    for (const std::string& arg : args) {
-        if (arg == "--report" || arg == "--frames") continue;
-        const auto eq = arg.find('=');
-        const FieldInfo* field = (arg.rfind("--", 0) == 0 && eq != std::string::npos)
-                                     ? findField(std::string_view(arg).substr(2, eq - 2))
-                                     : nullptr;
-        if (!field) {
-            message = "Неизвестный параметр: " + arg;
-            return false;
-        }
-        double value = 0;
-        if (!parseNumber(arg.substr(eq + 1), value)) {
-            message = "Не число: " + arg;
-            return false;
-        }
-        if (auto tooLarge = limitExceeded(field->field, value)) {
-            message = *tooLarge;
-            return false;
-        }
-        double shown = 0;
-        parseNumber(point(Format(value, field->pattern)), shown);
-        inputValue(m, field->field) = shown;
-        if (auto refusal = checkInput(m, field->field)) {
-            message = refusal->message;
-            return false;
-        }
-        // The window recomputes after every accepted field; the next checks use this ball density.
-        m.r = (m.massa * 6 / 3.14159265) / (m.d * m.d * m.d);
-    }
-    return true;
-}
-
-void computeModel(Model& m) {
-    m.parametr();
-    // What the pipeline's drawing stages write into the model, without drawing.
-    minmax_ranges(m);
-    axes_quantities(m);
-    m.raschet1();
-    m.raschet2();
-    minmax_2_ranges(m);
-    axes_2_quantities(m);
-    axes_3_quantities(m);
-}
 
 std::string reportJson(const Model& m) {
     JsonObject inputs(2);
@@ -155,16 +95,9 @@ std::string reportJson(const Model& m) {
     return top.str() + "\n";
 }
 
-int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    Model m;
-    m.set_defaults();
-    std::string message;
-    if (!readInputOptions(args, m, message)) {
-        err << message << "\n";
-        return 2;
-    }
-    computeModel(m);
-    out << reportJson(m);
+int runReport(CommandContext& c) {
+    recompute(c.model);
+    c.out << reportJson(c.model);
     return 0;
 }
 

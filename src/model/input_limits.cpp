@@ -24,7 +24,10 @@ const InputLimit kLimits[inputFieldCount] = {
 const InputLimit& inputLimit(InputField field) { return kLimits[int(field)]; }
 
 std::optional<std::string> limitExceeded(InputField field, double value) {
-    if (std::fabs(value) > inputLimit(field).largest) return std::string(inputLimit(field).message);
+    // Only the velocity is bounded on both sides; a negative value of any other
+    // field is refused by the field's own tests, which come first.
+    const double size = field == InputField::V0y ? std::fabs(value) : value;
+    if (size > inputLimit(field).largest) return std::string(inputLimit(field).message);
     return std::nullopt;
 }
 

@@ -11,7 +11,7 @@
 namespace velunta {
 
 struct InputLimit {
-    double largest;      // the largest magnitude accepted
+    double largest;      // the largest value accepted (for the velocity: magnitude)
     const char* message; // what the user is told
 };
 

@@ -35,6 +35,8 @@ private:
 
 bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
+
+
 int digitValue(char ch, int base) {
     int value = -1;
     if (ch >= '0' && ch <= '9') value = ch - '0';
@@ -56,6 +58,7 @@ NumberReading readRadixNumber(BlankSkippingCursor& cursor) {
     constexpr std::uint64_t kMax32 = 0xFFFFFFFFu;
     std::uint64_t value = 0;
     bool too_big = false;
+    if (digitValue(cursor.peek(), base) < 0) return {};
     for (int digit; (digit = digitValue(cursor.peek(), base)) >= 0; cursor.advance()) {
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
         if (value > kMax32) {
@@ -63,14 +66,14 @@ NumberReading readRadixNumber(BlankSkippingCursor& cursor) {
             value = kMax32;  // keep consuming digits without wrapping around
         }
     }
-    if (too_big) return {0.0, true};
+    if (too_big) return {0.0, true, true};
     if (value <= 0xFFFF)
         return {static_cast<double>(value >= 0x8000 ? static_cast<std::int64_t>(value) - 0x10000
                                                     : static_cast<std::int64_t>(value)),
-                false};
+                false, true};
     return {static_cast<double>(value >= 0x80000000u ? static_cast<std::int64_t>(value) - 0x100000000
                                                      : static_cast<std::int64_t>(value)),
-            false};
+            false, true};
 }
 
 // Reads "digits[.digits]" into a digit string (leading zeros dropped) and the
@@ -86,7 +89,7 @@ Mantissa readMantissa(BlankSkippingCursor& cursor) {
     bool after_point = false;
     for (;; cursor.advance()) {
         const char ch = cursor.peek();
-        if (ch == '.' && !after_point) {
+        if ((ch == '.' || ch == ',') && !after_point) {
             after_point = true;
             continue;
         }
@@ -134,13 +137,14 @@ NumberReading readDecimal(BlankSkippingCursor& cursor) {
     const Mantissa mantissa = readMantissa(cursor);
     if (!mantissa.any_digit) return {};
     const long long exponent = readExponent(cursor);
-    if (mantissa.digits.empty()) return {};  // all zeros, whatever the exponent
+    // From here on a number was read: `whole` says so until ReadNumber looks at what follows.
+    if (mantissa.digits.empty()) return {0.0, false, true};  // all zeros, whatever the exponent
 
     // Power of ten of the first digit; far outside the double range the
     // answer is known without converting.
     const long long leading_power = mantissa.point + exponent - 1;
-    if (leading_power > 400) return {0.0, true};
-    if (leading_power < -400) return {};
+    if (leading_power > 400) return {0.0, true, true};
+    if (leading_power < -400) return {0.0, false, true};
 
     // A plain "0.<digits>e<power>" text that from_chars rounds correctly,
     // whatever the C locale says about the decimal point.
@@ -148,21 +152,26 @@ NumberReading readDecimal(BlankSkippingCursor& cursor) {
     double value = 0;
     const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        if (leading_power > 0) return {0.0, true};
-        return {};  // below the smallest double
+        if (leading_power > 0) return {0.0, true, true};
+        return {0.0, false, true};  // below the smallest double
     }
-    return {negative ? -value : value, false};
+    return {negative ? -value : value, false, true};
 }
 
 }  // namespace
 
 NumberReading ReadNumber(std::string_view text) {
     BlankSkippingCursor cursor(text);
+    NumberReading reading;
     if (cursor.peek() == '&') {
         cursor.advance();
-        return readRadixNumber(cursor);
+        reading = readRadixNumber(cursor);
+    } else {
+        reading = readDecimal(cursor);
     }
-    return readDecimal(cursor);
+    // The readers set `whole` when they read a digit; nothing but blanks may follow.
+    reading.whole = reading.whole && cursor.peek() == '\0';
+    return reading;
 }
 
 double Val(std::string_view text) {

@@ -1,8 +1,8 @@
 #pragma once
 // Reading a number typed into an input field, in the manner of the classic
 // BASIC Val function:
-//   - the leading number of the text is taken, "." is the only decimal
-//     separator ("1,5" reads 1);
+//   - the leading number of the text is taken; "." and "," both mark the
+//     decimals ("1,5" reads 1.5, as a Russian keyboard types it);
 //   - blanks (space, tab, CR, LF) are skipped wherever they stand, also
 //     between digits ("1 2.5" reads 12.5, "1 e 3" reads 1000);
 //   - an optional sign, digits with at most one point, and an optional
@@ -24,6 +24,7 @@ namespace velunta {
 struct NumberReading {
     double value = 0;       // always finite; 0 when overflow is set
     bool overflow = false;  // the number lies beyond the range of a double
+    bool whole = false;     // the text is one number and nothing else (blanks aside)
 };
 
 NumberReading ReadNumber(std::string_view text);

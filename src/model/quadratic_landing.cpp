@@ -12,6 +12,7 @@
 #include "model/landing_bisection.h"
 #include "model/landing_search.h"
 #include "model/model.h"
+#include "model/trajectory.h"
 
 namespace velunta {
 
@@ -55,25 +56,9 @@ DescentRounding descentRounding(const Model& m) {
 
 }  // namespace
 
-float Model::Y2_f(const double& time) const {
-    const double E = std::exp(-delta2 * time);
-    if (V0y <= 0) {
-        // Thrown at exactly the terminal speed: it keeps it (the general
-        // form would divide by zero).
-        if (vp_2_1 + V0y == 0) return float(h - vp_2_1 * time);
-        return float((h - vp_2_1 * time) - R2 * std::log((E - f_V_2) / (1 - f_V_2)));
-    }
-    return float((Ymax2 - vp_2_1 * time) - R2 * std::log((E - f_V_1) / (1 - f_V_1)));
-}
+float Model::Y2_f(const double& time) const { return float(fullDescentAt(*this, time).Y); }
 
-float Model::Vy2_f(const double& time) const {
-    const double E = std::exp(-delta2 * time);
-    if (V0y <= 0) {
-        if (vp_2_1 + V0y == 0) return float(V0y);
-        return float(-vp_2_1 * (1 - (f_V_1 / f_V_2) * E) / (1 - E / f_V_2));
-    }
-    return float(-vp_2_1 * (1 - E) / (1 - E / f_V_1));
-}
+float Model::Vy2_f(const double& time) const { return float(fullDescentAt(*this, time).Vy); }
 
 void Model::raschet2() {
     // Constants of the descent.

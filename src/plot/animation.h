@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "model/model.h"
-#include "ui/canvas.h"
+#include "draw/drawing_surface.h"
 
 class QTimer;
 
@@ -53,11 +53,11 @@ std::vector<RunFrame> collectRunFrames(Model& m);
 
 // The surfaces a run draws on.
 struct RunSurfaces {
-    Canvas& Picture1;   // trajectory picture, with the ball
-    Canvas& Picture2;   // Y(t)
-    Canvas& Picture3;   // Vy(t)
-    Canvas& Picture4;   // time counter
-    Canvas& Picture14;  // height counter
+    DrawingSurface& Picture1;   // trajectory picture, with the ball
+    DrawingSurface& Picture2;   // Y(t)
+    DrawingSurface& Picture3;   // Vy(t)
+    DrawingSurface& Picture4;   // time counter
+    DrawingSurface& Picture14;  // height counter
     Shape& Shape1;      // the ball
 };
 

@@ -10,36 +10,36 @@ namespace {
 // A number label: PSet without a colour marks the spot (one point in
 // ForeColor) and makes it the current point; the text starts there. The
 // separator is the locale's: these labels are not rewritten with a point.
-void label(Canvas& canvas, const Model& m, double x, double y, double value, const char* pattern) {
+void label(DrawingSurface& canvas, const Model& m, double x, double y, double value, const char* pattern) {
     canvas.PSet(x, y);
     canvas.Print(QString::fromStdString(Format(value, pattern, m.locale_decimal_point)));
 }
 
-void caption(Canvas& canvas, double x, double y, const QString& text) {
+void caption(DrawingSurface& canvas, double x, double y, const QString& text) {
     canvas.setCurrentX(x);
     canvas.setCurrentY(y);
     canvas.Print(text);
 }
 
 // The vertical axis at x = 0 and the horizontal one at y = 0.
-void blackAxes(Canvas& canvas, double left, double right, double top, double bottom) {
+void blackAxes(DrawingSurface& canvas, double left, double right, double top, double bottom) {
     canvas.Line(0, top, 0, bottom, kBlack);
     canvas.Line(left, 0, right, 0, kBlack);
 }
 
 }  // namespace
 
-void place_ball(const Model& m, const Canvas& Picture1, Shape& Shape1) {
+void place_ball(const Model& m, const DrawingSurface& Picture1, Shape& Shape1) {
     Shape1.setHeight(m.d_shar);
     // The user range is as wide as high, the canvas is not: widen by its aspect.
-    const int pictureWidth = Picture1.width();
-    const float width = pictureWidth > 0 ? float(Picture1.height() * m.d_shar / pictureWidth) : m.d_shar;
+    const QSize size = Picture1.surfaceSize();
+    const float width = size.width() > 0 ? float(size.height() * m.d_shar / size.width()) : m.d_shar;
     Shape1.setWidth(width);
     Shape1.setLeft(m.X - Shape1.Width() / 2);
     Shape1.setTop(m.h + Shape1.Height() / 2);
 }
 
-void axes(Model& m, Canvas& Picture1, Shape& Shape1) {
+void axes(Model& m, DrawingSurface& Picture1, Shape& Shape1) {
     Picture1.setDrawWidth(3);
     blackAxes(Picture1, m.x_left, m.x_right, m.y_top, m.y_bottom);
 
@@ -61,7 +61,7 @@ void axes(Model& m, Canvas& Picture1, Shape& Shape1) {
     place_ball(m, Picture1, Shape1);
 }
 
-void axes_2(Model& m, Canvas& Picture2) {
+void axes_2(Model& m, DrawingSurface& Picture2) {
     Picture2.setDrawWidth(3);
     blackAxes(Picture2, m.t_left, m.t_right, m.y_top, m.y_bottom);
 
@@ -81,7 +81,7 @@ void axes_2(Model& m, Canvas& Picture2) {
     caption(Picture2, m.t_right - 0.04 * span, 0.06 * m.y_top, QStringLiteral("t, c"));  // Latin c
 }
 
-void axes_3(Model& m, Canvas& Picture3) {
+void axes_3(Model& m, DrawingSurface& Picture3) {
     Picture3.setDrawWidth(3);
     blackAxes(Picture3, m.t_left, m.t_right, m.Vy_top, m.Vy_bottom);
 

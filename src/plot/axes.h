@@ -5,7 +5,7 @@
 // ball at its starting point.
 
 #include "model/model.h"
-#include "ui/canvas.h"
+#include "draw/drawing_surface.h"
 
 namespace velunta {
 
@@ -15,14 +15,14 @@ constexpr Colour kRed = 0xFF;
 constexpr Colour kGridGreen = 0x80FF80;
 
 // Trajectory picture Picture1 and the ball Shape1 inside it.
-void axes(Model& m, Canvas& Picture1, Shape& Shape1);
+void axes(Model& m, DrawingSurface& Picture1, Shape& Shape1);
 // Coordinate graph Y(t).
-void axes_2(Model& m, Canvas& Picture2);
+void axes_2(Model& m, DrawingSurface& Picture2);
 // Velocity graph Vy(t).
-void axes_3(Model& m, Canvas& Picture3);
+void axes_3(Model& m, DrawingSurface& Picture3);
 
 // Size and place the ball: d_shar high, as wide on the screen as high, its
 // centre at (X, h). Picture1's size in pixels gives the aspect.
-void place_ball(const Model& m, const Canvas& Picture1, Shape& Shape1);
+void place_ball(const Model& m, const DrawingSurface& Picture1, Shape& Shape1);
 
 }  // namespace velunta

@@ -14,10 +14,10 @@ namespace {
 double relaxation(double x) { return x > 745.2 ? 0.0 : std::exp(-x); }
 
 // The canvas takes each coordinate in single precision.
-void lineTo(Canvas& canvas, double x, double y, Colour c) { canvas.LineTo(float(x), float(y), c); }
+void lineTo(DrawingSurface& canvas, double x, double y, Colour c) { canvas.LineTo(float(x), float(y), c); }
 }  // namespace
 
-void raschet3(Model& m, Canvas& Picture1, Canvas& Picture2, Canvas& Picture3) {
+void raschet3(Model& m, DrawingSurface& Picture1, DrawingSurface& Picture2, DrawingSurface& Picture3) {
     Picture1.setDrawWidth(1);
     Picture2.setDrawWidth(1);
     // The moments of the three tops, from the ground up to each model's height.

@@ -7,11 +7,11 @@
 #include <cmath>
 
 #include "model/model.h"
-#include "ui/canvas.h"
+#include "draw/drawing_surface.h"
 
 namespace velunta {
 
-void raschet3(Model& m, Canvas& Picture1, Canvas& Picture2, Canvas& Picture3);
+void raschet3(Model& m, DrawingSurface& Picture1, DrawingSurface& Picture2, DrawingSurface& Picture3);
 
 // The points of a curve sampled from 0 to T: t = 0 first, then t += T / n while
 // t <= T (5001 points, or 5000 when the sum overshoots T). Calls point(t) for

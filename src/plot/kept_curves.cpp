@@ -16,7 +16,7 @@ constexpr Colour kColours[3] = {kBlack, kBlue, kRed};
 // Dashes of 6 pixels with gaps of 4, measured along the drawn path.
 constexpr double kDash = 6, kGap = 4;
 
-void dashed(Canvas& canvas, const std::vector<double>& x, const std::vector<double>& y, Colour colour) {
+void dashed(DrawingSurface& canvas, const std::vector<double>& x, const std::vector<double>& y, Colour colour) {
     double phase = 0;  // distance into the current dash+gap period
     for (std::size_t i = 1; i < x.size(); ++i) {
         const QPointF a = canvas.toPixel(x[i - 1], y[i - 1]), b = canvas.toPixel(x[i], y[i]);
@@ -58,7 +58,7 @@ void KeptCurves::keep(const Model& m, std::string label) {
     if (int(sets.size()) > kMaxSets) sets.erase(sets.begin());
 }
 
-void coverKept(Model& m, const KeptCurves& kept, Canvas* Picture2, Canvas* Picture3) {
+void coverKept(Model& m, const KeptCurves& kept, DrawingSurface* Picture2, DrawingSurface* Picture3) {
     if (kept.empty()) return;
     double tEnd = 0, yTop = 0, vyTop = 0, vyBottom = 0;
     for (const KeptSet& set : kept.sets)
@@ -81,7 +81,7 @@ void coverKept(Model& m, const KeptCurves& kept, Canvas* Picture2, Canvas* Pictu
     if (Picture3) Picture3->Scale(m.t_left, m.Vy_top, m.t_right, m.Vy_bottom);
 }
 
-void drawKept(const KeptCurves& kept, Canvas& Picture2, Canvas& Picture3) {
+void drawKept(const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3) {
     if (kept.empty()) return;
     Picture2.setDrawWidth(1);
     Picture3.setDrawWidth(1);

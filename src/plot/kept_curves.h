@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/model.h"
-#include "ui/canvas.h"
+#include "draw/drawing_surface.h"
 
 namespace velunta {
 
@@ -35,9 +35,9 @@ struct KeptCurves {
 // Widens the ranges of the two graphs (t_max, t_right, y_top, Vy_top, Vy_bottom)
 // to hold the kept curves and gives the canvases their new user coordinates.
 // Without kept curves nothing changes.
-void coverKept(Model& m, const KeptCurves& kept, Canvas* Picture2, Canvas* Picture3);
+void coverKept(Model& m, const KeptCurves& kept, DrawingSurface* Picture2, DrawingSurface* Picture3);
 
 // The kept curves, one pixel wide and dashed, in their models' colours.
-void drawKept(const KeptCurves& kept, Canvas& Picture2, Canvas& Picture3);
+void drawKept(const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3);
 
 }  // namespace velunta

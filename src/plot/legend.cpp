@@ -16,22 +16,22 @@ constexpr Colour kColours[3] = {kBlack, kBlue, kRed};
 const char* const kNames[3] = {"вакуум", "Fc~v", "Fc~v+v²"};
 
 // The pictures' own face at their print size.
-QFontMetricsF metrics(const Canvas& graph) {
+QFontMetricsF metrics(const DrawingSurface& graph) {
     QFont font;
     font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("serif")});
     font.setPointSizeF(graph.FontSize());
     return QFontMetricsF(font);
 }
 
-double userX(const Canvas& g, double px) { return g.ScaleLeft() + px * g.ScaleWidth() / std::max(1, g.width()); }
-double userY(const Canvas& g, double py) { return g.ScaleTop() + py * g.ScaleHeight() / std::max(1, g.height()); }
+double userX(const DrawingSurface& g, double px) { return g.ScaleLeft() + px * g.ScaleWidth() / std::max(1, g.surfaceSize().width()); }
+double userY(const DrawingSurface& g, double py) { return g.ScaleTop() + py * g.ScaleHeight() / std::max(1, g.surfaceSize().height()); }
 
-void pixelLine(Canvas& g, double x1, double y1, double x2, double y2, Colour c) {
+void pixelLine(DrawingSurface& g, double x1, double y1, double x2, double y2, Colour c) {
     g.Line(userX(g, x1), userY(g, y1), userX(g, x2), userY(g, y2), c);
 }
 
 // Points of every curve on the graph, in pixels: what the legend should not hide.
-std::vector<QPointF> curvePixels(const Model& m, const KeptCurves& kept, const Canvas& graph, bool velocity) {
+std::vector<QPointF> curvePixels(const Model& m, const KeptCurves& kept, const DrawingSurface& graph, bool velocity) {
     std::vector<QPointF> points;
     for (DragModel model : kModels) {
         const double end = landingTime(m, model);
@@ -57,18 +57,18 @@ QStringList legendRows(const KeptCurves& kept) {
     return rows;
 }
 
-QRect drawLegend(const Model& m, const KeptCurves& kept, Canvas& graph, bool velocity) {
+QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, bool velocity) {
     const QStringList rows = legendRows(kept);
     const QFontMetricsF fm = metrics(graph);
     const int swatch = 24, pad = 4, rowHeight = int(std::ceil(fm.height()));
     int textWidth = 0;
     for (const QString& row : rows) textWidth = std::max(textWidth, int(std::ceil(fm.horizontalAdvance(row))));
-    const int w = std::min(graph.width() - 2, swatch + 3 * pad + textWidth);
-    const int h = std::min(graph.height() - 2, int(rows.size()) * rowHeight + 2 * pad);
+    const int w = std::min(graph.surfaceSize().width() - 2, swatch + 3 * pad + textWidth);
+    const int h = std::min(graph.surfaceSize().height() - 2, int(rows.size()) * rowHeight + 2 * pad);
     if (w < 40 || h < 20) return {};
 
     // The corners, clear of the axes' numbers; the one over the fewest curve points wins.
-    const int W = graph.width(), H = graph.height(), side = 60, foot = 24;
+    const int W = graph.surfaceSize().width(), H = graph.surfaceSize().height(), side = 60, foot = 24;
     const QRect corners[] = {QRect(W - w - 4, 4, w, h), QRect(side, 4, w, h), QRect(W - w - 4, H - h - foot, w, h),
                              QRect(side, H - h - foot, w, h)};
     const std::vector<QPointF> points = curvePixels(m, kept, graph, velocity);
@@ -106,13 +106,13 @@ QRect drawLegend(const Model& m, const KeptCurves& kept, Canvas& graph, bool vel
     return box;
 }
 
-void drawLegends(const Model& m, const KeptCurves& kept, Canvas& Picture2, Canvas& Picture3) {
+void drawLegends(const Model& m, const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3) {
     // Each kept set's number beside its full-model curve, a third of the way along.
     for (std::size_t i = 0; i < kept.sets.size(); ++i) {
         const KeptCurve& c = kept.sets[i].models[2];
         if (c.t.empty()) continue;
         const std::size_t j = c.t.size() / 3;
-        for (auto [graph, value] : {std::pair<Canvas*, double>{&Picture2, c.Y[j]}, {&Picture3, c.Vy[j]}}) {
+        for (auto [graph, value] : {std::pair<DrawingSurface*, double>{&Picture2, c.Y[j]}, {&Picture3, c.Vy[j]}}) {
             graph->setCurrentX(c.t[j]);
             graph->setCurrentY(value);
             graph->Print(QString::number(i + 1));

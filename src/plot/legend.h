@@ -9,7 +9,7 @@
 
 #include "model/model.h"
 #include "plot/kept_curves.h"
-#include "ui/canvas.h"
+#include "draw/drawing_surface.h"
 
 namespace velunta {
 
@@ -18,9 +18,9 @@ QStringList legendRows(const KeptCurves& kept);
 
 // Draws the legend of a graph whose curves are Y(t) (velocity false) or Vy(t);
 // returns the pixel rectangle it took.
-QRect drawLegend(const Model& m, const KeptCurves& kept, Canvas& graph, bool velocity);
+QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, bool velocity);
 
 // Both graphs, and the kept sets' numbers beside their curves.
-void drawLegends(const Model& m, const KeptCurves& kept, Canvas& Picture2, Canvas& Picture3);
+void drawLegends(const Model& m, const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3);
 
 }  // namespace velunta

@@ -3,63 +3,14 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
-#include <algorithm>
-#include <cmath>
 
 namespace velunta {
-
-QColor toQColor(Colour bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-namespace {
-// 0x00BBGGRR to the image's 0xFFRRGGBB.
-std::uint32_t toArgb(Colour bgr) {
-    return 0xFF000000u | ((bgr & 0xFFu) << 16) | (bgr & 0xFF00u) | ((bgr >> 16) & 0xFFu);
-}
-}  // namespace
-
-// ---- Shape ---------------------------------------------------------------------
-
-Shape::Shape(Canvas* canvas) : QObject(canvas), canvas_(canvas) {
-    canvas_->shapes_.push_back(this);
-}
-
-void Shape::setLeft(double v) { left_ = v; canvas_->repaintLater(); }
-void Shape::setTop(double v) { top_ = v; canvas_->repaintLater(); }
-void Shape::setWidth(double v) { width_ = v; canvas_->repaintLater(); }
-void Shape::setHeight(double v) { height_ = v; canvas_->repaintLater(); }
-void Shape::setFillColor(Colour c) { fill_ = c; canvas_->repaintLater(); }
-void Shape::setVisible(bool v) { visible_ = v; canvas_->repaintLater(); }
-
-// ---- Canvas --------------------------------------------------------------------
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Canvas::ensureImage() const {
-    const QSize size(std::max(1, width()), std::max(1, height()));
-    if (image_.size() == size) return;
-    flush();
-    QImage fresh(size, QImage::Format_RGB32);
-    fresh.fill(toQColor(back_));
-    if (!image_.isNull()) {
-        QPainter p(&fresh);
-        p.drawImage(0, 0, image_);
-    }
-    image_ = std::move(fresh);
-}
-
-const QImage& Canvas::image() const {
-    ensureImage();
-    flush();
-    return image_;
-}
-
-void Canvas::flush() const { painter_.reset(); }
-
-void Canvas::repaintLater() {
+void Canvas::surfaceChanged() {
     // update() is not free; one request per paint is enough. A request made
     // while hidden is dropped by Qt, but showing the widget paints it anyway.
     if (repaintPending_) return;
@@ -67,194 +18,17 @@ void Canvas::repaintLater() {
     update();
 }
 
-void Canvas::Scale(double x1, double y1, double x2, double y2) {
-    x1_ = x1; y1_ = y1; x2_ = x2; y2_ = y2;
-    pixelScale_ = false;
-    factorsWidth_ = -1;
-    repaintLater();  // the shapes sit in user coordinates
-}
-
-void Canvas::ScalePixels() {
-    pixelScale_ = true;
-    factorsWidth_ = -1;
-    repaintLater();
-}
-
-void Canvas::refreshMapping() const {
-    if (factorsWidth_ == width() && factorsHeight_ == height()) return;
-    // Pixels per user unit, kept until the size or the scale changes.
-    factorsWidth_ = width();
-    factorsHeight_ = height();
-    if (pixelScale_) {
-        originX_ = originY_ = 0;
-        pixelsPerX_ = pixelsPerY_ = 1;
-    } else {
-        originX_ = x1_;
-        originY_ = y1_;
-        pixelsPerX_ = (x2_ - x1_) != 0 ? width() / (x2_ - x1_) : 0;
-        pixelsPerY_ = (y2_ - y1_) != 0 ? height() / (y2_ - y1_) : 0;
-    }
-    ++mappingVersion_;
-}
-
-QPointF Canvas::toPixel(double x, double y) const {
-    refreshMapping();
-    return QPointF((x - originX_) * pixelsPerX_, (y - originY_) * pixelsPerY_);
-}
-
-bool Canvas::toPixelIndex(double x, double y, PixelPoint& p) const {
-    refreshMapping();
-    return velunta::toPixelIndex((x - originX_) * pixelsPerX_, p.x) &&
-           velunta::toPixelIndex((y - originY_) * pixelsPerY_, p.y);
-}
-
-void Canvas::Cls() {
-    ensureImage();
-    flush();
-    image_.fill(toQColor(back_));
-    forgetLastStroke();
-    cx_ = pixelScale_ ? 0 : x1_;
-    cy_ = pixelScale_ ? 0 : y1_;
-    repaintLater();
-}
-
-void Canvas::stroke(double x1, double y1, double x2, double y2, Colour c) {
-    refreshMapping();
-    const double toX = (x2 - originX_) * pixelsPerX_, toY = (y2 - originY_) * pixelsPerY_;
-    // A polyline starts where the last stroke ended: its pixel is known.
-    const bool fromLastEnd =
-        x1 == lastStroke_.x && y1 == lastStroke_.y && lastStroke_.mappingVersion == mappingVersion_;
-    // A point on the end of the stroke just drawn, with the same pen, adds nothing.
-    // (Most points of a dense curve: checked before any rounding.)
-    const bool samePen = lastStroke_.pixelsIntact && c == lastStroke_.colour && drawWidth_ == lastStroke_.width;
-    const auto inPixel = [](double v, std::int64_t pixel) { return v >= double(pixel) && v < double(pixel) + 1; };
-    if (fromLastEnd && samePen && inPixel(toX, lastStroke_.p.x) && inPixel(toY, lastStroke_.p.y)) {
-        lastStroke_.x = x2;
-        lastStroke_.y = y2;
-        return;
-    }
-    PixelPoint a, b;
-    if (!velunta::toPixelIndex(toX, b.x) || !velunta::toPixelIndex(toY, b.y)) return;
-    if (fromLastEnd)
-        a = lastStroke_.p;
-    else if (!toPixelIndex(x1, y1, a))
-        return;
-    if (samePen && a == b && b == lastStroke_.p) {
-        lastStroke_.x = x2;
-        lastStroke_.y = y2;
-        return;
-    }
-    ensureImage();
-    // bits() keeps the buffer the text painter works on: the image has no other owner
-    // while the painter is open (image() closes it before anyone can copy).
-    const PixelBuffer buffer{reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4,
-                             image_.width(), image_.height()};
-    strokeSegment(buffer, a, b, drawWidth_, toArgb(c));
-    lastStroke_ = {x2, y2, mappingVersion_, b, c, drawWidth_, true};
-    repaintLater();
-}
-
-void Canvas::Line(double x1, double y1, double x2, double y2, Colour c) {
-    stroke(x1, y1, x2, y2, c);
-    cx_ = x2;
-    cy_ = y2;
-}
-
-void Canvas::Line(double x1, double y1, double x2, double y2) { Line(x1, y1, x2, y2, fore_); }
-
-void Canvas::LineTo(double x, double y, Colour c) { Line(cx_, cy_, x, y, c); }
-
-void Canvas::LineTo(double x, double y) { LineTo(x, y, fore_); }
-
-void Canvas::PSet(double x, double y, Colour c) {
-    stroke(x, y, x, y, c);
-    cx_ = x;
-    cy_ = y;
-}
-
-void Canvas::PSet(double x, double y) { PSet(x, y, fore_); }
-
-QPainter& Canvas::textPainter() {
-    ensureImage();
-    if (printFontStale_) {
-        printFont_ = font();
-        printFont_.setPointSizeF(fontSize_);
-        printFont_.setBold(fontBold_);
-        const QFontMetricsF fm(printFont_, &image_);
-        printAscent_ = fm.ascent();
-        printLineHeight_ = fm.height();
-        printFontStale_ = false;
-        if (painter_) painter_->setFont(printFont_);
-    }
-    if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&image_);
-        painter_->setFont(printFont_);
-    }
-    return *painter_;
-}
-
-void Canvas::Print(const QString& text) {
-    QPainter& p = textPainter();
-    const QColor colour = toQColor(fore_);
-    if (p.pen().color() != colour) p.setPen(colour);
-    const QPointF at = toPixel(cx_, cy_);
-    p.drawText(QPointF(at.x(), at.y() + printAscent_), text);
-    forgetLastStroke();
-    // Like the classic Print: the current point moves to the start of the next line.
-    const double sy = pixelScale_ ? 1.0 : (y2_ - y1_) / std::max(1, height());
-    cx_ = pixelScale_ ? 0 : x1_;
-    cy_ += printLineHeight_ * sy;
-    repaintLater();
-}
-
-void Canvas::setDrawWidth(int w) { drawWidth_ = std::max(1, w); }
-
-void Canvas::setBackColor(Colour c) {
-    // A new background clears the picture box; setting the one it has changes
-    // nothing, so the layout, which sets the counters' colours on every
-    // recompute, leaves the last run's time and height standing.
-    if (c == back_ && !image_.isNull()) return;
-    back_ = c;
-    ensureImage();
-    flush();
-    image_.fill(toQColor(back_));
-    forgetLastStroke();
-    repaintLater();
-}
-
-void Canvas::setFontSize(double pt) {
-    fontSize_ = pt;
-    printFontStale_ = true;
-}
-
-void Canvas::setFontBold(bool bold) {
-    fontBold_ = bold;
-    printFontStale_ = true;
-}
-
 void Canvas::setPicture(const QImage& picture) {
     picture_ = picture;
-    repaintLater();
+    surfaceChanged();
 }
 
 void Canvas::paintEvent(QPaintEvent* event) {
     repaintPending_ = false;
-    ensureImage();
-    flush();
     QPainter p(this);
-    p.drawImage(event->rect().topLeft(), image_, event->rect());
+    p.drawImage(event->rect().topLeft(), image(), event->rect());
     if (!picture_.isNull()) p.drawImage(0, 0, picture_);
-    p.setPen(Qt::NoPen);
-    for (const Shape* s : shapes_) {
-        if (!s->isVisible()) continue;
-        // Extents run in the direction of the axes: down the screen and to the right.
-        const double sx = (pixelScale_ || ScaleWidth() >= 0) ? 1 : -1;
-        const double sy = (pixelScale_ || ScaleHeight() >= 0) ? 1 : -1;
-        const QPointF topLeft = toPixel(s->Left(), s->Top());
-        const QPointF bottomRight = toPixel(s->Left() + sx * s->Width(), s->Top() + sy * s->Height());
-        p.setBrush(toQColor(s->fillColor()));
-        p.drawEllipse(QRectF(topLeft, bottomRight).normalized());
-    }
+    drawShapes(p);
 }
 
 void Canvas::resizeEvent(QResizeEvent* event) {
@@ -263,7 +37,7 @@ void Canvas::resizeEvent(QResizeEvent* event) {
 }
 
 void Canvas::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) printFontStale_ = true;
+    if (event->type() == QEvent::FontChange) baseFontChanged();
     QWidget::changeEvent(event);
 }
 

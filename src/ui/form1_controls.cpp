@@ -287,8 +287,6 @@ void buildDrawingSurfaces(QWidget* w, Form1Controls& c) {
     c.Picture3 = canvas(w, "Picture3", kSmallPt);
     c.Picture2->hide();
     c.Picture3->hide();
-    for (Canvas* graph : {c.Picture1, c.Picture2, c.Picture3})
-        graph->setAutoRedraw(true);
 
     c.Picture4 = canvas(w, "Picture4", 15.75, true);
     c.Picture4->setToolTipText(QStringLiteral("счетчик времени"));

@@ -46,7 +46,6 @@ void styleCounter(Canvas* counter) {
     counter->setBackColor(RGB(0, 0, 0));
     counter->setForeColor(RGB(0, 255, 0));
     counter->setFontSize(18);
-    counter->setAutoRedraw(false);
 }
 
 }  // namespace

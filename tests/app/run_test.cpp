@@ -6,7 +6,8 @@
 
 #include "app/form1.h"
 #include "app/frames.h"
-#include "app/report.h"
+#include "app/command_line.h"
+#include "app/pipeline.h"
 #include "plot/animation.h"
 #include "support/fakes.h"
 
@@ -149,14 +150,14 @@ private slots:
     // `velunta --frames`: the window's frames as text that reads back exactly; refused as --report refuses.
     void framesCommand() {
         std::ostringstream out, err, refusedOut, reportErr;
-        QCOMPARE(printFrames({"--frames", "--h=abc"}, refusedOut, err), 2);
-        QCOMPARE(runReport({"--h=abc"}, refusedOut, reportErr), 2);
+        QCOMPARE(runCommandLine({"--frames", "--h=-1"}, refusedOut, err), 2);
+        QCOMPARE(runCommandLine({"--report", "--h=-1"}, refusedOut, reportErr), 2);
         QVERIFY(refusedOut.str().empty() && !err.str().empty() && err.str() == reportErr.str());
-        QCOMPARE(printFrames({"--frames"}, out, err), 0);
+        QCOMPARE(runCommandLine({"--frames"}, out, err), 0);
 
         Model m;
         m.set_defaults();
-        computeModel(m);
+        recompute(m);
         const std::vector<RunFrame> frames = collectRunFrames(m);
         const QStringList lines = QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.front(), QString("phase,t,Y,Vy"));

@@ -13,8 +13,10 @@
 #include <boost/numeric/odeint.hpp>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "model/model.h"
+#include "model/trajectory.h"
 
 using velunta::Model;
 
@@ -116,6 +118,20 @@ TEST_P(AgainstIntegration, BothModels) {
     EXPECT_NEAR(m.Ts2, T - e.top_time, 1e-6 * T);
     EXPECT_NEAR(m.Tmax2, T, 1e-6 * T);
     EXPECT_NEAR(m.Vy_end2, e.landing_velocity, 1e-6 * std::fabs(e.landing_velocity) + 1e-7);
+
+    // The closed forms along the whole flight (ascent, top, descent) against the integration.
+    std::vector<double> times{0};
+    if (e.top_time > 0)
+        for (double share : {0.25, 0.5, 0.9, 0.999}) times.push_back(share * e.top_time);
+    for (double share : {0.01, 0.3, 0.7, 0.95}) times.push_back(e.top_time + share * (T - e.top_time));
+    State x{m.h, m.V0y};
+    const double speed = std::fabs(m.V0y) + std::fabs(e.landing_velocity);
+    odeint::integrate_times(odeint::make_dense_output(1e-13, 1e-13, odeint::runge_kutta_dopri5<State>()),
+                            model(1), x, times.begin(), times.end(), 1e-7, [&](const State& s, double t) {
+                                const velunta::MotionState got = velunta::motionAt(m, velunta::DragModel::full, t);
+                                EXPECT_NEAR(got.Y, s[0], 2e-6 * m.Ymax2) << "t = " << t;
+                                EXPECT_NEAR(got.Vy, s[1], 2e-6 * speed) << "t = " << t;
+                            });
 
     const Events l = integrate(model(0), m.h, m.V0y);
     // The fixed point stops when two iterates differ by 1e-9 s, which may

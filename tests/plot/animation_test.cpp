@@ -5,8 +5,9 @@
 #include <QtTest>
 #include <ctime>
 
-#include "app/report.h"
+#include "app/pipeline.h"
 #include "plot/animation.h"
+#include "ui/canvas.h"
 
 using namespace velunta;
 Q_DECLARE_METATYPE(velunta::InputValues)
@@ -17,7 +18,7 @@ Model computed(const InputValues& inputs) {
     Model m;
     m.set_defaults();
     m.set_inputs(inputs);
-    computeModel(m);
+    recompute(m);
     return m;
 }
 

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "app/form1.h"
+#include "app/report.h"
 #include "plot/plot_test_support.h"
 #include "support/fakes.h"
 
@@ -31,7 +32,7 @@ private slots:
         headless.set_defaults();
         for (Model* m : {&w.model(), &headless}) m->set_inputs(inputs), m->mashtab_y = zoom;
         w.Form_Resize();
-        computeModel(headless);
+        recompute(headless);
         // Each entry of the report, with the comma or line end after it, is in the window's own report.
         const std::string report = reportJson(headless), shown = reportJson(w.model());
         for (const char* key : {"ymax", "y_top", "x_right", "X", "t_max", "t_right", "Vy_max", "Vy_min", "shag_setki_y",

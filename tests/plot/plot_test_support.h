@@ -4,10 +4,11 @@
 
 #include <cmath>
 
-#include "app/report.h"
+#include "app/pipeline.h"
 #include "plot/axes.h"
 #include "plot/curves.h"
 #include "plot/minmax.h"
+#include "ui/canvas.h"
 
 namespace plot_test {
 
@@ -31,7 +32,7 @@ struct Drawn {
         m.set_defaults();
         m.set_inputs(in);
         m.mashtab_y = zoom;
-        computeModel(m);
+        recompute(m);
         for (Canvas* c : {&Picture1, &Picture2, &Picture3}) c->setFontSize(11.25), c->resize(773, 382);
         Picture1.resize(145, 485);
         minmax(m, &Picture1);

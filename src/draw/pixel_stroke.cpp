@@ -1,4 +1,4 @@
-#include "ui/pixel_stroke.h"
+#include "draw/pixel_stroke.h"
 
 #include <algorithm>
 #include <cmath>

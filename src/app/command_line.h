@@ -1,0 +1,43 @@
+#pragma once
+// The program's command line: one table of options. Input options (--h=X ...)
+// are taken as finished edits of their fields, all together and in any order;
+// at most one command (--report, --frames, ...) says what to print instead of
+// opening the window. Nothing here needs a display.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/input_acceptance.h"
+
+namespace velunta {
+
+// What a command works on.
+struct CommandContext {
+    Model& model;       // the defaults with the input options applied (not yet computed)
+    std::string value;  // what followed "=" in the command's own option
+    std::ostream& out;
+    std::ostream& err;
+};
+
+struct CommandLineOption {
+    const char* name;      // "--report"
+    const char* argument;  // what follows "=" in the usage ("ЧИСЛО"), or "" for none
+    const char* help;      // one line of Russian for --help
+    // A command: prints what it is asked and returns the exit status. Null for an input option.
+    int (*run)(CommandContext&) = nullptr;
+    std::optional<InputField> input = std::nullopt;  // the field an input option sets
+    bool takesInputs = true;                         // a command that works on the inputs
+};
+
+// All options, in the order --help lists them.
+const std::vector<CommandLineOption>& commandLineOptions();
+
+// Handles the arguments (without the program's name). Returns the exit status when
+// they named a command or were wrong; nothing when the window is to open, with the
+// input options (already known to be accepted) in `windowInputs`.
+std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                                  std::vector<InputSetting>* windowInputs = nullptr);
+
+}  // namespace velunta

@@ -1,0 +1,105 @@
+// How typed texts become inputs: taken at once while typing, checked on finishing,
+// and a whole set checked together whatever its order.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+#include "model/input_acceptance.h"
+
+namespace velunta {
+namespace {
+
+Model defaults() {
+    Model m;
+    m.set_defaults();
+    return m;
+}
+
+TEST(InputAcceptance, WhileTypingANumberTheFieldAcceptsIsTakenAndAnythingElseWaits) {
+    const Model m = defaults();
+    const std::optional<double> pending;
+    const struct { InputField field; const char* text; std::optional<double> value; } cases[] = {
+        {InputField::V0y, "-", pending}, {InputField::V0y, "-5", -5}, {InputField::V0y, "", pending},
+        {InputField::V0y, ".", pending}, {InputField::V0y, ",", pending}, {InputField::V0y, "1e", pending},
+        {InputField::V0y, "1e-", pending}, {InputField::V0y, "0", 0.0}, {InputField::V0y, "5,", 5.0},
+        {InputField::V0y, "-20000", pending}, {InputField::h, "0", pending}, {InputField::h, "0.0", pending},
+        {InputField::h, "0.0004", pending}, {InputField::h, "0.0005", 0.001}, {InputField::h, "200000", pending},
+        {InputField::h, "1e400", pending}, {InputField::h, "12abc", pending}, {InputField::h, "1.2.3", pending},
+        {InputField::h, "1,5", 1.5}, {InputField::h, " 1 2 ", 12.0}, {InputField::h, "&H10", 16.0},
+        {InputField::eta, "1,8e-5", 0.000018}, {InputField::eta, "0.00000001", pending},
+        {InputField::d, "0.012", 0.012}, {InputField::d, "0.1", pending}, {InputField::massa, "0.0027", 0.0027},
+        {InputField::massa, "0.0001", pending}, {InputField::r0, "7799", 7799.0}, {InputField::r0, "7800", pending},
+        {InputField::c, "0.47", 0.47}, {InputField::c, "-0.1", pending}, {InputField::c, "1001", pending},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(acceptWhileTyping(m, c.field, c.text), c.value) << fieldInfo(c.field).quantity << " '" << c.text << "'";
+}
+
+// The field's own tests first, in their order, then the limits, which respect the sign.
+TEST(InputAcceptance, FinishingChecksTheTextAndReplacesARefusedValue) {
+    const Model m = defaults();
+    const char* const fallen = "Уже упало?!";
+    const char* const underground = "тело под Землей?! такой расчёт не предусмотрен!";
+    const struct { InputField field; const char* text; double value; const char* message; } cases[] = {
+        {InputField::h, "", 2, fallen}, {InputField::h, "1.2.3", 2, fallen}, {InputField::h, "12abc", 12, ""},
+        {InputField::h, "1e", 1, ""}, {InputField::h, "-1000000", 3, underground},
+        {InputField::h, "1e6", 7, "Слишком высоко! Расчёт предусмотрен для высот не больше 100000 м."},
+        {InputField::h, "-1e400", 7, "Слишком большое число! Такой расчёт не предусмотрен."},
+        {InputField::V0y, "abc", 0, ""},
+        {InputField::V0y, "-20000", 7, "Слишком быстро! Расчёт предусмотрен для скоростей не больше 10000 м/с по модулю."},
+        {InputField::d, "-200", 0.001, "Это не материальная точка!"},
+        {InputField::d, "1000", 0.009901,
+         "Плотность шара получается меньше плотности среды. Всплывание не моделируется! При таких параметрах "
+         "диаметр не больше, чем..."},
+        {InputField::massa, "0.000001", 0.004125,
+         "Масса мала. Плотность шара получается меньше плотности среды.Всплывание не моделируется! При таких "
+         "параметрах масса не меньше, чем..."},
+        {InputField::massa, "2e9", 7, "Слишком тяжёлый шар! Расчёт предусмотрен для масс не больше 1000000000 кг."},
+        {InputField::r0, "-5", 1.23, "Для вакуума всё и так известно! Возьмите хотя бы воздух."},
+        {InputField::r0, "200000", 3899.933, "Всплывание не моделируется"},
+        {InputField::eta, "-1", 0.0000182, "Для вакуума всё и так известно! Возьмите воздух!"},
+        {InputField::eta, "20000", 7, "Слишком вязкая среда! Расчёт предусмотрен для вязкостей не больше 10000 Па с."},
+        {InputField::c, "-1", 0.47, "Для случая с <= 0 программа не работает."},
+        {InputField::c, "5000", 7,
+         "Слишком большой коэффициент сопротивления! Расчёт предусмотрен для значений не больше 1000."},
+    };
+    for (const auto& c : cases) {
+        const FinishedEdit done = finishEdit(m, c.field, c.text, 7);
+        EXPECT_EQ(done.value, c.value) << c.text;
+        EXPECT_EQ(done.refusal ? done.refusal->message : "", c.message) << c.text;
+    }
+    // A heavy ball in a dense medium: the fixed replacement of an emptied mass would float,
+    // so it is replaced in turn, and the ball stays denser than the medium.
+    Model heavy = defaults();
+    heavy.massa = 0.085;
+    heavy.r = heavy.massa * 6 / 3.14159265 / (heavy.d * heavy.d * heavy.d);
+    heavy.r0 = 50000;
+    const FinishedEdit emptied = finishEdit(heavy, InputField::massa, "", 0.085);
+    EXPECT_EQ(emptied.value, 0.08585);
+    EXPECT_EQ(emptied.refusal->message, "Шарик из чего-то сделан! например, из стали.");
+}
+
+TEST(InputAcceptance, ASetIsCheckedTogetherWhateverItsOrder) {
+    Model lightFirst = defaults(), heavyFirst = defaults();
+    EXPECT_TRUE(applyInputs(lightFirst, {{InputField::d, 1}, {InputField::massa, 4084}}).empty());
+    EXPECT_TRUE(applyInputs(heavyFirst, {{InputField::massa, 4084}, {InputField::d, 1}}).empty());
+    EXPECT_EQ(lightFirst.d, 1);
+    EXPECT_EQ(heavyFirst.massa, 4084);
+    EXPECT_EQ(lightFirst.d, heavyFirst.d);
+    EXPECT_EQ(lightFirst.massa, heavyFirst.massa);
+
+    // Refusals come in the tab order and leave the replacements in place; other settings stay.
+    Model m = defaults();
+    const auto refusals = applyInputs(m, {{InputField::c, 0}, {InputField::eta, 0.5}, {InputField::h, 0}});
+    ASSERT_EQ(refusals.size(), 2u);
+    EXPECT_EQ(refusals[0].field, InputField::h);
+    EXPECT_EQ(refusals[1].field, InputField::c);
+    EXPECT_EQ(m.h, 2);
+    EXPECT_EQ(m.c, 0.47);
+    EXPECT_EQ(m.eta, 0.5);
+}
+
+}  // namespace
+}  // namespace velunta
