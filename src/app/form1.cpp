@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
@@ -51,6 +52,9 @@ void Form1::construct() {
     // The design client area is 800 x 512 pixels, between the menu bar and the status bar.
     client_->setMinimumSize(0, 0);
     resize(800, 512 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // The bars take what their layout gives them, not always their hint: measure and correct.
+    QWidget::layout()->activate();
+    resize(size() + QSize(800, 512) - client_->size());
     client_->installEventFilter(this);
     connectHandlers();
     Form_Load();

@@ -166,6 +166,7 @@ private slots:
     // 150 %: the layout of the client size / 1.5, times 1.5, within a pixel.
     void projectorViewScalesTheLayout() {
         auto w = desktop.window();
+        QCOMPARE(w->centralWidget()->size(), QSize(800, 512));  // the design size, between the bars
         const auto clientTo = [&w](QSize size) {
             w->resize(w->size() + size - w->centralWidget()->size());
             QTRY_COMPARE(w->centralWidget()->size(), size);
