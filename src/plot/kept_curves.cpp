@@ -83,6 +83,7 @@ void coverKept(Model& m, const KeptCurves& kept, DrawingSurface* Picture2, Drawi
 
 void drawKept(const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3) {
     if (kept.empty()) return;
+    const int width2 = Picture2.DrawWidth(), width3 = Picture3.DrawWidth();
     Picture2.setDrawWidth(1);
     Picture3.setDrawWidth(1);
     for (const KeptSet& set : kept.sets)
@@ -90,6 +91,8 @@ void drawKept(const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& 
             dashed(Picture2, set.models[k].t, set.models[k].Y, kColours[k]);
             dashed(Picture3, set.models[k].t, set.models[k].Vy, kColours[k]);
         }
+    Picture2.setDrawWidth(width2);
+    Picture3.setDrawWidth(width3);
 }
 
 }  // namespace velunta

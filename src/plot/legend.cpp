@@ -107,6 +107,9 @@ QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, 
 }
 
 void drawLegends(const Model& m, const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3) {
+    // The run goes on drawing with the pen the curves left: give it back unchanged.
+    const int width2 = Picture2.DrawWidth(), width3 = Picture3.DrawWidth();
+    const Colour fore2 = Picture2.ForeColor(), fore3 = Picture3.ForeColor();
     // Each kept set's number beside its full-model curve, a third of the way along.
     for (std::size_t i = 0; i < kept.sets.size(); ++i) {
         const KeptCurve& c = kept.sets[i].models[2];
@@ -120,6 +123,10 @@ void drawLegends(const Model& m, const KeptCurves& kept, DrawingSurface& Picture
     }
     drawLegend(m, kept, Picture2, false);
     drawLegend(m, kept, Picture3, true);
+    Picture2.setDrawWidth(width2);
+    Picture3.setDrawWidth(width3);
+    Picture2.setForeColor(fore2);
+    Picture3.setForeColor(fore3);
 }
 
 }  // namespace velunta
