@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "model/input_acceptance.h"
 #include "model/model.h"
@@ -22,6 +24,11 @@ namespace velunta {
 class Form2;
 class FramePause;
 class Form1RunHost;
+class PresetMenus;
+class ComparisonMenu;
+class ViewScale;
+class StatusLine;
+struct KeptCurves;
 
 // The desktop services the window talks to; tests pass fakes.
 struct Form1Services {
@@ -52,6 +59,14 @@ public:
     // The pipeline after the inputs may have changed (an edit, a chosen ball or
     // medium): a run or time marks made for other inputs go first.
     void recomputeForNewInputs();
+
+    // Classroom tools: the menus of balls, media, comparison and view, the status line.
+    PresetMenus* presetMenus() const { return presetMenus_; }
+    ComparisonMenu* comparisonMenu() const { return comparisonMenu_; }
+    ViewScale* viewScale() const { return viewScale_; }
+    StatusLine* statusLine() const { return statusLine_; }
+    const KeptCurves& keptCurves() const { return *kept_; }
+    KeptCurves& keptCurves() { return *kept_; }
 
     // Menu "Файл" / "Выход": asks to unload the window.
     void mnuFileExit_Click();
@@ -120,6 +135,10 @@ public:
     void mnuHelpAbout2_Click();
     // The authors window while it is open.
     Form2* authorsWindow() const { return form2_; }
+
+signals:
+    // After every run of the recompute pipeline.
+    void recomputed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -194,6 +213,13 @@ private:
     void stopRun();
     QDateTime now() const;
     RunSurfaces runSurfaces() const;
+
+    friend class ViewScale;
+    PresetMenus* presetMenus_ = nullptr;
+    ComparisonMenu* comparisonMenu_ = nullptr;
+    ViewScale* viewScale_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
+    std::unique_ptr<KeptCurves> kept_;
 };
 
 }  // namespace velunta
