@@ -5,15 +5,15 @@
 // (ranges, grid steps) and draws nothing.
 
 #include "model/model.h"
-#include "ui/canvas.h"
+#include "draw/drawing_surface.h"
 
 namespace velunta {
 
 struct PipelineSurfaces {
-    Canvas& Picture1;  // trajectory
-    Canvas& Picture2;  // Y(t)
-    Canvas& Picture3;  // Vy(t)
-    Shape& Shape1;     // the ball in the trajectory picture
+    DrawingSurface& Picture1;  // trajectory
+    DrawingSurface& Picture2;  // Y(t)
+    DrawingSurface& Picture3;  // Vy(t)
+    Shape& Shape1;             // the ball in the trajectory picture
 };
 
 // Characteristics, trajectory picture, both landings, then the two graphs. The
