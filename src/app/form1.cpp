@@ -4,9 +4,15 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStatusBar>
 
+#include "app/comparison_menu.h"
 #include "app/pipeline.h"
+#include "app/preset_menus.h"
+#include "app/status_line.h"
+#include "app/view_scale.h"
 #include "model/format.h"
+#include "plot/kept_curves.h"
 #include "ui/layout_grid.h"
 #include "ui/tone.h"
 
@@ -35,11 +41,16 @@ void Form1::construct() {
     client_->setPalette(pal);
     setCentralWidget(client_);
     buildForm1Controls(client_, menuBar(), c_);
+    kept_ = std::make_unique<KeptCurves>();
+    presetMenus_ = new PresetMenus(this);
+    comparisonMenu_ = new ComparisonMenu(this);
+    viewScale_ = new ViewScale(this);
+    statusLine_ = new StatusLine(this);
     // A click on the empty client area or a picture takes the focus, so it leaves an input field.
     client_->setFocusPolicy(Qt::ClickFocus);
-    // The design client area is 800 x 512 pixels, below the menu bar.
+    // The design client area is 800 x 512 pixels, between the menu bar and the status bar.
     client_->setMinimumSize(0, 0);
-    resize(800, 512 + menuBar()->sizeHint().height());
+    resize(800, 512 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     client_->installEventFilter(this);
     connectHandlers();
     Form_Load();
@@ -102,20 +113,21 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::layout() { applyLayout(computeLayout(client_->width(), client_->height()), c_); }
+void Form1::layout() { viewScale_->layout(); }
 
 void Form1::Form_Resize() {
     if (zagruzka_.value_or(0) == 0) return;
     ++runGeneration_;  // a run in its fall stops: the pictures it draws on are renewed
     layout();
-    const PipelineSurfaces surfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1};
+    const PipelineSurfaces surfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get()};
     recompute(m_, &surfaces);
     showCaptions();
     ++pipelineRuns_;
+    emit recomputed();
 }
 
 void Form1::redrawGraphs() {
-    velunta::redrawGraphs(m_, PipelineSurfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1});
+    velunta::redrawGraphs(m_, PipelineSurfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get()});
 }
 
 // Copies the texts the model procedures gave the labels onto the labels.

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "model/input_acceptance.h"
 #include "model/model.h"
@@ -22,6 +24,11 @@ namespace velunta {
 class Form2;
 class FramePause;
 class Form1RunHost;
+class PresetMenus;
+class ComparisonMenu;
+class ViewScale;
+class StatusLine;
+struct KeptCurves;
 
 // The desktop services the window talks to; tests pass fakes.
 struct Form1Services {
@@ -48,6 +55,14 @@ public:
 
     // The recompute pipeline (also the handler of every size change).
     void Form_Resize();
+
+    // Classroom tools: the menus of balls, media, comparison and view, the status line.
+    PresetMenus* presetMenus() const { return presetMenus_; }
+    ComparisonMenu* comparisonMenu() const { return comparisonMenu_; }
+    ViewScale* viewScale() const { return viewScale_; }
+    StatusLine* statusLine() const { return statusLine_; }
+    const KeptCurves& keptCurves() const { return *kept_; }
+    KeptCurves& keptCurves() { return *kept_; }
 
     // Menu "Файл" / "Выход": asks to unload the window.
     void mnuFileExit_Click();
@@ -124,6 +139,10 @@ public:
     void copyResults();
     void copyPicture();
 
+signals:
+    // After every run of the recompute pipeline.
+    void recomputed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -192,6 +211,13 @@ private:
     std::function<QDateTime()> clock_;
     unsigned long runGeneration_ = 0;
     int runDepth_ = 0;
+
+    friend class ViewScale;
+    PresetMenus* presetMenus_ = nullptr;
+    ComparisonMenu* comparisonMenu_ = nullptr;
+    ViewScale* viewScale_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
+    std::unique_ptr<KeptCurves> kept_;
 };
 
 }  // namespace velunta

@@ -10,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "app/form1.h"
+#include "app/view_scale.h"
 
 int main(int argc, char* argv[]) {
     // The options are handled before any application object exists: --help,
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
         app.installTranslator(&qtTranslator);
 
     velunta::Form1 window;
+    window.viewScale()->restore();  // the projector view of the last lesson
     if (!inputs.empty()) window.applyInputs(inputs);
     window.show();
     return app.exec();

@@ -3,6 +3,7 @@
 #include "plot/axes.h"
 #include "plot/curves.h"
 #include "plot/grid_steps.h"
+#include "plot/legend.h"
 #include "plot/minmax.h"
 #include "plot/plot_ranges.h"
 
@@ -33,9 +34,14 @@ void redrawGraphs(Model& m, const PipelineSurfaces& s) {
     s.Picture2.Cls();
     s.Picture3.Cls();
     minmax_2(m, &s.Picture2, &s.Picture3);
+    static const KeptCurves none;
+    const KeptCurves& kept = s.kept ? *s.kept : none;
+    coverKept(m, kept, &s.Picture2, &s.Picture3);
     axes_2(m, s.Picture2);
     axes_3(m, s.Picture3);
     raschet3(m, s.Picture1, s.Picture2, s.Picture3);
+    drawKept(kept, s.Picture2, s.Picture3);
+    drawLegends(m, kept, s.Picture2, s.Picture3);
 }
 
 }  // namespace velunta

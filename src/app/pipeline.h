@@ -5,6 +5,7 @@
 // (ranges, grid steps) and draws nothing.
 
 #include "model/model.h"
+#include "plot/kept_curves.h"
 #include "draw/drawing_surface.h"
 
 namespace velunta {
@@ -14,6 +15,7 @@ struct PipelineSurfaces {
     DrawingSurface& Picture2;  // Y(t)
     DrawingSurface& Picture3;  // Vy(t)
     Shape& Shape1;             // the ball in the trajectory picture
+    const KeptCurves* kept = nullptr;  // curves kept for comparison, drawn with the current ones
 };
 
 // Characteristics, trajectory picture, both landings, then the two graphs. The

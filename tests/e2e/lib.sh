@@ -91,13 +91,14 @@ read_report() {
     done
 }
 
-# open_main PROGRAM: sets main, X, Y, WIDTH, HEIGHT and cx, cy: the client area (800 x 512, under the menus).
+# open_main PROGRAM: sets main, X, Y, WIDTH, HEIGHT and cx, cy: the client area (800 x 512, under the menus,
+# over the status bar of 22 pixels).
 open_main() {
     start_app "$1"
     main=$(wait_window "^Велунта\.$")
     sleep 2   # the first resize runs the whole recompute and draws the pictures
     eval "$(xdotool getwindowgeometry --shell "$main")"
-    cx=$X cy=$((Y + HEIGHT - 512))
+    cx=$X cy=$((Y + HEIGHT - 512 - 22))
     echo "window $main at $X,$Y size ${WIDTH}x${HEIGHT}; client area at $cx,$cy"
 }
 

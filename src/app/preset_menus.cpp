@@ -1,0 +1,109 @@
+#include "app/preset_menus.h"
+
+#include <QMenuBar>
+
+#include "app/form1.h"
+#include "model/format.h"
+
+namespace velunta {
+
+namespace {
+
+QString densityText(double density) { return QString::number(density, 'f', density < 10 ? 3 : 0); }
+
+}  // namespace
+
+PresetMenus::PresetMenus(Form1* form) : QObject(form), form_(form) {
+    const Form1Controls& c = form->controls();
+    QMenuBar* bar = form->menuBar();
+    QAction* before = c.mnuHelp->menuAction();
+    ballMenu_ = new QMenu(QStringLiteral("&Шар"), bar);
+    ballMenu_->setObjectName(QStringLiteral("mnuBall"));
+    mediumMenu_ = new QMenu(QStringLiteral("С&реда"), bar);
+    mediumMenu_->setObjectName(QStringLiteral("mnuMedium"));
+    bar->insertMenu(before, ballMenu_);
+    bar->insertMenu(before, mediumMenu_);
+    ballMenu_->setToolTipsVisible(true);
+    mediumMenu_->setToolTipsVisible(true);
+
+    const Presets& presets = builtInPresets();
+    for (int i = 0; i < presets.balls.size(); ++i) {
+        QAction* a = ballMenu_->addAction(presets.balls[i].name, this, [this, i] { chooseBall(i); });
+        a->setCheckable(true);
+        ballActions_ << a;
+    }
+    ballMenu_->addSeparator();
+    startValues_ = ballMenu_->addAction(QStringLiteral("Начальные значения"), this, &PresetMenus::restoreStartValues);
+    startValues_->setObjectName(QStringLiteral("mnuStartValues"));
+    for (int i = 0; i < presets.media.size(); ++i) {
+        QAction* a = mediumMenu_->addAction(presets.media[i].name, this, [this, i] { chooseMedium(i); });
+        a->setCheckable(true);
+        mediumActions_ << a;
+    }
+    connect(form, &Form1::recomputed, this, &PresetMenus::refresh);
+}
+
+void PresetMenus::chooseBall(int index) {
+    const BallPreset& b = builtInPresets().balls.at(index);
+    form_->applyInputs({{InputField::d, b.d}, {InputField::massa, b.massa}, {InputField::c, b.c}});
+    refresh();  // a refused choice still needs its check mark taken back
+}
+
+void PresetMenus::chooseMedium(int index) {
+    const MediumPreset& s = builtInPresets().media.at(index);
+    form_->applyInputs({{InputField::r0, s.r0}, {InputField::eta, s.eta}});
+    refresh();
+}
+
+void PresetMenus::restoreStartValues() {
+    const InputValues start;
+    form_->applyInputs({{InputField::h, start.h}, {InputField::V0y, start.V0y}, {InputField::d, start.d},
+                        {InputField::massa, start.massa}, {InputField::r0, start.r0},
+                        {InputField::eta, start.eta}, {InputField::c, start.c}});
+    refresh();
+}
+
+QString PresetMenus::chosenBall() const {
+    for (QAction* a : ballActions_)
+        if (a->isChecked()) return a->text();
+    return {};
+}
+
+QString PresetMenus::chosenMedium() const {
+    for (QAction* a : mediumActions_)
+        if (a->isChecked()) return a->text();
+    return {};
+}
+
+void PresetMenus::refresh() {
+    const Model& m = form_->model();
+    const Presets& presets = builtInPresets();
+    const double ballDensity = (m.massa * 6 / 3.14159265) / (m.d * m.d * m.d);
+    for (int i = 0; i < ballActions_.size(); ++i) {
+        const BallPreset& b = presets.balls[i];
+        ballActions_[i]->setChecked(m.d == b.d && m.massa == b.massa && m.c == b.c);
+        const bool afloat = floats(b.density(), m.r0);
+        ballActions_[i]->setEnabled(!afloat);
+        ballActions_[i]->setToolTip(
+            afloat ? QStringLiteral("Всплывает: плотность шара %1 кг/м3 не больше плотности среды %2 кг/м3. "
+                                    "Всплывание не моделируется.")
+                         .arg(densityText(b.density()), densityText(m.r0))
+                   : QStringLiteral("d = %1 м, m = %2 кг, c = %3")
+                         .arg(QString::number(b.d, 'f', 6), QString::number(b.massa, 'f', 6),
+                              QString::number(b.c, 'f', 3)));
+    }
+    for (int i = 0; i < mediumActions_.size(); ++i) {
+        const MediumPreset& s = presets.media[i];
+        mediumActions_[i]->setChecked(m.r0 == s.r0 && m.eta == s.eta);
+        const bool afloat = floats(ballDensity, s.r0);
+        mediumActions_[i]->setEnabled(!afloat);
+        mediumActions_[i]->setToolTip(
+            afloat ? QStringLiteral("Шар всплывёт: плотность среды %1 кг/м3 не меньше плотности шара %2 кг/м3. "
+                                    "Всплывание не моделируется.")
+                         .arg(densityText(s.r0), densityText(ballDensity))
+                   : QStringLiteral("ρο = %1 кг/м3, η = %2 Па с")
+                         .arg(QString::number(s.r0, 'f', 3), QString::number(s.eta, 'f', 7)));
+    }
+}
+
+}  // namespace velunta

@@ -1,0 +1,110 @@
+#include "app/status_line.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStatusBar>
+
+#include "app/form1.h"
+#include "model/flow_regime.h"
+#include "model/trajectory.h"
+
+namespace velunta {
+
+namespace {
+
+double userX(const Canvas& g, double px) { return g.ScaleLeft() + px * g.ScaleWidth() / std::max(1, g.width()); }
+double userY(const Canvas& g, double py) { return g.ScaleTop() + py * g.ScaleHeight() / std::max(1, g.height()); }
+
+QString number(double x) { return QString::number(x, 'f', 3); }
+
+}  // namespace
+
+StatusLine::StatusLine(Form1* form) : QObject(form), form_(form) {
+    QStatusBar* bar = bar_ = form->statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(kStatusBarHeight);
+    regime_ = new QLabel(bar);
+    regime_->setObjectName(QStringLiteral("regimeLabel"));
+    // A long verdict is cut at the window's edge rather than widening the window.
+    regime_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    regime_->setToolTip(QStringLiteral(
+        "Число Рейнольдса Re = ρο·v·d/η показывает, во сколько раз силы инерции в потоке больше сил вязкости. "
+        "При Re много меньше 1 сопротивление вязкое и пропорционально скорости (Fc~v), при Re больше тысячи "
+        "оно лобовое и растёт как квадрат скорости (Fc~v²)."));
+    bar->addWidget(regime_, 1);
+    connect(form, &Form1::recomputed, this, &StatusLine::showRegime);
+
+    marker_ = new QWidget(form->controls().Picture2);
+    marker_->setObjectName(QStringLiteral("readoutMarker"));
+    marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    marker_->setAutoFillBackground(true);
+    QPalette palette = marker_->palette();
+    palette.setColor(QPalette::Window, QColor(96, 96, 96));
+    marker_->setPalette(palette);
+    marker_->hide();
+    const Form1Controls& c = form->controls();
+    for (Canvas* picture : {c.Picture1, c.Picture2, c.Picture3}) {
+        picture->setMouseTracking(true);
+        picture->installEventFilter(this);
+    }
+}
+
+void StatusLine::showRegime() {
+    regime_->setText(QString::fromStdString(flowRegime(form_->model()).summary));
+}
+
+QString StatusLine::readout(const Canvas* picture, QPointF pixel) const {
+    const Model& m = form_->model();
+    const Form1Controls& c = form_->controls();
+    // The middle of the pixel under the mouse.
+    const double x = userX(*picture, pixel.x() + 0.5), y = userY(*picture, pixel.y() + 0.5);
+    if (picture == c.Picture1) return y >= 0 ? QStringLiteral("Y = %1 м").arg(number(y)) : QString();
+    if (picture != c.Picture2 && picture != c.Picture3) return {};
+    if (x < 0) return {};
+    const bool velocity = picture == c.Picture3;
+    QString text = QStringLiteral("t = %1 c").arg(number(x));
+    const std::pair<DragModel, const char*> models[] = {
+        {DragModel::vacuum, "вакуум"}, {DragModel::linear, "Fc~v"}, {DragModel::full, "Fc~v+v²"}};
+    for (const auto& [model, name] : models) {
+        const MotionState s = motionAt(m, model, x);
+        text += QStringLiteral("    %1: ").arg(QString::fromUtf8(name));
+        text += velocity ? QStringLiteral("Vy = %1 м/с").arg(number(s.Vy)) : QStringLiteral("Y = %1 м").arg(number(s.Y));
+        if (x > landingTime(m, model)) text += QStringLiteral(" (упал)");
+    }
+    return text;
+}
+
+void StatusLine::clearReadout() {
+    // Also runs while the window is taken down: only the bar and the marker, which outlive the hiding.
+    marker_->hide();
+    bar_->clearMessage();
+}
+
+bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
+    auto* picture = qobject_cast<Canvas*>(watched);
+    if (!picture) return false;
+    if (event->type() == QEvent::Leave || event->type() == QEvent::Hide) {
+        clearReadout();
+    } else if (event->type() == QEvent::MouseMove) {
+        const QPointF pixel = static_cast<QMouseEvent*>(event)->position();
+        const QString text = readout(picture, pixel);
+        if (text.isEmpty()) {
+            clearReadout();
+            return false;
+        }
+        bar_->showMessage(text);
+        if (picture == form_->controls().Picture1) {
+            marker_->hide();
+        } else {
+            if (marker_->parentWidget() != picture) marker_->setParent(picture);
+            marker_->setGeometry(int(pixel.x()), 0, 1, picture->height());
+            marker_->show();
+            marker_->raise();
+        }
+    }
+    return false;
+}
+
+}  // namespace velunta

@@ -1,0 +1,26 @@
+#pragma once
+// The legend of the two graphs: which colour is which model and which dashed
+// set is which kept one, in the corner where the curves leave the most room.
+// Drawn into the graphs' pictures, so that saved pictures carry it too.
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include "model/model.h"
+#include "plot/kept_curves.h"
+#include "draw/drawing_surface.h"
+
+namespace velunta {
+
+// The rows of the legend: the three models, then one per kept set ("1: label").
+QStringList legendRows(const KeptCurves& kept);
+
+// Draws the legend of a graph whose curves are Y(t) (velocity false) or Vy(t);
+// returns the pixel rectangle it took.
+QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, bool velocity);
+
+// Both graphs, and the kept sets' numbers beside their curves.
+void drawLegends(const Model& m, const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3);
+
+}  // namespace velunta

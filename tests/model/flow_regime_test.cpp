@@ -1,0 +1,59 @@
+// Reynolds numbers and the ratio of the two resistances against cases worked
+// by hand, and the verdict that follows from them.
+#include <gtest/gtest.h>
+
+#include "model/flow_regime.h"
+
+namespace velunta {
+namespace {
+
+struct RegimeCase {
+    const char* name;
+    InputValues in;
+    double reTerminal, reLaunch, ratioTerminal;  // worked by hand
+    const char* verdictPart;
+};
+
+// Steel 10 mm in water: r = 7800, Vp2 = (sqrt(1 + x) - 1)*12*eta/(c*r0*d) with
+// x = g*d^3*r0*c*(r - r0)/(108*eta^2) = 2.89e5, so Vp2 = 1.373 m/s,
+// Re = 1000*1.373*0.01/0.001004 = 1.37e4, ratio = c*Re/24 = 268; at 3 m/s Re = 2.99e4.
+// Steel 3 mm in castor oil: x = 7.71e-3, Vp2 = 0.03374 m/s, Re = 0.0983, ratio = 0.00192.
+// Glass 2 cm in air at 10 m/s: Vp2 = 33.98 m/s, Re = 1.204*33.98*0.02/1.81e-5 = 4.52e4.
+const RegimeCase kCases[] = {
+    {"steel_in_water", {2, 3, 0.01, 0.004084, 1000, 0.001004, 0.47}, 1.368e4, 2.988e4, 268, "лобовое сопротивление в 270"},
+    {"steel_in_castor_oil", {0.5, 0, 0.003, 0.00011, 961, 0.99, 0.47}, 0.0983, 0, 0.00192, "вязкое сопротивление в 520"},
+    {"glass_in_air", {10, 10, 0.02, 0.010472, 1.204, 0.0000181, 0.47}, 4.52e4, 1.330e4, 885, "лобовое сопротивление в 890"},
+};
+
+class FlowRegimeTest : public testing::TestWithParam<RegimeCase> {};
+
+TEST_P(FlowRegimeTest, MatchesTheHandWorkedCase) {
+    const RegimeCase& c = GetParam();
+    Model m;
+    m.set_defaults();
+    m.set_inputs(c.in);
+    m.parametr();
+    const FlowRegime f = flowRegime(m);
+    EXPECT_NEAR(f.reynoldsTerminal, c.reTerminal, 0.01 * c.reTerminal);
+    EXPECT_NEAR(f.reynoldsLaunch, c.reLaunch, 0.01 * c.reLaunch);
+    EXPECT_NEAR(f.quadraticToLinearTerminal, c.ratioTerminal, 0.01 * c.ratioTerminal);
+    // The ratio is the model's own: c*Re/24 at every speed.
+    EXPECT_NEAR(f.quadraticToLinearLaunch, c.in.c * f.reynoldsLaunch / 24, 1e-9 * (1 + f.reynoldsLaunch));
+    EXPECT_NE(f.verdict.find(c.verdictPart), std::string::npos) << f.verdict;
+    EXPECT_NE(f.summary.find(roughNumber(f.reynoldsTerminal)), std::string::npos) << f.summary;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FlowRegimeTest, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RoughNumberTest, TwoDigitsDecimalCommaSuperscriptExponent) {
+    const std::pair<double, const char*> rows[] = {
+        {13680, "1,4·10⁴"}, {0.0983, "0,098"}, {268, "270"}, {9.96, "10"}, {0, "0"}, {2.5e-5, "2,5·10⁻⁵"}};
+    for (const auto& [x, text] : rows) EXPECT_EQ(roughNumber(x), text) << x;
+    for (const auto& [x, text] : {std::pair<double, const char*>{24, "24 раза"}, {12, "12 раз"}, {268, "270 раз"},
+                                  {2.3, "2,3 раза"}, {5, "5 раз"}, {3.2e4, "3,2·10⁴ раза"}})
+        EXPECT_EQ(times(x), text) << x;
+}
+
+}  // namespace
+}  // namespace velunta

@@ -1,0 +1,33 @@
+// presets_tables PRESETS.json IN.md OUT.md: writes IN.md with its marker lines
+// replaced by the tables of balls and media made from the data file.
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+
+#include "app/presets.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 4) {
+        std::fprintf(stderr, "usage: presets_tables PRESETS.json IN.md OUT.md\n");
+        return 2;
+    }
+    QFile json(args[1]), in(args[2]), out(args[3]);
+    if (!json.open(QIODevice::ReadOnly) || !in.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "presets_tables: cannot read %s or %s\n", qPrintable(args[1]), qPrintable(args[2]));
+        return 1;
+    }
+    QString error;
+    const velunta::Presets presets = velunta::parsePresets(json.readAll(), &error);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "presets_tables: %s: %s\n", qPrintable(args[1]), qPrintable(error));
+        return 1;
+    }
+    const QString text = velunta::withPresetTables(QString::fromUtf8(in.readAll()), presets);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text.toUtf8()) < 0) {
+        std::fprintf(stderr, "presets_tables: cannot write %s\n", qPrintable(args[3]));
+        return 1;
+    }
+    return 0;
+}
