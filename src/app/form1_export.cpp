@@ -41,6 +41,7 @@ QString documentsFolder() { return QStandardPaths::writableLocation(QStandardPat
 void Form1::buildExportCommands() {
     QMenu* file = c_.mnuFile;
     QAction* before = c_.mnuHelpSep1;
+    file->insertSeparator(before);
     connect(addCommand(file, before, QStringLiteral("Сохранить таблицу…"), {}, "mnuFileSaveTable"), &QAction::triggered,
             this, &Form1::mnuFileSaveTable_Click);
     connect(addCommand(file, before, QStringLiteral("Сохранить рисунок…"), {}, "mnuFileSavePicture"),
