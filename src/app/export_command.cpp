@@ -115,7 +115,8 @@ int runWorksheetCommand(CommandContext& c) {
     if (!path) return 2;
     const auto app = guiWithoutDisplay();
     c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
-    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model);
+    // Graphs of about the page's proportions, so that their labels read well in print.
+    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(500, 400));
     QString error;
     if (!saveWorksheetPdf(*path, c.model, *views, QDate::currentDate(), error)) return refuse(c, error);
     return 0;

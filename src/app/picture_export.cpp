@@ -39,11 +39,11 @@ QSize windowPictureSize(PictureView view) {
     return QSize(std::max(1, qRound(r.width())), std::max(1, qRound(r.height())));
 }
 
-std::unique_ptr<ViewSurfaces> drawViews(Model& m) {
+std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize) {
     auto s = std::make_unique<ViewSurfaces>();
     for (PictureView v : {PictureView::trajectory, PictureView::coordinate, PictureView::velocity}) {
         DrawingSurface& surface = s->view(v);
-        surface.setSurfaceSize(windowPictureSize(v));
+        surface.setSurfaceSize(v != PictureView::trajectory && graphSize.isValid() ? graphSize : windowPictureSize(v));
         // As the window's picture boxes are set up.
         QFont font;
         font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("serif")});

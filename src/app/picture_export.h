@@ -27,8 +27,9 @@ struct ViewSurfaces {
 QSize windowPictureSize(PictureView view);
 
 // The drawing stages of the recompute pipeline on the three surfaces, for a
-// model whose inputs are set, and the full model's closed-form curves.
-std::unique_ptr<ViewSurfaces> drawViews(Model& m);
+// model whose inputs are set, and the full model's closed-form curves. The two
+// graphs get `graphSize` when it is valid (a smaller picture has larger labels).
+std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize = QSize());
 
 // The window's pictures as they are now (with whatever a run drew) and the
 // full model's closed-form curves added on the graphs.

@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 
 #include "app/results_table.h"
+#include "model/flow_regime.h"
 #include "plot/axes.h"
 
 namespace velunta {
@@ -17,7 +18,6 @@ namespace velunta {
 namespace {
 
 constexpr double kPageWidthMm = 210, kMarginMm = 15;
-constexpr double kGraphTextGrowth = 1.5;
 
 QFont font(double pointSize, bool bold = false) {
     QFont f;
@@ -120,9 +120,8 @@ void paintWorksheet(QPainter& p, const QRectF& page, const Model& m, ViewSurface
     s.text(left, y, graphWidth, QStringLiteral("Координата Y(t)"), font(11, true));
     s.text(left + graphWidth + gap, y, graphWidth, QStringLiteral("Проекция скорости Vy(t)"), font(11, true));
     y += 6;
-    // The labels a little larger than the picture's scale would make them, to be read on paper.
-    views.coordinate.replay(p, s.rect(left, y, graphWidth, graphHeight), kGraphTextGrowth);
-    views.velocity.replay(p, s.rect(left + graphWidth + gap, y, graphWidth, graphHeight), kGraphTextGrowth);
+    views.coordinate.replay(p, s.rect(left, y, graphWidth, graphHeight));
+    views.velocity.replay(p, s.rect(left + graphWidth + gap, y, graphWidth, graphHeight));
     p.setPen(QPen(Qt::black, s.mm(0.2)));
     p.setBrush(Qt::NoBrush);
     p.drawRect(s.rect(left, y, graphWidth, graphHeight));
@@ -136,10 +135,15 @@ void paintWorksheet(QPainter& p, const QRectF& page, const Model& m, ViewSurface
         s.text(x + 12, y, width / 3 - 12, legend[c], font(10));
     }
     y += 7;
-    s.text(left, y, width,
-           QStringLiteral("Зелёная сетка — шаги координатной сетки; вертикальные отрезки на графике Y(t) отмечают "
-                          "моменты наибольшей высоты трёх моделей."),
-           font(9), Qt::AlignLeft, QColor(70, 70, 70));
+    y += s.text(left, y, width,
+                QStringLiteral("Зелёная сетка — шаги координатной сетки; вертикальные отрезки на графике Y(t) отмечают "
+                               "моменты наибольшей высоты трёх моделей."),
+                font(9), Qt::AlignLeft, QColor(70, 70, 70)) + 4;
+
+    // Which drag law matters here.
+    const FlowRegime regime = flowRegime(m);
+    y += s.text(left, y, width, QStringLiteral("Режим обтекания"), font(12, true)) + 1;
+    s.text(left, y, width, QString::fromStdString(regime.summary), font(10.5));
     p.restore();
 }
 

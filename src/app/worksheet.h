@@ -1,7 +1,7 @@
 #pragma once
 // The worksheet of a lesson: one A4 page, portrait, with the inputs, the
 // results of the three models, the equation of motion, the Y(t) and Vy(t)
-// graphs with their legend and the date. The same painting goes to a PDF file
+// graphs with their legend, the flow regime and the date. The same painting goes to a PDF file
 // and to a printer (through the print preview).
 
 #include <QDate>
