@@ -202,9 +202,20 @@ private slots:
         QCOMPARE(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     }
 
-    void copyResultsFromTheWindow() {
+    void fromTheWindow() {
         testing::FakeDesktop desktop;
         const auto window = desktop.window(false);
+        // The picture shown (the trajectory at start), twice its size, and the Y(t) graph with the red curve.
+        QString error;
+        QVERIFY(window->savePictureFile(path("w.png"), QSize(), error));
+        QCOMPARE(QImage(path("w.png")).size(), window->controls().Picture1->size() * 2);
+        window->controls().Option2->click();
+        QVERIFY(window->savePictureFile(path("w.svg"), QSize(), error));
+        QFile svg(path("w.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("stroke=\"#ff0000\""));
+        QVERIFY(!window->saveTableFile(path("w.csv"), 0, error) && !QFile::exists(path("w.csv")));
+        QVERIFY(window->saveTableFile(path("w.csv"), 0.1, error));
+
         window->copyResults();
         const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
         QVERIFY(lines.contains("h\t2.000\tм\tначальная высота"));
