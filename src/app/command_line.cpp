@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/data_files.h"
+#include "app/export_command.h"
 #include "app/frames.h"
 #include "app/report.h"
 
@@ -43,6 +44,17 @@ const std::vector<CommandLineOption>& commandLineOptions() {
         {"--version", "", "версия программы и папка её данных", printVersion, std::nullopt, false},
         {"--report", "", "числа модели и надписи окна для заданных начальных данных (JSON), без окна", runReport},
         {"--frames", "", "кадры прогона: фаза, t, Y, Vy (CSV), без окна", printFrames},
+        {"--table", "ФАЙЛ.csv", "таблица Y и Vy трёх моделей по времени для электронной таблицы, без окна",
+         runTableCommand},
+        {"--step", "ЧИСЛО", "шаг по времени таблицы, с (по умолчанию круглый, около 100 строк)", nullptr,
+         std::nullopt, true, "--table"},
+        {"--picture", "ФАЙЛ.png|svg", "рисунок с кривыми трёх моделей, PNG или векторный SVG, без окна",
+         runPictureCommand},
+        {"--view", "1|2|3", "что на рисунке: 1 траектория, 2 Y(t) (по умолчанию), 3 Vy(t)", nullptr,
+         std::nullopt, true, "--picture"},
+        {"--size", "ШxВ", "размер PNG в пикселях (по умолчанию вдвое больше, чем в окне)", nullptr, std::nullopt,
+         true, "--picture"},
+        {"--worksheet", "ФАЙЛ.pdf", "рабочий лист урока на одной странице A4 (PDF), без окна", runWorksheetCommand},
         {"--h", "ЧИСЛО", "начальная высота, м", nullptr, InputField::h},
         {"--V0y", "ЧИСЛО", "проекция начальной скорости, м/с (вверх положительна)", nullptr, InputField::V0y},
         {"--d", "ЧИСЛО", "диаметр шара, м", nullptr, InputField::d},
@@ -79,6 +91,8 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     const CommandLineOption* command = nullptr;
     std::string commandValue;
     std::vector<InputSetting> inputs;
+    std::map<std::string, std::string> settings;
+    std::vector<const CommandLineOption*> settingOptions;
     auto refuse = [&err](const std::string& line) {
         err << "velunta: " << line << "\n" << kUsageHint << "\n";
         return 2;
@@ -91,7 +105,10 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
             if (name == o.name && (eq == std::string::npos) == !*o.argument) option = &o;
         if (!option) return refuse("неизвестный параметр «" + arg + "»");
         const std::string value = eq == std::string::npos ? "" : arg.substr(eq + 1);
-        if (option->input) {
+        if (option->settingOf) {
+            settings[option->name] = value;
+            settingOptions.push_back(option);
+        } else if (option->input) {
             const FieldText read = readFieldText(*option->input, value);
             if (!read.whole) return refuse("не число: «" + arg + "»");
             inputs.push_back({*option->input, read.value, read.overflow});
@@ -102,6 +119,9 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
             commandValue = value;
         }
     }
+    for (const CommandLineOption* o : settingOptions)
+        if (!command || std::string(command->name) != o->settingOf)
+            return refuse(std::string(o->name) + " задаётся только вместе с " + o->settingOf);
     if (command && !command->takesInputs) {
         Model unused;
         CommandContext context{unused, commandValue, out, err};
@@ -118,7 +138,7 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
         if (windowInputs) *windowInputs = inputs;
         return std::nullopt;
     }
-    CommandContext context{m, commandValue, out, err};
+    CommandContext context{m, commandValue, out, err, settings};
     return command->run(context);
 }
 

@@ -5,6 +5,7 @@
 // opening the window. Nothing here needs a display.
 
 #include <iosfwd>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ struct CommandContext {
     std::string value;  // what followed "=" in the command's own option
     std::ostream& out;
     std::ostream& err;
+    std::map<std::string, std::string> settings = {};  // the command's settings given ("--step" -> "0.1")
 };
 
 struct CommandLineOption {
@@ -29,6 +31,7 @@ struct CommandLineOption {
     int (*run)(CommandContext&) = nullptr;
     std::optional<InputField> input = std::nullopt;  // the field an input option sets
     bool takesInputs = true;                         // a command that works on the inputs
+    const char* settingOf = nullptr;  // a setting of this command ("--table"), refused without it
 };
 
 // All options, in the order --help lists them.

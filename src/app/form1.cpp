@@ -65,6 +65,7 @@ void Form1::connectHandlers() {
     finishEditsBeforeMenuCommands();  // first, so that every command sees the finished inputs
     connect(c_.mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
     connectMenuCommands();
+    buildExportCommands();
     connectInputFields();
     connectViewControls();
     connectRunCommands();

@@ -17,6 +17,7 @@
 #include "plot/animation.h"
 #include "ui/form1_controls.h"
 #include "ui/form2.h"
+#include "app/picture_export.h"
 #include "ui/services.h"
 
 namespace velunta {
@@ -136,6 +137,17 @@ public:
     // The authors window while it is open.
     Form2* authorsWindow() const { return form2_; }
 
+    // Lesson materials: the table, the picture shown (PNG or SVG by the name;
+    // an invalid size: twice the size in the window), the printed worksheet,
+    // and copies on the clipboard. The save functions say why they failed.
+    bool saveTableFile(const QString& path, double step, QString& error);
+    bool savePictureFile(const QString& path, QSize size, QString& error);
+    void mnuFileSaveTable_Click();
+    void mnuFileSavePicture_Click();
+    void mnuFilePrint_Click();
+    void copyResults();
+    void copyPicture();
+
 signals:
     // After every run of the recompute pipeline.
     void recomputed();
@@ -160,6 +172,10 @@ private:
     void connectRunCommands();
     bool raschet4();
     void connectMenuCommands();
+    void buildExportCommands();
+    PictureView shownView() const;
+    // The three pictures as shown, with the full model's curves from its closed forms.
+    std::unique_ptr<ViewSurfaces> currentViews() const;
     void openDocument(const QString& fileName);
     void showView(bool trajectory, bool coordinate, bool velocity);
     void inputChanged(InputField field);

@@ -6,15 +6,15 @@
 
 #include "model/model.h"
 #include "plot/kept_curves.h"
-#include "ui/canvas.h"
+#include "draw/drawing_surface.h"
 
 namespace velunta {
 
 struct PipelineSurfaces {
-    Canvas& Picture1;  // trajectory
-    Canvas& Picture2;  // Y(t)
-    Canvas& Picture3;  // Vy(t)
-    Shape& Shape1;     // the ball in the trajectory picture
+    DrawingSurface& Picture1;  // trajectory
+    DrawingSurface& Picture2;  // Y(t)
+    DrawingSurface& Picture3;  // Vy(t)
+    Shape& Shape1;             // the ball in the trajectory picture
     const KeptCurves* kept = nullptr;  // curves kept for comparison, drawn with the current ones
 };
 

@@ -1,5 +1,7 @@
 #include "draw/drawing_surface.h"
 
+#include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -103,12 +105,14 @@ void DrawingSurface::Cls() {
     flush();
     image_.fill(toQColor(back_));
     forgetLastStroke();
+    clearDisplayList();
     cx_ = pixelScale_ ? 0 : x1_;
     cy_ = pixelScale_ ? 0 : y1_;
     surfaceChanged();
 }
 
 void DrawingSurface::stroke(double x1, double y1, double x2, double y2, Colour c) {
+    recordStroke(x1, y1, x2, y2, c);
     refreshMapping();
     const double toX = (x2 - originX_) * pixelsPerX_, toY = (y2 - originY_) * pixelsPerY_;
     // A polyline starts where the last stroke ended: its pixel is known.
@@ -195,6 +199,17 @@ void DrawingSurface::Print(const QString& text) {
     const QPointF at = toPixel(cx_, cy_);
     p.drawText(QPointF(at.x(), at.y() + printAscent_), text);
     forgetLastStroke();
+    const QSize size = surfaceSize();
+    if (std::isfinite(at.x()) && std::isfinite(at.y()) && !text.isEmpty()) {
+        DrawnItem item;
+        item.points << QPointF(at.x() / std::max(1, size.width()), at.y() / std::max(1, size.height()));
+        item.text = text;
+        item.font = printFont_;
+        item.fontPixels = printFont_.pointSizeF() * image_.logicalDpiY() / 72;
+        item.ascent = printAscent_;
+        item.colour = fore_;
+        drawn_.push_back(std::move(item));
+    }
     // Like the classic Print: the current point moves to the start of the next line.
     const double sy = pixelScale_ ? 1.0 : (y2_ - y1_) / std::max(1, surfaceSize().height());
     cx_ = pixelScale_ ? 0 : x1_;
@@ -214,6 +229,7 @@ void DrawingSurface::setBackColor(Colour c) {
     flush();
     image_.fill(toQColor(back_));
     forgetLastStroke();
+    clearDisplayList();
     surfaceChanged();
 }
 
@@ -239,6 +255,113 @@ void DrawingSurface::drawShapes(QPainter& p) const {
         p.setBrush(toQColor(s->fillColor()));
         p.drawEllipse(QRectF(topLeft, bottomRight).normalized());
     }
+}
+
+// ---- The display list ------------------------------------------------------------
+
+void DrawingSurface::clearDisplayList() { drawn_.clear(); }
+
+void DrawingSurface::recordStroke(double x1, double y1, double x2, double y2, Colour c) {
+    const QSize size = surfaceSize();
+    // Far outside points are pulled in, as the pixel path pulls them in: a
+    // vector file keeps its numbers finite and short.
+    const auto fraction = [&](double x, double y, QPointF& f) {
+        const QPointF p = toPixel(x, y);
+        if (!std::isfinite(p.x()) || !std::isfinite(p.y())) return false;
+        f = QPointF(std::clamp(p.x() / std::max(1, size.width()), -1e4, 1e4),
+                    std::clamp(p.y() / std::max(1, size.height()), -1e4, 1e4));
+        return true;
+    };
+    QPointF a, b;
+    if (!fraction(x1, y1, a) || !fraction(x2, y2, b)) return;
+    if (!drawn_.empty()) {
+        DrawnItem& last = drawn_.back();
+        if (last.text.isEmpty() && last.colour == c && last.width == drawWidth_ && last.points.back() == a) {
+            if (b != a || last.points.size() == 1) last.points << b;
+            return;
+        }
+    }
+    DrawnItem item;
+    item.points << a;
+    if (b != a) item.points << b;
+    item.colour = c;
+    item.width = drawWidth_;
+    drawn_.push_back(std::move(item));
+}
+
+void DrawingSurface::replay(QPainter& p, const QRectF& target, double textGrowth) const {
+    const QSize size = surfaceSize();
+    const double k = std::min(target.width() / std::max(1, size.width()), target.height() / std::max(1, size.height()));
+    const auto at = [&target](QPointF f) {
+        return QPointF(target.left() + f.x() * target.width(), target.top() + f.y() * target.height());
+    };
+    const double targetDpi = p.device() ? p.device()->logicalDpiY() : 96;
+    p.save();
+    p.setClipRect(target);
+    p.fillRect(target, toQColor(back_));
+    for (const DrawnItem& item : drawn_) {
+        if (!item.text.isEmpty()) {
+            QFont font = item.font;
+            font.setPointSizeF(item.fontPixels * k * textGrowth * 72 / targetDpi);
+            const QFontMetricsF metrics(font, p.device());
+            const QPointF corner = at(item.points.front());
+            // Labels beyond the picture are drawn on screen too, where nobody sees
+            // them; in a document they would still be found by a text search.
+            if (!target.intersects(QRectF(corner, QSizeF(metrics.horizontalAdvance(item.text), metrics.height()))))
+                continue;
+            p.setFont(font);
+            p.setPen(toQColor(item.colour));
+            p.drawText(QPointF(corner.x(), corner.y() + item.ascent * k * textGrowth), item.text);
+            continue;
+        }
+        p.setPen(QPen(toQColor(item.colour), item.width * k, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (item.points.size() == 1) {
+            p.drawPoint(at(item.points.front()));
+            continue;
+        }
+        QPolygonF line;
+        line.reserve(item.points.size());
+        for (const QPointF& f : item.points) line << at(f);
+        p.drawPolyline(line);
+    }
+    // The shapes, mapped like the strokes.
+    p.setPen(Qt::NoPen);
+    for (const Shape* s : shapes_) {
+        if (!s->isVisible()) continue;
+        const double sx = (pixelScale_ || ScaleWidth() >= 0) ? 1 : -1;
+        const double sy = (pixelScale_ || ScaleHeight() >= 0) ? 1 : -1;
+        const QPointF a = toPixel(s->Left(), s->Top());
+        const QPointF b = toPixel(s->Left() + sx * s->Width(), s->Top() + sy * s->Height());
+        const auto scaled = [&](QPointF px) {
+            return at(QPointF(px.x() / std::max(1, size.width()), px.y() / std::max(1, size.height())));
+        };
+        p.setBrush(toQColor(s->fillColor()));
+        p.drawEllipse(QRectF(scaled(a), scaled(b)).normalized());
+    }
+    p.restore();
+}
+
+void DrawingSurface::copyDrawingFrom(const DrawingSurface& other) {
+    flush();
+    size_ = other.surfaceSize();
+    baseFont_ = other.baseFont();
+    x1_ = other.x1_; y1_ = other.y1_; x2_ = other.x2_; y2_ = other.y2_;
+    pixelScale_ = other.pixelScale_;
+    factorsWidth_ = -1;
+    cx_ = other.cx_; cy_ = other.cy_;
+    drawWidth_ = other.drawWidth_;
+    fore_ = other.fore_; back_ = other.back_;
+    fontSize_ = other.fontSize_; fontBold_ = other.fontBold_;
+    printFontStale_ = true;
+    image_ = other.image().copy();
+    lastStroke_ = {};
+    drawn_ = other.drawn_;
+    for (const Shape* s : other.shapes_) {
+        auto* copy = new Shape(this);
+        copy->left_ = s->left_; copy->top_ = s->top_; copy->width_ = s->width_; copy->height_ = s->height_;
+        copy->fill_ = s->fill_; copy->visible_ = s->visible_;
+    }
+    surfaceChanged();
 }
 
 }  // namespace velunta

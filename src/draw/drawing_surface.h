@@ -10,6 +10,11 @@
 // repeat the end of the stroke just drawn with the same pen is skipped. Text
 // goes through one QPainter kept open on the image until the image is read.
 //
+// Besides the pixels the surface keeps what was drawn since its last clear as
+// a display list in coordinates relative to its size (independent of its
+// resolution), so that the same drawing can be replayed on any QPainter: a
+// picture at any size, a vector file, a printer.
+//
 // Colours are 0x00BBGGRR values (255 is red, 0xFF0000 blue), as the drawing
 // code of the model writes them.
 
@@ -18,6 +23,7 @@
 #include <QObject>
 #include <QPainter>
 #include <QPointF>
+#include <QPolygonF>
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -54,6 +60,7 @@ public:
     void setVisible(bool v);
 
 private:
+    friend class DrawingSurface;
     DrawingSurface* surface_;
     double left_ = 0, top_ = 0, width_ = 10, height_ = 10;
     Colour fill_ = 0xFF;
@@ -110,6 +117,8 @@ public:
     void setFontSize(double pt);
     double FontSize() const { return fontSize_; }
     void setFontBold(bool bold);
+    // The font that Print starts from (a surface on screen takes its widget's).
+    void setBaseFont(const QFont& font) { baseFont_ = font; printFontStale_ = true; }
     // A hint for the reader; only a surface on screen shows it.
     virtual void setToolTipText(const QString&) {}
 
@@ -124,11 +133,20 @@ public:
     // The visible shapes, filled, in the current pixel mapping.
     void drawShapes(QPainter& p) const;
 
+    // Draws the background, everything drawn since the last clear and the
+    // shapes into `target` of the painter's device, scaled from the surface's
+    // size; pens and fonts grow with the smaller of the two scale factors, the
+    // fonts `textGrowth` times more. A text wholly outside is left out.
+    void replay(QPainter& p, const QRectF& target, double textGrowth = 1) const;
+    // Takes over another surface's size, scale, pen, colours, drawing (pixels
+    // and display list) and shapes, so that more can be drawn on a copy.
+    void copyDrawingFrom(const DrawingSurface& other);
+
 protected:
     // Something changed what the surface shows (a stroke, a shape, a scale).
     virtual void surfaceChanged() {}
     // The font that Print starts from before its size and weight.
-    virtual QFont baseFont() const { return QFont(); }
+    virtual QFont baseFont() const { return baseFont_; }
     // The parent of the shapes placed on this surface; without one the surface deletes them.
     virtual QObject* shapeOwner() { return nullptr; }
     // The base font changed.
@@ -146,6 +164,20 @@ private:
     QPainter& textPainter();
     // Something other than a stroke changed pixels: the next point must be drawn.
     void forgetLastStroke() { lastStroke_.pixelsIntact = false; }
+    // Empties the display list (the surface was filled with its background).
+    void clearDisplayList();
+    void recordStroke(double x1, double y1, double x2, double y2, Colour c);
+
+    // One entry of the display list. Points are fractions of the surface's
+    // width and height; a polyline drawn with one pen grows in one entry.
+    struct DrawnItem {
+        QPolygonF points;  // a stroke: its polyline (a dot when all points are equal)
+        QString text;      // a text: its top-left corner is points[0]
+        QFont font;
+        double fontPixels = 0, ascent = 0;  // the text's size and ascent in the surface's pixels
+        Colour colour = 0;
+        int width = 1;
+    };
 
     // The end of the last stroke: its user point and pixel (valid while the
     // mapping is unchanged), and its pen, to skip points that would only repeat it.
@@ -159,6 +191,8 @@ private:
     };
 
     QSize size_;
+    std::vector<DrawnItem> drawn_;
+    QFont baseFont_;
     mutable QImage image_;
     mutable std::unique_ptr<QPainter> painter_;
     QFont printFont_;

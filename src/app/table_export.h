@@ -1,0 +1,33 @@
+#pragma once
+// The table of the three models for a worksheet or a spreadsheet: time from the
+// launch to the last landing at a round step, the height and the velocity of
+// each model at that time (empty once it has landed), and one row at each
+// landing. Written as Russian spreadsheet programs read it: UTF-8 with a
+// byte-order mark, ";" between cells, a decimal comma, 6 significant digits.
+
+#include <QByteArray>
+#include <QString>
+
+#include "model/model.h"
+
+namespace velunta {
+
+// A round step (1, 2 or 5 times a power of ten) that gives about 100 rows
+// from the launch to the last landing.
+double defaultTableStep(const Model& m);
+
+// The most rows a table may have; a smaller step is refused.
+constexpr double kMaxTableRows = 1e6;
+
+// A message when the step is not a positive number or gives more than
+// kMaxTableRows rows; empty when it is fine.
+QString tableStepProblem(const Model& m, double step);
+
+// The whole file, for a model on which the pipeline has run and a step that
+// tableStepProblem accepts.
+QByteArray tableCsv(const Model& m, double step);
+
+// A number with 6 significant digits and a decimal comma.
+QByteArray tableNumber(double v);
+
+}  // namespace velunta
