@@ -28,11 +28,7 @@ captions "$shots/input_typed.png" "$shots/captions_typed.png"
 convert "$shots/input_typed.png" -crop "80x26+$((cx + 210))+$((cy + 64))" +repage "$shots/field_V0y.png"
 stop_app
 
-start_app "$program" --V0y=-5 --d=0,012
-main=$(wait_window "^Велунта\.$")
-sleep 2
-eval "$(xdotool getwindowgeometry --shell "$main")"
-cx=$X cy=$((Y + HEIGHT - 512))
+open_main "$program" --V0y=-5 --d=0,012
 settle
 shot "$shots/input_reference.png"
 captions "$shots/input_reference.png" "$shots/captions_reference.png"

@@ -91,10 +91,10 @@ read_report() {
     done
 }
 
-# open_main PROGRAM: sets main, X, Y, WIDTH, HEIGHT and cx, cy: the client area (800 x 512, under the menus,
+# open_main PROGRAM [ARGS...]: sets main, X, Y, WIDTH, HEIGHT and cx, cy: the client area (800 x 512, under the menus,
 # over the status bar of 22 pixels).
 open_main() {
-    start_app "$1"
+    start_app "$@"
     main=$(wait_window "^Велунта\.$")
     sleep 2   # the first resize runs the whole recompute and draws the pictures
     eval "$(xdotool getwindowgeometry --shell "$main")"
