@@ -10,7 +10,8 @@
 // 2*Vp they run away from it. The loop therefore also stops when it has taken
 // too long, when an iterate leaves the scan's bracket by more than a grid step
 // (impossible while the iteration contracts), or when it falls into a 2-cycle;
-// the landing is then the root of the closed form bisected inside the bracket.
+// the landing is then the root of the closed form bisected inside the bracket,
+// as it is when the iteration settles too slowly for its stop to bound the error.
 
 #include <cmath>
 #include <limits>
@@ -75,6 +76,15 @@ void Model::raschet1() {
         if (t == before_last) break;                // the same two values for ever
         before_last = Tmax1;
         Tmax1 = t;
+    }
+    // Two iterates 1e-9 s apart are still about 1e-9 * Vp / |Vy| from the root,
+    // the slope of the map being 1 + Vy/Vp there: for a heavy ball landing far
+    // slower than Vp that is whole milliseconds, and the stop says nothing. The
+    // landing is then bisected too, when the estimate exceeds a tenth of the
+    // last shown digit.
+    if (settled) {
+        const double landing_speed = Vp - (V0y + Vp) * std::exp(-t / tau);
+        settled = std::fabs(t - Tmax1) * Vp <= 1e-7 * landing_speed;
     }
     if (!settled && crossing.index > 0) {
         Tmax1 = bisect_root(crossing.t_before, crossing.t, coordinate);
