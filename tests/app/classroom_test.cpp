@@ -198,6 +198,7 @@ private slots:
         QCOMPARE(w->controls().Text1->font().pointSizeF(), 18.0);
         w->viewScale()->enlarge();
         QCOMPARE(w->viewScale()->scale(), 1.75);
+        QVERIFY(regimeFits());  // the larger font, the same bar
         w->viewScale()->reset();
         QCOMPARE(w->controls().Text1->font().pointSizeF(), 12.0);
     }
