@@ -13,7 +13,7 @@ namespace velunta {
 
 ComparisonMenu::ComparisonMenu(Form1* form) : QObject(form), form_(form) {
     QMenuBar* bar = form->menuBar();
-    menu_ = new QMenu(QStringLiteral("С&равнение"), bar);
+    menu_ = new QMenu(QStringLiteral("&Сравнение"), bar);
     menu_->setObjectName(QStringLiteral("mnuCompare"));
     bar->insertMenu(form->controls().mnuHelp->menuAction(), menu_);
     keep_ = menu_->addAction(QStringLiteral("Запомнить кривые"), this, &ComparisonMenu::keep);

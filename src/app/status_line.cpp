@@ -29,10 +29,12 @@ StatusLine::StatusLine(Form1* form) : QObject(form), form_(form) {
     regime_->setObjectName(QStringLiteral("regimeLabel"));
     // A long verdict is cut at the window's edge rather than widening the window.
     regime_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    regime_->setToolTip(QStringLiteral(
+    explanation_ = QStringLiteral(
         "Число Рейнольдса Re = ρο·v·d/η показывает, во сколько раз силы инерции в потоке больше сил вязкости. "
         "При Re много меньше 1 сопротивление вязкое и пропорционально скорости (Fc~v), при Re больше тысячи "
-        "оно лобовое и растёт как квадрат скорости (Fc~v²)."));
+        "оно лобовое и растёт как квадрат скорости (Fc~v²).");
+    regime_->setToolTip(explanation_);
+    regime_->installEventFilter(this);
     bar->addWidget(regime_, 1);
     connect(form, &Form1::recomputed, this, &StatusLine::showRegime);
 
@@ -52,7 +54,15 @@ StatusLine::StatusLine(Form1* form) : QObject(form), form_(form) {
 }
 
 void StatusLine::showRegime() {
-    regime_->setText(QString::fromStdString(flowRegime(form_->model()).summary));
+    regimeText_ = QString::fromStdString(flowRegime(form_->model()).summary);
+    fitRegime();
+}
+
+// A verdict longer than the bar ends in "…"; the tooltip then holds all of it.
+void StatusLine::fitRegime() {
+    const QString shown = regime_->fontMetrics().elidedText(regimeText_, Qt::ElideRight, regime_->contentsRect().width());
+    regime_->setText(shown);
+    regime_->setToolTip(shown == regimeText_ ? explanation_ : regimeText_ + QStringLiteral("\n\n") + explanation_);
 }
 
 QString StatusLine::readout(const Canvas* picture, QPointF pixel) const {
@@ -83,6 +93,10 @@ void StatusLine::clearReadout() {
 }
 
 bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == regime_) {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange) fitRegime();
+        return false;
+    }
     auto* picture = qobject_cast<Canvas*>(watched);
     if (!picture) return false;
     if (event->type() == QEvent::Leave || event->type() == QEvent::Hide) {

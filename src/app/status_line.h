@@ -34,11 +34,13 @@ protected:
 
 private:
     void showRegime();
+    void fitRegime();
     void clearReadout();
 
     Form1* form_;
     QStatusBar* bar_ = nullptr;
     QLabel* regime_ = nullptr;
+    QString regimeText_, explanation_;  // the whole verdict; what Re means
     QWidget* marker_ = nullptr;  // the vertical line over the graph under the mouse
 };
 
