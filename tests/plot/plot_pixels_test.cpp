@@ -9,6 +9,7 @@
 #include "plot/axes.h"
 #include "plot/curves.h"
 #include "plot/minmax.h"
+#include "ui/canvas.h"
 
 namespace {
 
