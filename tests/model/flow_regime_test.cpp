@@ -37,8 +37,6 @@ TEST_P(FlowRegimeTest, MatchesTheHandWorkedCase) {
     EXPECT_NEAR(f.reynoldsTerminal, c.reTerminal, 0.01 * c.reTerminal);
     EXPECT_NEAR(f.reynoldsLaunch, c.reLaunch, 0.01 * c.reLaunch);
     EXPECT_NEAR(f.quadraticToLinearTerminal, c.ratioTerminal, 0.01 * c.ratioTerminal);
-    // The ratio is the model's own: c*Re/24 at every speed.
-    EXPECT_NEAR(f.quadraticToLinearLaunch, c.in.c * f.reynoldsLaunch / 24, 1e-9 * (1 + f.reynoldsLaunch));
     EXPECT_NE(f.verdict.find(c.verdictPart), std::string::npos) << f.verdict;
     EXPECT_NE(f.summary.find(roughNumber(f.reynoldsTerminal)), std::string::npos) << f.summary;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 #include "model/constants.h"
@@ -38,30 +39,23 @@ TEST(InputAcceptance, WhileTypingANumberTheFieldAcceptsIsTakenAndAnythingElseWai
         EXPECT_EQ(acceptWhileTyping(m, c.field, c.text), c.value) << fieldInfo(c.field).quantity << " '" << c.text << "'";
 }
 
-// The field's own tests first, in their order, then the limits, which respect the sign
-// (the window's typing test has a row for every message of the field tests).
+// The field's own tests first, in their order, then the limits, which respect the sign; a
+// refusal is known here by its opening words (the window's typing test has every message whole).
 TEST(InputAcceptance, FinishingChecksTheTextAndReplacesARefusedValue) {
     const Model m = defaults();
     const struct { InputField field; const char* text; double value; const char* message; } cases[] = {
         {InputField::h, "1.2.3", 2, "Уже упало?!"}, {InputField::h, "12abc", 12, ""}, {InputField::h, "1e", 1, ""},
-        {InputField::h, "1e6", 7, "Слишком высоко! Расчёт предусмотрен для высот не больше 100000 м."},
-        {InputField::h, "-1e400", 7, "Слишком большое число! Такой расчёт не предусмотрен."},
-        {InputField::V0y, "abc", 0, ""},
-        {InputField::V0y, "-20000", 7, "Слишком быстро! Расчёт предусмотрен для скоростей не больше 10000 м/с по модулю."},
-        {InputField::d, "-200", 0.001, "Это не материальная точка!"},
-        {InputField::d, "1000", 0.009901,
-         "Плотность шара получается меньше плотности среды. Всплывание не моделируется! При таких параметрах "
-         "диаметр не больше, чем..."},
-        {InputField::massa, "2e9", 7, "Слишком тяжёлый шар! Расчёт предусмотрен для масс не больше 1000000000 кг."},
-        {InputField::r0, "200000", 3899.933, "Всплывание не моделируется"},
-        {InputField::eta, "20000", 7, "Слишком вязкая среда! Расчёт предусмотрен для вязкостей не больше 10000 Па с."},
-        {InputField::c, "5000", 7,
-         "Слишком большой коэффициент сопротивления! Расчёт предусмотрен для значений не больше 1000."},
+        {InputField::h, "1e6", 7, "Слишком высоко!"}, {InputField::h, "-1e400", 7, "Слишком большое число!"},
+        {InputField::V0y, "abc", 0, ""}, {InputField::V0y, "-20000", 7, "Слишком быстро!"},
+        {InputField::d, "-200", 0.001, "Это не материальная точка!"}, {InputField::d, "1000", 0.009901, "Плотность шара"},
+        {InputField::massa, "2e9", 7, "Слишком тяжёлый шар!"}, {InputField::r0, "200000", 3899.933, "Всплывание"},
+        {InputField::eta, "20000", 7, "Слишком вязкая среда!"}, {InputField::c, "5000", 7, "Слишком большой коэфф"},
     };
     for (const auto& c : cases) {
         const FinishedEdit done = finishEdit(m, c.field, c.text, 7);
         EXPECT_EQ(done.value, c.value) << c.text;
-        EXPECT_EQ(done.refusal ? done.refusal->message : "", c.message) << c.text;
+        EXPECT_EQ(done.refusal ? done.refusal->message.substr(0, std::strlen(c.message)) : "", c.message) << c.text;
+        EXPECT_EQ(bool(done.refusal), *c.message != 0) << c.text;
     }
     // A heavy ball in a dense medium: the fixed replacement of an emptied mass would float,
     // so it is replaced in turn, and the ball stays denser than the medium.
@@ -78,20 +72,14 @@ TEST(InputAcceptance, ASetIsCheckedTogetherWhateverItsOrder) {
     Model lightFirst = defaults(), heavyFirst = defaults();
     EXPECT_TRUE(applyInputs(lightFirst, {{InputField::d, 1}, {InputField::massa, 4084}}).empty());
     EXPECT_TRUE(applyInputs(heavyFirst, {{InputField::massa, 4084}, {InputField::d, 1}}).empty());
-    EXPECT_EQ(lightFirst.d, 1);
-    EXPECT_EQ(heavyFirst.massa, 4084);
-    EXPECT_EQ(lightFirst.d, heavyFirst.d);
-    EXPECT_EQ(lightFirst.massa, heavyFirst.massa);
+    EXPECT_TRUE(lightFirst.d == 1 && lightFirst.massa == 4084 && heavyFirst.d == 1 && heavyFirst.massa == 4084);
 
     // Refusals come in the tab order and leave the replacements in place; other settings stay.
     Model m = defaults();
     const auto refusals = applyInputs(m, {{InputField::c, 0}, {InputField::eta, 0.5}, {InputField::h, 0}});
     ASSERT_EQ(refusals.size(), 2u);
-    EXPECT_EQ(refusals[0].field, InputField::h);
-    EXPECT_EQ(refusals[1].field, InputField::c);
-    EXPECT_EQ(m.h, 2);
-    EXPECT_EQ(m.c, 0.47);
-    EXPECT_EQ(m.eta, 0.5);
+    EXPECT_TRUE(refusals[0].field == InputField::h && refusals[1].field == InputField::c);
+    EXPECT_TRUE(m.h == 2 && m.c == 0.47 && m.eta == 0.5);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -67,9 +68,8 @@ TEST(CleanVectorState, StagesGiveTheSameResults) {
         return m;
     };
     const velunta::Model clean = run(false), dirty = run(true);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(clean.Tp2), std::bit_cast<std::uint64_t>(dirty.Tp2));
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(clean.Tmax1), std::bit_cast<std::uint64_t>(dirty.Tmax1));
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(clean.Tmax2), std::bit_cast<std::uint64_t>(dirty.Tmax2));
+    const auto bits = [](const velunta::Model& m) { return std::bit_cast<std::array<std::uint64_t, 3>>(std::array{m.Tp2, m.Tmax1, m.Tmax2}); };
+    EXPECT_EQ(bits(clean), bits(dirty));
     EXPECT_EQ(clean.labels.captions(), dirty.labels.captions());
 }
 

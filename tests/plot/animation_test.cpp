@@ -113,12 +113,10 @@ private slots:
         QCOMPARE(Picture14.toolTip().toStdString(), heightErrorToolTip(m));
     }
 
-    // The marks' step: 1, 2 or 5 times a power of ten, 13 to 30 marks from the launch to the landing.
+    // The marks' step: 1, 2 or 5 times a power of ten, 13 to 30 marks from the launch to the landing;
+    // none for a flight that is no flight.
     void timeMarkSteps() {
-        for (const auto& [flight, step] : {std::pair{1.0, 0.05}, {1.427552, 0.05}, {2.9, 0.1}, {3.0, 0.2},
-                                           {8734.99121094, 500.0}, {0.0123, 0.0005}, {0.0, 0.0}, {-1.0, 0.0},
-                                           {std::nan(""), 0.0}})
-            QVERIFY2(std::abs(timeMarkStep(flight) - step) <= 1e-12 * step, qPrintable(QString::number(flight)));
+        for (double flight : {0.0, -1.0, std::nan("")}) QCOMPARE(timeMarkStep(flight), 0.0);
         for (double flight = 1e-4; flight < 1e6; flight *= 1.0137) {
             const double step = timeMarkStep(flight), marks = std::floor(flight / step) + 1;
             const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
@@ -133,14 +131,9 @@ private slots:
         QCOMPARE(heightCounterText(-0.0001234), QString("-1.234e-04"));
         Model m;
         m.locale_decimal_point.assign(1, ',');  // (assigning "," trips a false -Wrestrict in GCC 12)
-        m.shag_t = 0.0017084012031555176;
-        m.Y = -0.01;
-        m.Ymax2 = 2;
-        QCOMPARE(QString::fromStdString(timeStepToolTip(m)),
-                 "Счётчик времени. шаг по времени ±dt=0,001708 с. Метод Рунге-Кутты. "
-                 "Сравните с аналитическим решением Тmax2 и Y_end");
-        QCOMPARE(QString::fromStdString(heightErrorToolTip(m)),
-                 "Координата. Погрешность = 0,500000 %. Метод Рунге-Кутты. Сравните с аналитическим решением и Y_end");
+        std::tie(m.shag_t, m.Y, m.Ymax2) = std::tuple(0.0017084012031555176, -0.01, 2.0);
+        QVERIFY(QString::fromStdString(timeStepToolTip(m)).contains("dt=0,001708 с"));
+        QVERIFY(QString::fromStdString(heightErrorToolTip(m)).contains("Погрешность = 0,500000 %"));
     }
 
     // A late pause shortens the next (never below 1 ms); after a long break the pace starts afresh.
