@@ -12,6 +12,7 @@
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QList>
 #include <QTextTable>
 #include <QTextLayout>
 #include <QTextDocument>
@@ -100,9 +101,56 @@ int widowedBlock(QTextDocument& doc) {
     return -1;
 }
 
+// The first table with a row whose lines lie on two pages: the layout moves a
+// cell's line that would cross the foot of a page to the next one, and so
+// splits the row. A page break inside a cell leaves the row's frame behind, so
+// the whole table goes to the next page, with the headings right above it.
+// Returns the block to break before (a table's first cell stands for the
+// table), or -1.
+int splitTable(QTextDocument& doc) {
+    const double pageHeight = doc.pageSize().height();
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QTextTable* table = QTextCursor(block).currentTable();
+        if (!table)
+            continue;
+        const QTextTableCell cell = table->cellAt(block.position());
+        QList<int> pages;
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell other = table->cellAt(cell.row(), column);
+            for (QTextBlock b = other.firstCursorPosition().block();
+                 b.isValid() && b.position() <= other.lastPosition(); b = b.next()) {
+                const QTextLayout* lines = b.layout();
+                const double top = layout->blockBoundingRect(b).top();
+                for (int i = 0; lines && i < lines->lineCount(); ++i) {
+                    const QTextLine line = lines->lineAt(i);
+                    pages << pageOf(top + line.y() + line.height() / 2, pageHeight);
+                }
+            }
+        }
+        if (pages.isEmpty() || *std::min_element(pages.begin(), pages.end())
+                                   == *std::max_element(pages.begin(), pages.end()))
+            continue;
+        QTextBlock first = table->cellAt(0, 0).firstCursorPosition().block();
+        if (!isHeading(first.previous()))
+            return first.blockNumber();
+        first = first.previous();
+        while (isHeading(first.previous()))
+            first = first.previous();
+        return first.blockNumber();
+    }
+    return -1;
+}
+
 void breakBefore(QTextDocument& doc, const QSet<int>& blockNumbers) {
     for (int number : blockNumbers) {
         const QTextBlock block = doc.findBlockByNumber(number);
+        if (QTextTable* table = QTextCursor(block).currentTable()) {
+            QTextTableFormat format = table->format();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            table->setFormat(format);
+            continue;
+        }
         QTextBlockFormat format = block.blockFormat();
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(block).setBlockFormat(format);
@@ -179,6 +227,8 @@ std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPd
         int stranded = strandedHeading(*doc);
         if (stranded < 0)
             stranded = widowedBlock(*doc);
+        if (stranded < 0)
+            stranded = splitTable(*doc);
         if (stranded < 0 || breaks.contains(stranded))
             return doc;
         breaks.insert(stranded);
