@@ -12,6 +12,7 @@
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QHash>
 #include <QList>
 #include <QTextTable>
 #include <QTextLayout>
@@ -104,10 +105,11 @@ int widowedBlock(QTextDocument& doc) {
 // The first table with a row whose lines lie on two pages: the layout moves a
 // cell's line that would cross the foot of a page to the next one, and so
 // splits the row. A page break inside a cell leaves the row's frame behind, so
-// the whole table goes to the next page, with the headings right above it.
-// Returns the block to break before (a table's first cell stands for the
-// table), or -1.
-int splitTable(QTextDocument& doc) {
+// the whole table goes to the next page, with the headings right above it;
+// a table already moved (too long for a page) breaks before the row's cells.
+// Returns the blocks to break before (a table's first cell stands for the
+// table), or none.
+QList<int> splitTable(QTextDocument& doc, const QSet<int>& breaks) {
     const double pageHeight = doc.pageSize().height();
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
@@ -115,9 +117,10 @@ int splitTable(QTextDocument& doc) {
         if (!table)
             continue;
         const QTextTableCell cell = table->cellAt(block.position());
-        QList<int> pages;
+        QList<int> pages, cells;
         for (int column = 0; column < table->columns(); ++column) {
             const QTextTableCell other = table->cellAt(cell.row(), column);
+            cells << other.firstCursorPosition().block().blockNumber();
             for (QTextBlock b = other.firstCursorPosition().block();
                  b.isValid() && b.position() <= other.lastPosition(); b = b.next()) {
                 const QTextLayout* lines = b.layout();
@@ -132,20 +135,23 @@ int splitTable(QTextDocument& doc) {
                                    == *std::max_element(pages.begin(), pages.end()))
             continue;
         QTextBlock first = table->cellAt(0, 0).firstCursorPosition().block();
-        if (!isHeading(first.previous()))
-            return first.blockNumber();
-        first = first.previous();
-        while (isHeading(first.previous()))
+        if (isHeading(first.previous())) {
             first = first.previous();
-        return first.blockNumber();
+            while (isHeading(first.previous()))
+                first = first.previous();
+        }
+        if (!breaks.contains(first.blockNumber()))
+            return {first.blockNumber()};
+        return cells;  // negated: push down by a top margin, see paginate()
     }
-    return -1;
+    return {};
 }
 
 void breakBefore(QTextDocument& doc, const QSet<int>& blockNumbers) {
     for (int number : blockNumbers) {
         const QTextBlock block = doc.findBlockByNumber(number);
-        if (QTextTable* table = QTextCursor(block).currentTable()) {
+        QTextTable* table = QTextCursor(block).currentTable();
+        if (table && table->cellAt(0, 0).firstCursorPosition().block() == block) {
             QTextTableFormat format = table->format();
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             table->setFormat(format);
@@ -220,18 +226,46 @@ std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPd
     // Page breaks are set on a fresh document each time: the layout does not
     // reliably pick up a format changed after it has laid the text out.
     QSet<int> breaks;
+    QHash<int, double> margins;
     for (;;) {
         std::unique_ptr<QTextDocument> doc = makeDocument();
         breakBefore(*doc, breaks);
+        for (auto it = margins.cbegin(); it != margins.cend(); ++it) {
+            const QTextBlock block = doc->findBlockByNumber(it.key());
+            QTextTable* table = QTextCursor(block).currentTable();
+            QTextTableCell cell = table->cellAt(block.position());
+            QTextTableCellFormat format = cell.format().toTableCellFormat();
+            format.setTopPadding(table->format().cellPadding() + it.value() * 96.0 / style.resolutionDpi);
+            cell.setFormat(format);
+        }
         doc->setPageSize(geometry.content.size());
         int stranded = strandedHeading(*doc);
         if (stranded < 0)
             stranded = widowedBlock(*doc);
-        if (stranded < 0)
-            stranded = splitTable(*doc);
-        if (stranded < 0 || breaks.contains(stranded))
+        const QList<int> moved = stranded < 0 ? splitTable(*doc, breaks) : QList<int>{stranded};
+        if (moved.size() > 1) {
+            // A row of a table longer than a page: its cells get a top margin
+            // that takes the row's first line to the top of the next page (a
+            // page break in a cell would leave the empty row behind). All above
+            // the row lies as it will, so the margin is measured here.
+            const double pageHeight = doc->pageSize().height();
+            double lineTop = 1e300;
+            for (int number : moved) {
+                const QTextBlock block = doc->findBlockByNumber(number);
+                if (block.layout() && block.layout()->lineCount() > 0)
+                    lineTop = std::min(lineTop, doc->documentLayout()->blockBoundingRect(block).top()
+                                                    + block.layout()->lineAt(0).y());
+            }
+            if (margins.contains(moved.first()) || lineTop > 1e299)
+                return doc;
+            for (int number : moved)
+                margins[number] = (pageOf(lineTop, pageHeight) + 1) * pageHeight - lineTop;
+            continue;
+        }
+        if (moved.isEmpty() || breaks.contains(moved.first()))
             return doc;
-        breaks.insert(stranded);
+        for (int number : moved)
+            breaks.insert(number);
     }
 }
 
