@@ -106,9 +106,9 @@ int widowedBlock(QTextDocument& doc) {
 // cell's line that would cross the foot of a page to the next one, and so
 // splits the row. A page break inside a cell leaves the row's frame behind, so
 // the whole table goes to the next page, with the headings right above it;
-// a table already moved (too long for a page) breaks before the row's cells.
-// Returns the blocks to break before (a table's first cell stands for the
-// table), or none.
+// in a table already moved (too long for a page) the row alone goes.
+// Returns the block to break before (a table's first cell stands for the
+// table), or the first blocks of the row's cells, or none.
 QList<int> splitTable(QTextDocument& doc, const QSet<int>& breaks) {
     const double pageHeight = doc.pageSize().height();
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
@@ -142,7 +142,7 @@ QList<int> splitTable(QTextDocument& doc, const QSet<int>& breaks) {
         }
         if (!breaks.contains(first.blockNumber()))
             return {first.blockNumber()};
-        return cells;  // negated: push down by a top margin, see paginate()
+        return cells;
     }
     return {};
 }
@@ -243,7 +243,9 @@ std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPd
         if (stranded < 0)
             stranded = widowedBlock(*doc);
         const QList<int> moved = stranded < 0 ? splitTable(*doc, breaks) : QList<int>{stranded};
-        if (moved.size() > 1) {
+        const QTextBlock head = moved.isEmpty() ? QTextBlock() : doc->findBlockByNumber(moved.first());
+        QTextTable* rowTable = head.isValid() ? QTextCursor(head).currentTable() : nullptr;
+        if (rowTable && rowTable->cellAt(0, 0).firstCursorPosition().block() != head) {
             // A row of a table longer than a page: its cells get a top margin
             // that takes the row's first line to the top of the next page (a
             // page break in a cell would leave the empty row behind). All above
