@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the help documents beside the program:
-#   check_help_documents.sh DOCS_SOURCE_DIR RUN_DIR MKPDF
+#   check_help_documents.sh DOCS_SOURCE_DIR RUN_DIR MKPDF NAME...
 # Every PDF has pages, its source's title and "#"/"##" headings, Cyrillic text
 # with the source's words (the fonts map to Unicode) and only the Liberation
 # faces (a fallback face means a glyph the serif face lacks), and no text twice
@@ -11,6 +11,7 @@ set -uo pipefail
 export LC_ALL=C.UTF-8
 
 src=$1 run=$2 mkpdf=$3
+shift 3
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # Text as it reads in print: one line, single blanks, no Markdown marks, ^{x} and _{x} as x.
@@ -19,7 +20,10 @@ strip_markup() { sed -E 's/[`*]//g; s/[_^]\{([^{}]*)\}/\1/g; s/\\([|*_`#~])/\1/g
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-for name in spravka2 spravka history uprav; do
+for pdf in "$run"/*.pdf; do  # every PDF beside the program is one of the checked
+  [[ " $* " == *" $(basename "$pdf" .pdf) "* ]] || fail "$pdf is not among the checked documents"
+done
+for name in "$@"; do
   md=$src/$name.md pdf=$run/$name.pdf text=$tmp/$name.txt
   pages=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/ {print $2}')
   [ "${pages:-0}" -ge 1 ] || { fail "$name.pdf missing or without pages"; continue; }

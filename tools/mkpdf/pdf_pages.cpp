@@ -12,6 +12,8 @@
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QHash>
+#include <QList>
 #include <QTextTable>
 #include <QTextLayout>
 #include <QTextDocument>
@@ -100,9 +102,61 @@ int widowedBlock(QTextDocument& doc) {
     return -1;
 }
 
+// The first table with a row whose lines lie on two pages: the layout moves a
+// cell's line that would cross the foot of a page to the next one, and so
+// splits the row. A page break inside a cell leaves the row's frame behind, so
+// the whole table goes to the next page, with the headings right above it;
+// in a table already moved (too long for a page) the row alone goes.
+// Returns the block to break before (a table's first cell stands for the
+// table), or the first blocks of the row's cells, or none.
+QList<int> splitTable(QTextDocument& doc, const QSet<int>& breaks) {
+    const double pageHeight = doc.pageSize().height();
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QTextTable* table = QTextCursor(block).currentTable();
+        if (!table)
+            continue;
+        const QTextTableCell cell = table->cellAt(block.position());
+        QList<int> pages, cells;
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell other = table->cellAt(cell.row(), column);
+            cells << other.firstCursorPosition().block().blockNumber();
+            for (QTextBlock b = other.firstCursorPosition().block();
+                 b.isValid() && b.position() <= other.lastPosition(); b = b.next()) {
+                const QTextLayout* lines = b.layout();
+                const double top = layout->blockBoundingRect(b).top();
+                for (int i = 0; lines && i < lines->lineCount(); ++i) {
+                    const QTextLine line = lines->lineAt(i);
+                    pages << pageOf(top + line.y() + line.height() / 2, pageHeight);
+                }
+            }
+        }
+        if (pages.isEmpty() || *std::min_element(pages.begin(), pages.end())
+                                   == *std::max_element(pages.begin(), pages.end()))
+            continue;
+        QTextBlock first = table->cellAt(0, 0).firstCursorPosition().block();
+        if (isHeading(first.previous())) {
+            first = first.previous();
+            while (isHeading(first.previous()))
+                first = first.previous();
+        }
+        if (!breaks.contains(first.blockNumber()))
+            return {first.blockNumber()};
+        return cells;
+    }
+    return {};
+}
+
 void breakBefore(QTextDocument& doc, const QSet<int>& blockNumbers) {
     for (int number : blockNumbers) {
         const QTextBlock block = doc.findBlockByNumber(number);
+        QTextTable* table = QTextCursor(block).currentTable();
+        if (table && table->cellAt(0, 0).firstCursorPosition().block() == block) {
+            QTextTableFormat format = table->format();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            table->setFormat(format);
+            continue;
+        }
         QTextBlockFormat format = block.blockFormat();
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(block).setBlockFormat(format);
@@ -172,16 +226,48 @@ std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPd
     // Page breaks are set on a fresh document each time: the layout does not
     // reliably pick up a format changed after it has laid the text out.
     QSet<int> breaks;
+    QHash<int, double> margins;
     for (;;) {
         std::unique_ptr<QTextDocument> doc = makeDocument();
         breakBefore(*doc, breaks);
+        for (auto it = margins.cbegin(); it != margins.cend(); ++it) {
+            const QTextBlock block = doc->findBlockByNumber(it.key());
+            QTextTable* table = QTextCursor(block).currentTable();
+            QTextTableCell cell = table->cellAt(block.position());
+            QTextTableCellFormat format = cell.format().toTableCellFormat();
+            format.setTopPadding(table->format().cellPadding() + it.value() * 96.0 / style.resolutionDpi);
+            cell.setFormat(format);
+        }
         doc->setPageSize(geometry.content.size());
         int stranded = strandedHeading(*doc);
         if (stranded < 0)
             stranded = widowedBlock(*doc);
-        if (stranded < 0 || breaks.contains(stranded))
+        const QList<int> moved = stranded < 0 ? splitTable(*doc, breaks) : QList<int>{stranded};
+        const QTextBlock head = moved.isEmpty() ? QTextBlock() : doc->findBlockByNumber(moved.first());
+        QTextTable* rowTable = head.isValid() ? QTextCursor(head).currentTable() : nullptr;
+        if (rowTable && rowTable->cellAt(0, 0).firstCursorPosition().block() != head) {
+            // A row of a table longer than a page: its cells get a top margin
+            // that takes the row's first line to the top of the next page (a
+            // page break in a cell would leave the empty row behind). All above
+            // the row lies as it will, so the margin is measured here.
+            const double pageHeight = doc->pageSize().height();
+            double lineTop = 1e300;
+            for (int number : moved) {
+                const QTextBlock block = doc->findBlockByNumber(number);
+                if (block.layout() && block.layout()->lineCount() > 0)
+                    lineTop = std::min(lineTop, doc->documentLayout()->blockBoundingRect(block).top()
+                                                    + block.layout()->lineAt(0).y());
+            }
+            if (margins.contains(moved.first()) || lineTop > 1e299)
+                return doc;
+            for (int number : moved)
+                margins[number] = (pageOf(lineTop, pageHeight) + 1) * pageHeight - lineTop;
+            continue;
+        }
+        if (moved.isEmpty() || breaks.contains(moved.first()))
             return doc;
-        breaks.insert(stranded);
+        for (int number : moved)
+            breaks.insert(number);
     }
 }
 

@@ -22,7 +22,8 @@ using DocumentFactory = std::function<std::unique_ptr<QTextDocument>()>;
 
 // Makes the document to print (laid out for `writer`) and cuts it into pages,
 // moving a heading that would stand alone at the foot of a page, and a
-// paragraph that would leave its last line alone on the next page, to the next.
+// paragraph that would leave its last line alone on the next page, and a table
+// whose row would be split across a page break, to the next.
 std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPdfWriter& writer,
                                         const PageStyle& style);
 
