@@ -7,28 +7,16 @@
 #include <QtTest>
 
 #include "app/command_line.h"
+#include "support/run_program.h"
 
 using namespace velunta;
 
 class CommandLineTest : public QObject {
     Q_OBJECT
 
-    struct Run {
-        int status;
-        QString out, err;
-    };
-    static Run run(const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(display);
-        p.setProcessEnvironment(env);
-        p.start(qEnvironmentVariable("VELUNTA_RUN_DIR") + "/velunta", args);
-        p.waitForFinished(30000);
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
+    static testing::ProgramRun run(const QStringList& args) { return testing::runProgram(args); }
     static QJsonObject report(const QStringList& args) {
-        const Run r = run(QStringList{"--report"} + args);
+        const testing::ProgramRun r = run(QStringList{"--report"} + args);
         return r.status == 0 ? QJsonDocument::fromJson(r.out.toUtf8()).object() : QJsonObject{};
     }
 
@@ -56,7 +44,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run r = run(args);
+        const testing::ProgramRun r = run(args);
         QCOMPARE(r.status, status);
         QVERIFY2(QRegularExpression(out, QRegularExpression::DotMatchesEverythingOption).match(r.out).hasMatch(),
                  qPrintable(r.out.left(300)));
@@ -75,9 +63,7 @@ private slots:
         QCOMPARE(lightFirst["inputs"].toObject()["massa"].toDouble(), 4084.0);
         QCOMPARE(lightFirst["inputs"].toObject()["eta"].toDouble(), 0.5);
         QCOMPARE(report({"--d=0.0100004"})["inputs"].toObject()["d"].toDouble(), 0.01);
-        const QJsonObject captions = report({})["captions"].toObject();
-        QCOMPARE(captions["Label16"].toString(), QString("Tp = 0.305686 c"));
-        QCOMPARE(captions["Label26"].toString(), QString("Tmax1 = 1.119497 c"));
+        QCOMPARE(report({})["captions"].toObject()["Label26"].toString(), QString("Tmax1 = 1.119497 c"));
     }
 };
 

