@@ -13,6 +13,7 @@
 #include "app/preset_menus.h"
 #include "app/status_line.h"
 #include "app/view_scale.h"
+#include "model/flow_regime.h"
 #include "model/format.h"
 #include "model/number_reader.h"
 #include "model/trajectory.h"
