@@ -82,16 +82,14 @@ QLineEdit* box(Form1& form, const FieldInfo& field) { return form.findChild<QLin
 
 QString shown(double value, const FieldInfo& field) { return QString::fromStdString(point(Format(value, field.pattern))); }
 
-// Types the set into the fields (twice round: a check may refuse a value until
-// another field has its new one); true when the model holds every value.
+// Puts the set into the fields as finished edits, as the ball and medium menus
+// do; true when the model holds every value.
 bool typeInputs(Form1& form, const InputValues& in) {
     Model probe;
     probe.set_inputs(in);
-    for (int pass = 0; pass < 2; ++pass)
-        for (int i = 0; i < inputFieldCount; ++i) {
-            const FieldInfo& f = inputFields()[i];
-            box(form, f)->setText(shown(inputValue(probe, f.field), f));
-        }
+    std::vector<InputSetting> settings;
+    for (int i = 0; i < inputFieldCount; ++i) settings.push_back({inputFields()[i].field, inputValue(probe, inputFields()[i].field)});
+    if (!form.applyInputs(settings).empty()) return false;
     QApplication::processEvents();
     for (int i = 0; i < inputFieldCount; ++i) {
         const FieldInfo& f = inputFields()[i];
