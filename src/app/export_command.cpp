@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QSaveFile>
 #include <charconv>
 #include <cmath>
 #include <memory>
@@ -16,6 +15,7 @@
 #include "app/pipeline.h"
 #include "app/table_export.h"
 #include "app/worksheet.h"
+#include "app/whole_file.h"
 
 namespace velunta {
 
@@ -75,10 +75,10 @@ int runTableCommand(CommandContext& c) {
     if (!stepText) step = defaultTableStep(c.model);
     const QString problem = tableStepProblem(c.model, step);
     if (!problem.isEmpty()) return refuse(c, problem);
-    QSaveFile file(*path);
     const QByteArray data = tableCsv(c.model, step);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return refuse(c, QStringLiteral("Не удалось записать файл «%1»: %2").arg(*path, file.errorString()));
+    QString error;
+    if (!writeWholeFile(*path, [&data](QIODevice& file) { return file.write(data) == data.size(); }, error))
+        return refuse(c, error);
     return 0;
 }
 

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "app/form1.h"
@@ -20,6 +19,7 @@
 #include "app/results_table.h"
 #include "app/table_export.h"
 #include "app/worksheet.h"
+#include "app/whole_file.h"
 
 namespace velunta {
 
@@ -69,13 +69,8 @@ std::unique_ptr<ViewSurfaces> Form1::currentViews() const {
 bool Form1::saveTableFile(const QString& path, double step, QString& error) {
     error = tableStepProblem(m_, step);
     if (!error.isEmpty()) return false;
-    QSaveFile file(path);
     const QByteArray data = tableCsv(m_, step);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        error = QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return writeWholeFile(path, [&data](QIODevice& file) { return file.write(data) == data.size(); }, error);
 }
 
 bool Form1::savePictureFile(const QString& path, QSize size, QString& error) {

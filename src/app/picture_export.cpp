@@ -4,10 +4,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "app/pipeline.h"
+#include "app/whole_file.h"
 #include "plot/axes.h"
 #include "plot/full_model_curves.h"
 #include "ui/canvas.h"
@@ -88,34 +88,19 @@ bool savePicture(const DrawingSurface& surface, const QString& path, QSize size,
         error = QStringLiteral("Рисунок сохраняется в файл .png или .svg, а не «%1».").arg(path);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, file.errorString());
-        return false;
-    }
-    bool written = false;
-    if (suffix == "png") {
-        written = pictureImage(surface, size).save(&file, "PNG");
-    } else {
+    return writeWholeFile(path, [&](QIODevice& file) {
+        if (suffix == "png") return pictureImage(surface, size).save(&file, "PNG");
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("Велунта"));
         QPainter p;
-        written = p.begin(&svg);
-        if (written) {
-            p.setRenderHint(QPainter::Antialiasing);
-            surface.replay(p, QRectF(QPointF(0, 0), QSizeF(size)));
-            written = p.end();
-        }
-    }
-    if (!written || !file.commit()) {
-        file.cancelWriting();
-        error = QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+        if (!p.begin(&svg)) return false;
+        p.setRenderHint(QPainter::Antialiasing);
+        surface.replay(p, QRectF(QPointF(0, 0), QSizeF(size)));
+        return p.end();
+    }, error);
 }
 
 }  // namespace velunta

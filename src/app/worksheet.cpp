@@ -6,10 +6,10 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 
 #include "app/results_table.h"
+#include "app/whole_file.h"
 #include "model/flow_regime.h"
 #include "plot/axes.h"
 
@@ -152,30 +152,17 @@ bool saveWorksheetPdf(const QString& path, const Model& m, ViewSurfaces& views, 
         error = QStringLiteral("Рабочий лист сохраняется в файл .pdf, а не «%1».").arg(path);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, file.errorString());
-        return false;
-    }
-    bool written = false;
-    {
+    return writeWholeFile(path, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         pdf.setResolution(300);
         pdf.setTitle(QStringLiteral("Вертикальное движение шара: рабочий лист"));
         pdf.setCreator(QStringLiteral("Велунта"));
         QPainter p;
-        if (p.begin(&pdf)) {
-            paintWorksheet(p, QRectF(0, 0, pdf.width(), pdf.height()), m, views, date);
-            written = p.end();
-        }
-    }
-    if (!written || !file.commit()) {
-        file.cancelWriting();
-        error = QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+        if (!p.begin(&pdf)) return false;
+        paintWorksheet(p, QRectF(0, 0, pdf.width(), pdf.height()), m, views, date);
+        return p.end();
+    }, error);
 }
 
 }  // namespace velunta
