@@ -30,7 +30,9 @@ Form1::Form1() {
 
 Form1::Form1(const Form1Services& services) : services_(services) { construct(); }
 
-Form1::~Form1() = default;
+// The input fields' watcher calls back into the window: it goes first, so that
+// no event of a field being torn down reaches a window already half destroyed.
+Form1::~Form1() { delete findChild<QObject*>(QStringLiteral("inputFieldWatcher"), Qt::FindDirectChildrenOnly); }
 
 void Form1::construct() {
     setWindowTitle("Велунта.");

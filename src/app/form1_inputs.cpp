@@ -29,7 +29,9 @@ const QString kPendingHint =
 // the button is released: a message box during the press would swallow the click.
 class InputFieldWatcher : public QObject {
 public:
-    explicit InputFieldWatcher(Form1& form) : QObject(&form), form_(form) {}
+    explicit InputFieldWatcher(Form1& form) : QObject(&form), form_(form) {
+        setObjectName(QStringLiteral("inputFieldWatcher"));
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonRelease && waitingForRelease_) {
