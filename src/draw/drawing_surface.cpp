@@ -243,17 +243,20 @@ void DrawingSurface::setFontBold(bool bold) {
     printFontStale_ = true;
 }
 
+// A shape's corners in pixels; its extents run in the direction of the axes.
+QRectF DrawingSurface::shapePixels(const Shape& s) const {
+    const double sx = (pixelScale_ || ScaleWidth() >= 0) ? 1 : -1;
+    const double sy = (pixelScale_ || ScaleHeight() >= 0) ? 1 : -1;
+    return QRectF(toPixel(s.Left(), s.Top()), toPixel(s.Left() + sx * s.Width(), s.Top() + sy * s.Height()));
+}
+
 void DrawingSurface::drawShapes(QPainter& p) const {
     p.setPen(Qt::NoPen);
     for (const Shape* s : shapes_) {
         if (!s->isVisible()) continue;
-        // Extents run in the direction of the axes: down the screen and to the right.
-        const double sx = (pixelScale_ || ScaleWidth() >= 0) ? 1 : -1;
-        const double sy = (pixelScale_ || ScaleHeight() >= 0) ? 1 : -1;
-        const QPointF topLeft = toPixel(s->Left(), s->Top());
-        const QPointF bottomRight = toPixel(s->Left() + sx * s->Width(), s->Top() + sy * s->Height());
+        const QRectF box = shapePixels(*s);
         p.setBrush(toQColor(s->fillColor()));
-        p.drawEllipse(QRectF(topLeft, bottomRight).normalized());
+        p.drawEllipse(box.normalized());
     }
 }
 
@@ -328,15 +331,12 @@ void DrawingSurface::replay(QPainter& p, const QRectF& target, double textGrowth
     p.setPen(Qt::NoPen);
     for (const Shape* s : shapes_) {
         if (!s->isVisible()) continue;
-        const double sx = (pixelScale_ || ScaleWidth() >= 0) ? 1 : -1;
-        const double sy = (pixelScale_ || ScaleHeight() >= 0) ? 1 : -1;
-        const QPointF a = toPixel(s->Left(), s->Top());
-        const QPointF b = toPixel(s->Left() + sx * s->Width(), s->Top() + sy * s->Height());
+        const QRectF box = shapePixels(*s);
         const auto scaled = [&](QPointF px) {
             return at(QPointF(px.x() / std::max(1, size.width()), px.y() / std::max(1, size.height())));
         };
         p.setBrush(toQColor(s->fillColor()));
-        p.drawEllipse(QRectF(scaled(a), scaled(b)).normalized());
+        p.drawEllipse(QRectF(scaled(box.topLeft()), scaled(box.bottomRight())).normalized());
     }
     p.restore();
 }

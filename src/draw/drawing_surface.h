@@ -132,6 +132,7 @@ public:
 
     // The visible shapes, filled, in the current pixel mapping.
     void drawShapes(QPainter& p) const;
+    QRectF shapePixels(const Shape& s) const;
 
     // Draws the background, everything drawn since the last clear and the
     // shapes into `target` of the painter's device, scaled from the surface's
