@@ -9,46 +9,41 @@
 
 #include "model/constants.h"
 #include "model/input_acceptance.h"
+#include "computed.h"
 
 namespace velunta {
 namespace {
 
-Model defaults() {
-    Model m;
-    m.set_defaults();
-    return m;
-}
+Model defaults() { return computed({}, false, false); }
 
+// (The window's typing test has more texts: a throw down, a release, an unfinished
+// exponent, a comma height, a diameter, a mass, and what is too high or too small.)
 TEST(InputAcceptance, WhileTypingANumberTheFieldAcceptsIsTakenAndAnythingElseWaits) {
     const Model m = defaults();
     const std::optional<double> pending;
     const struct { InputField field; const char* text; std::optional<double> value; } cases[] = {
-        {InputField::V0y, "-", pending}, {InputField::V0y, "-5", -5}, {InputField::V0y, "", pending},
-        {InputField::V0y, ".", pending}, {InputField::V0y, ",", pending}, {InputField::V0y, "1e", pending},
-        {InputField::V0y, "1e-", pending}, {InputField::V0y, "0", 0.0}, {InputField::V0y, "5,", 5.0},
-        {InputField::V0y, "-20000", pending}, {InputField::h, "0", pending}, {InputField::h, "0.0", pending},
-        {InputField::h, "0.0004", pending}, {InputField::h, "0.0005", 0.001}, {InputField::h, "200000", pending},
-        {InputField::h, "1e400", pending}, {InputField::h, "12abc", pending}, {InputField::h, "1.2.3", pending},
-        {InputField::h, "1,5", 1.5}, {InputField::h, " 1 2 ", 12.0}, {InputField::h, "&H10", 16.0},
-        {InputField::eta, "1,8e-5", 0.000018}, {InputField::eta, "0.00000001", pending},
-        {InputField::d, "0.012", 0.012}, {InputField::d, "0.1", pending}, {InputField::massa, "0.0027", 0.0027},
-        {InputField::massa, "0.0001", pending}, {InputField::r0, "7799", 7799.0}, {InputField::r0, "7800", pending},
-        {InputField::c, "0.47", 0.47}, {InputField::c, "-0.1", pending}, {InputField::c, "1001", pending},
+        {InputField::V0y, "-", pending}, {InputField::V0y, "", pending}, {InputField::V0y, ".", pending},
+        {InputField::V0y, ",", pending}, {InputField::V0y, "1e-", pending}, {InputField::V0y, "5,", 5.0},
+        {InputField::V0y, "-20000", pending}, {InputField::h, "0.0", pending}, {InputField::h, "0.0004", pending},
+        {InputField::h, "0.0005", 0.001}, {InputField::h, "12abc", pending}, {InputField::h, " 1 2 ", 12.0},
+        {InputField::h, "&H10", 16.0}, {InputField::eta, "1,8e-5", 0.000018}, {InputField::massa, "0.0001", pending},
+        {InputField::r0, "7799", 7799.0}, {InputField::r0, "7800", pending}, {InputField::c, "0.47", 0.47},
+        {InputField::c, "-0.1", pending}, {InputField::c, "1001", pending},
     };
     for (const auto& c : cases)
         EXPECT_EQ(acceptWhileTyping(m, c.field, c.text), c.value) << fieldInfo(c.field).quantity << " '" << c.text << "'";
 }
 
 // The field's own tests first, in their order, then the limits, which respect the sign; a
-// refusal is known here by its opening words (the window's typing test has every message whole).
+// refusal is known here by its opening words (the window's typing test has every message whole,
+// and the refusals of a height too high, a ball too large for its mass and a floating ball).
 TEST(InputAcceptance, FinishingChecksTheTextAndReplacesARefusedValue) {
     const Model m = defaults();
     const struct { InputField field; const char* text; double value; const char* message; } cases[] = {
-        {InputField::h, "1.2.3", 2, "Уже упало?!"}, {InputField::h, "12abc", 12, ""}, {InputField::h, "1e", 1, ""},
-        {InputField::h, "1e6", 7, "Слишком высоко!"}, {InputField::h, "-1e400", 7, "Слишком большое число!"},
+        {InputField::h, "12abc", 12, ""}, {InputField::h, "1e", 1, ""},
+        {InputField::h, "-1e400", 7, "Слишком большое число!"},
         {InputField::V0y, "abc", 0, ""}, {InputField::V0y, "-20000", 7, "Слишком быстро!"},
-        {InputField::d, "-200", 0.001, "Это не материальная точка!"}, {InputField::d, "1000", 0.009901, "Плотность шара"},
-        {InputField::massa, "2e9", 7, "Слишком тяжёлый шар!"}, {InputField::r0, "200000", 3899.933, "Всплывание"},
+        {InputField::d, "-200", 0.001, "Это не материальная точка!"}, {InputField::massa, "2e9", 7, "Слишком тяжёлый шар!"},
         {InputField::eta, "20000", 7, "Слишком вязкая среда!"}, {InputField::c, "5000", 7, "Слишком большой коэфф"},
     };
     for (const auto& c : cases) {

@@ -10,8 +10,8 @@
 #include <limits>
 
 #include "model/clean_vector_state.h"
-#include "model/model.h"
 #include "model/relaxation.h"
+#include "computed.h"
 
 namespace {
 
@@ -55,17 +55,11 @@ TEST(CleanVectorState, ClearsWhatDrawingLeft) {
 // upper state (a vzeroupper across a live vector value would break this).
 TEST(CleanVectorState, StagesGiveTheSameResults) {
     auto run = [](bool dirty) {
-        velunta::Model m;
-        m.set_defaults();
-        m.set_inputs({10, 5, 0.01, 0.001, 1260, 1.4, 0.47});
 #if defined(__x86_64__)
         __builtin_cpu_init();
         if (dirty && __builtin_cpu_supports("avx")) dirtyUpperState();
 #endif
-        m.parametr();
-        m.raschet1();
-        m.raschet2();
-        return m;
+        return velunta::computed({10, 5, 0.01, 0.001, 1260, 1.4, 0.47});
     };
     const velunta::Model clean = run(false), dirty = run(true);
     const auto bits = [](const velunta::Model& m) { return std::bit_cast<std::array<std::uint64_t, 3>>(std::array{m.Tp2, m.Tmax1, m.Tmax2}); };
