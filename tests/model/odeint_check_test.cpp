@@ -13,6 +13,8 @@
 #include <boost/numeric/odeint.hpp>
 #include <cmath>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "model/constants.h"
@@ -45,16 +47,15 @@ Events integrate(const System& system, double h, double V0y, bool top_only = fal
     Events events{0, h};
     bool top_found = V0y <= 0;
 
-    // Bisection of a component of the dense output between two step ends.
+    // Bisection of a component of the dense output between two step ends: the time and the state there.
     const auto root = [&stepper](double lo, double hi, int component) {
         State x;
-        for (int i = 0; i < 200; ++i) {
-            const double mid = lo + (hi - lo) / 2;
-            if (!(mid > lo && mid < hi)) break;
-            stepper.calc_state(mid, x);
-            (x[component] > 0 ? lo : hi) = mid;
+        for (int i = 0; i < 100; ++i) {
+            stepper.calc_state(lo + (hi - lo) / 2, x);
+            (x[component] > 0 ? lo : hi) = lo + (hi - lo) / 2;
         }
-        return lo + (hi - lo) / 2;
+        stepper.calc_state(lo, x);
+        return std::pair{lo, x};
     };
 
     State x;
@@ -62,15 +63,13 @@ Events integrate(const System& system, double h, double V0y, bool top_only = fal
         const auto [t0, t1] = stepper.do_step(system);
         const State& now = stepper.current_state();
         if (!top_found && now[1] <= 0) {
-            events.top_time = root(t0, t1, 1);
-            stepper.calc_state(events.top_time, x);
+            std::tie(events.top_time, x) = root(t0, t1, 1);
             events.top_height = x[0];
             top_found = true;
             if (top_only) return events;
         }
         if (now[0] <= 0) {
-            events.landing_time = root(t0, t1, 0);
-            stepper.calc_state(events.landing_time, x);
+            std::tie(events.landing_time, x) = root(t0, t1, 0);
             events.landing_velocity = x[1];
             return events;
         }
