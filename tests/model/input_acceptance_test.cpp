@@ -35,15 +35,15 @@ TEST(InputAcceptance, WhileTypingANumberTheFieldAcceptsIsTakenAndAnythingElseWai
 }
 
 // The field's own tests first, in their order, then the limits, which respect the sign; a
-// refusal is known here by its opening words (the window's typing test has every message whole,
-// and the refusals of a height too high, a ball too large for its mass and a floating ball).
+// refusal is known here by its opening words (the window's typing test has every message whole).
 TEST(InputAcceptance, FinishingChecksTheTextAndReplacesARefusedValue) {
     const Model m = defaults();
     const struct { InputField field; const char* text; double value; const char* message; } cases[] = {
-        {InputField::h, "12abc", 12, ""}, {InputField::h, "1e", 1, ""},
-        {InputField::h, "-1e400", 7, "Слишком большое число!"},
+        {InputField::h, "1.2.3", 2, "Уже упало?!"}, {InputField::h, "12abc", 12, ""}, {InputField::h, "1e", 1, ""},
+        {InputField::h, "1e6", 7, "Слишком высоко!"}, {InputField::h, "-1e400", 7, "Слишком большое число!"},
         {InputField::V0y, "abc", 0, ""}, {InputField::V0y, "-20000", 7, "Слишком быстро!"},
-        {InputField::d, "-200", 0.001, "Это не материальная точка!"}, {InputField::massa, "2e9", 7, "Слишком тяжёлый шар!"},
+        {InputField::d, "-200", 0.001, "Это не материальная точка!"}, {InputField::d, "1000", 0.009901, "Плотность шара"},
+        {InputField::massa, "2e9", 7, "Слишком тяжёлый шар!"}, {InputField::r0, "200000", 3899.933, "Всплывание"},
         {InputField::eta, "20000", 7, "Слишком вязкая среда!"}, {InputField::c, "5000", 7, "Слишком большой коэфф"},
     };
     for (const auto& c : cases) {
