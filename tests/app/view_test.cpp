@@ -19,7 +19,6 @@ class ViewTest : public QObject {
     FakeDesktop desktop;
     const std::vector<velunta::testing::ShownBox>& boxes = desktop.dialogs.shown;
 
-    std::unique_ptr<Form1> makeWindow() { return desktop.window(); }
     template <class T>
     static T* child(Form1& w, const char* name) { return w.findChild<T*>(name); }
     static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(30, 8)); }
@@ -38,7 +37,7 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, shown);
         QFETCH(bool, zoomVisible);
-        auto w = makeWindow();
+        auto w = desktop.window();
         // Start from another view, so that every switch really changes something.
         click(child<QRadioButton>(*w, option == "Option3" ? "Option2" : "Option3"));
         const long runs = w->pipelineRuns();
@@ -52,7 +51,7 @@ private slots:
     }
 
     void zoomRedrawsAtOnce() {
-        auto w = makeWindow();
+        auto w = desktop.window();
         const double top = w->model().y_top;
         const long runs = w->pipelineRuns();
         child<QScrollBar>(*w, "VScroll1")->setValue(200);
@@ -61,7 +60,7 @@ private slots:
     }
 
     void picturesFromTheProgramFolder() {
-        auto w = makeWindow();
+        auto w = desktop.window();
         QDir::setCurrent(qEnvironmentVariable("VELUNTA_RUN_DIR"));
         auto* picture = child<Canvas>(*w, "Picture15");
         for (int n : {2, 5, 1}) {
@@ -75,7 +74,7 @@ private slots:
         QTemporaryDir empty;
         const QString startDir = QDir::currentPath();
         QDir::setCurrent(empty.path());
-        auto w = makeWindow();
+        auto w = desktop.window();
         auto* picture = child<Canvas>(*w, "Picture15");
         QVERIFY(picture->hasPicture());  // the equation, until the bar moves
         auto* bar = child<QScrollBar>(*w, "VScroll2");
