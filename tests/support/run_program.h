@@ -15,14 +15,15 @@ struct ProgramRun {
     QString out, err;
 };
 
-inline ProgramRun runProgram(const QStringList& args) {
+// The program, or another one named (a tool that reads its files).
+inline ProgramRun runProgram(const QStringList& args, const QString& other = {}) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(display);
     static const QTemporaryDir session;  // a login's private folder: without one Qt warns on stderr
     env.insert("XDG_RUNTIME_DIR", session.path());
     p.setProcessEnvironment(env);
-    p.start(qEnvironmentVariable("VELUNTA_RUN_DIR") + "/velunta", args);
+    p.start(other.isEmpty() ? qEnvironmentVariable("VELUNTA_RUN_DIR") + "/velunta" : other, args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
