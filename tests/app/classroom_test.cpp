@@ -1,12 +1,15 @@
 // Classroom tools of the main window: balls and media from the data file, kept
-// curves, the readout of the graphs, the flow regime and the projector view.
+// curves, the readout of the graphs, the flow regime, the projector view and the
+// pictures, table and results saved or copied from the window.
 
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/comparison_menu.h"
@@ -82,12 +85,10 @@ private slots:
     void menusCheckAndDisableEntries() {
         auto w = desktop.window();
         PresetMenus& menus = *w->presetMenus();
-        QAction *steel = nullptr, *tennis = nullptr;
-        for (QAction* a : menus.ballActions()) {
-            if (a->text() == "стальной шарик 10 мм") steel = a;
-            if (a->text() == "шарик для настольного тенниса") tennis = a;
-        }
-        QVERIFY(steel && tennis && steel->isChecked());
+        QAction* const steel = menus.ballActions().value(0);  // the start-up ball
+        QAction* const tennis = menus.ballActions().value(3);
+        QVERIFY(steel->text() == "стальной шарик 10 мм" && tennis->text() == "шарик для настольного тенниса");
+        QVERIFY(steel->isChecked());
         // In water (the start-up medium) the table-tennis ball floats.
         QVERIFY(!tennis->isEnabled() && tennis->toolTip().startsWith("Всплывает"));
         menus.chooseMedium(0);  // воздух
@@ -161,21 +162,17 @@ private slots:
     void projectorViewScalesTheLayout() {
         auto w = desktop.window();
         QCOMPARE(w->centralWidget()->size(), QSize(800, 512));  // the design size, between the bars
-        const auto clientTo = [&w](QSize size) {
-            w->resize(w->size() + size - w->centralWidget()->size());
-            QTRY_COMPARE(w->centralWidget()->size(), size);
-        };
-        const auto regimeFits = [&w] {
-            const QLabel* regime = w->statusLine()->regimeLabel();
+        const QLabel* regime = w->statusLine()->regimeLabel();
+        const auto regimeFits = [regime] {
             return regime->fontMetrics().horizontalAdvance(regime->text()) <= regime->contentsRect().width();
         };
-        clientTo(QSize(800, 512));
         QVERIFY(regimeFits());
         QHash<QString, QRect> small;
         for (const auto& [name, rect] : computeLayout(800, 512).named())
             small[name] = w->centralWidget()->findChild<QWidget*>(name)->geometry();
         w->viewScale()->setScale(1.5);
-        clientTo(QSize(1200, 768));
+        w->resize(w->size() + QSize(1200, 768) - w->centralWidget()->size());
+        QTRY_COMPARE(w->centralWidget()->size(), QSize(1200, 768));
         QVERIFY(regimeFits());
         for (auto it = small.cbegin(); it != small.cend(); ++it) {
             const QRect got = w->centralWidget()->findChild<QWidget*>(it.key())->geometry(), want = it.value();
@@ -191,6 +188,25 @@ private slots:
         QVERIFY(regimeFits());  // the larger font, the same bar
         w->viewScale()->reset();
         QCOMPARE(w->controls().Text1->font().pointSizeF(), 12.0);
+    }
+    // The picture shown (the trajectory at start), twice its size, and the Y(t) graph with the red curve;
+    // the table; the results copied.
+    void savedFromTheWindow() {
+        QTemporaryDir dir;
+        const auto w = desktop.window(false);
+        QString error;
+        QVERIFY(w->savePictureFile(dir.filePath("w.png"), QSize(), error));
+        QCOMPARE(QImage(dir.filePath("w.png")).size(), w->controls().Picture1->size() * 2);
+        w->controls().Option2->click();
+        QVERIFY(w->savePictureFile(dir.filePath("w.svg"), QSize(), error));
+        QVERIFY(readFile(dir.filePath("w.svg")).contains("stroke=\"#ff0000\""));
+        QVERIFY(!w->saveTableFile(dir.filePath("w.csv"), 0, error) && !QFile::exists(dir.filePath("w.csv")));
+        QVERIFY(w->saveTableFile(dir.filePath("w.csv"), 0.1, error));
+
+        w->copyResults();
+        const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+        QVERIFY(lines.contains("h\t2.000\tм\tначальная высота"));  // an input and a row of results
+        QVERIFY(lines.contains("Tp = 0.305686 c\tτ = 4.316e+01 c\tR= 2.213E-01 м"));
     }
 };
 

@@ -23,7 +23,6 @@ class CommandsTest : public QObject {
     std::unique_ptr<QTemporaryDir> work;  // a fresh, empty working folder for every test
     QString startDir;
 
-    std::unique_ptr<Form1> makeWindow() { return desktop.window(); }
     static void touch(const QString& path) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("x") == 1);
@@ -53,34 +52,29 @@ private slots:
     void documents() {
         QFETCH(QString, item);
         QFETCH(QString, file);
-        auto w = makeWindow();
-        const QString besideProgram = QCoreApplication::applicationDirPath() + "/" + file;
-        touch(besideProgram);
-        action(*w, qPrintable(item))->trigger();
-        QCOMPARE(opener.opened, QStringList{besideProgram});
-
-        touch(work->path() + "/" + file);
-        action(*w, qPrintable(item))->trigger();
-        QCOMPARE(opener.opened.last(), QDir(work->path()).absoluteFilePath(file));
-
+        auto w = desktop.window();
+        const QString program = QCoreApplication::applicationDirPath();
+        const QDir installed(program + "/../share/velunta");
         // Left behind, the folder would shadow the build's documents for `make run`.
-        const QDir installed(QCoreApplication::applicationDirPath() + "/../share/velunta");
         const auto removeInstalled = qScopeGuard([&] {
             QDir(installed).removeRecursively();
             QDir().rmdir(QDir::cleanPath(installed.absoluteFilePath("..")));
-            QFile::remove(besideProgram);
+            QFile::remove(program + "/" + file);
         });
         QVERIFY(installed.mkpath("."));
-        touch(installed.filePath(file));
-        action(*w, qPrintable(item))->trigger();
-        QCOMPARE(opener.opened.last(), QDir::cleanPath(installed.absoluteFilePath(file)));
+        for (const QString& folder : {program, work->path(), installed.path()}) {  // each one taking over
+            touch(folder + "/" + file);
+            action(*w, qPrintable(item))->trigger();
+            QCOMPARE(opener.opened.last(), QDir::cleanPath(QDir(folder).absoluteFilePath(file)));
+        }
+        QCOMPARE(opener.opened.size(), 3);
         QVERIFY(boxes.empty());
     }
 
     // A missing document is said, with the folders searched; the instruction opens in the text
     // editor; "О программе" and "Регистрация" only inform.
     void otherCommands() {
-        auto w = makeWindow();
+        auto w = desktop.window();
         action(*w, "mnuFilesHistory")->trigger();
         QVERIFY(opener.opened.isEmpty());
         QCOMPARE(int(boxes.size()), 1);
@@ -96,7 +90,7 @@ private slots:
     }
 
     void authorsWindowIsCentredEveryTime() {
-        auto w = makeWindow();
+        auto w = desktop.window();
         auto centred = [&w]() {
             Form2* f = w->authorsWindow();
             QVERIFY(f && f->isVisible());

@@ -2,21 +2,18 @@
 // the drawing during the run, and what the user's actions during the fall do.
 
 #include <QtTest>
-#include <sstream>
 
 #include "app/form1.h"
-#include "app/frames.h"
-#include "app/command_line.h"
-#include "app/pipeline.h"
-#include "plot/animation.h"
 #include "support/fake_desktop.h"
 
 using namespace velunta;
 
 namespace {
 
-int pixelsOf(const QImage& image, QRgb colour) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), timeMark = qRgb(128, 0, 0);
+
+int pixelsOf(const Canvas* picture, QRgb colour) {
+    const QImage rgb = picture->image().convertToFormat(QImage::Format_RGB32);
     const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constBits());
     return int(std::count(pixels, pixels + rgb.width() * rgb.height(), colour));
 }
@@ -65,7 +62,7 @@ private slots:
             {{"2026-12-06T23:59:58.000", "2026-12-07T00:00:03.000"}, 5}};  // across midnight
         auto w = makeWindow(0);
         const Form1Controls& c = w->controls();
-        const int redBefore = pixelsOf(c.Picture2->image(), qRgb(255, 0, 0));
+        const int redBefore = pixelsOf(c.Picture2, red);
         int reads = 0, run = 0;
         w->setClock([&] { return QDateTime::fromString(runs[run].at[reads++ % 2], Qt::ISODateWithMs); });
         PaintCounter counter;
@@ -80,21 +77,21 @@ private slots:
         }
         QVERIFY(!handled && counter.paints > 0);  // painted, but the event left for after the runs
         QTRY_VERIFY(handled);
-        QVERIFY(landed(*w) && pixelsOf(c.Picture3->image(), qRgb(255, 0, 0)) > 200);
+        QVERIFY(landed(*w) && pixelsOf(c.Picture3, red) > 200);
 
         // A resize redraws the run with its time marks and leaves the counters with the last run's time
         // and height; new inputs take the run's drawing, "Пересчёт" the counters too.
-        const int counter4 = pixelsOf(c.Picture4->image(), qRgb(0, 255, 0)), marks = pixelsOf(c.Picture1->image(), qRgb(128, 0, 0));
+        const int counter4 = pixelsOf(c.Picture4, green), marks = pixelsOf(c.Picture1, timeMark);
         w->resize(w->width() + 20, w->height());
         w->Form_Resize();
-        QVERIFY(counter4 > 10 && pixelsOf(c.Picture4->image(), qRgb(0, 255, 0)) == counter4 && pixelsOf(c.Picture14->image(), qRgb(0, 255, 0)) > 10);
-        QVERIFY(marks > 100 && pixelsOf(c.Picture1->image(), qRgb(128, 0, 0)) == marks && c.Picture1->toolTip().endsWith("через 0.1 c"));
-        QVERIFY(pixelsOf(c.Picture2->image(), qRgb(255, 0, 0)) > redBefore + 200);
+        QVERIFY(counter4 > 10 && pixelsOf(c.Picture4, green) == counter4 && pixelsOf(c.Picture14, green) > 10);
+        QVERIFY(marks > 100 && pixelsOf(c.Picture1, timeMark) == marks && c.Picture1->toolTip().endsWith("через 0.1 c"));
+        QVERIFY(pixelsOf(c.Picture2, red) > redBefore + 200);
         c.Text1->setText("2.5");
-        QVERIFY(pixelsOf(c.Picture1->image(), qRgb(128, 0, 0)) == 0 && !c.Picture1->toolTip().contains("Метки"));
-        QVERIFY(pixelsOf(c.Picture4->image(), qRgb(0, 255, 0)) > 10);
+        QVERIFY(pixelsOf(c.Picture1, timeMark) == 0 && !c.Picture1->toolTip().contains("Метки"));
+        QVERIFY(pixelsOf(c.Picture4, green) > 10);
         w->Command1_Click();
-        QCOMPARE(pixelsOf(c.Picture4->image(), qRgb(0, 255, 0)) + pixelsOf(c.Picture14->image(), qRgb(0, 255, 0)), 0);
+        QCOMPARE(pixelsOf(c.Picture4, green) + pixelsOf(c.Picture14, green), 0);
     }
 
     // During the fall (pauses of 10 ms): a change of the view redraws the run and it goes on to the same
@@ -173,30 +170,11 @@ private slots:
         if (runEnds && what != "second start") QVERIFY(pictures(*w) == reference);
         if (runEnds || what == "close, Да") return;
         // Stopped: the counters are cleared, the time marks gone, and nothing more is drawn.
-        QCOMPARE(pixelsOf(c.Picture4->image(), qRgb(0, 255, 0)) + pixelsOf(c.Picture14->image(), qRgb(0, 255, 0)) +
-                     pixelsOf(c.Picture1->image(), qRgb(128, 0, 0)), 0);
+        QCOMPARE(pixelsOf(c.Picture4, green) + pixelsOf(c.Picture14, green) + pixelsOf(c.Picture1, timeMark), 0);
         QCOMPARE(c.Picture4->toolTip(), QString("счетчик времени"));
         const auto settled = std::pair(pictures(*w), c.Shape1->Top());
         w->Form_Resize();
         QVERIFY2(settled == std::pair(pictures(*w), c.Shape1->Top()), "the run drew after the recompute");
-    }
-
-    // `velunta --frames`: the window's frames as text that reads back exactly.
-    void framesCommand() {
-        std::ostringstream out, err;
-        QCOMPARE(runCommandLine({"--frames"}, out, err), 0);
-
-        Model m;
-        m.set_defaults();
-        recompute(m);
-        const QStringList lines = QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.front(), QString("phase,t,Y,Vy"));
-        std::vector<std::tuple<QString, double, double, double>> want, got;  // numbers compared as read back
-        for (const RunFrame& r : collectRunFrames(m)) want.emplace_back(r.phase == RunPhase::rise ? "rise" : "fall", r.t, r.Y, r.Vy);
-        for (const QString& l : lines.mid(1))
-            got.emplace_back(l.count(',') == 3 ? l.section(',', 0, 0) : l, l.section(',', 1, 1).toDouble(),
-                             l.section(',', 2, 2).toDouble(), l.section(',', 3, 3).toDouble());
-        QVERIFY(got == want);
     }
 };
 

@@ -1,8 +1,12 @@
 #pragma once
 // The program run as a user runs it from a terminal without a display: exit
-// status (-1 for a crash), stdout and stderr.
+// status (-1 for a crash), stdout and stderr; and the model its options describe.
 
 #include <QProcess>
+#include <QTemporaryDir>
+
+#include "app/pipeline.h"
+#include "model/input_acceptance.h"
 
 namespace velunta::testing {
 
@@ -11,15 +15,31 @@ struct ProgramRun {
     QString out, err;
 };
 
-inline ProgramRun runProgram(const QStringList& args) {
+// The program, or another one named (a tool that reads its files).
+inline ProgramRun runProgram(const QStringList& args, const QString& other = {}) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(display);
+    static const QTemporaryDir session;  // a login's private folder: without one Qt warns on stderr
+    env.insert("XDG_RUNTIME_DIR", session.path());
     p.setProcessEnvironment(env);
-    p.start(qEnvironmentVariable("VELUNTA_RUN_DIR") + "/velunta", args);
+    p.start(other.isEmpty() ? qEnvironmentVariable("VELUNTA_RUN_DIR") + "/velunta" : other, args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The defaults with the input options among `args` ("--h=3") taken as the window takes them, computed.
+inline Model modelFor(const QStringList& args) {
+    Model m;
+    m.set_defaults();
+    std::vector<InputSetting> settings;
+    for (const QString& a : args)
+        if (const FieldInfo* f = findField(a.section('=', 0, 0).mid(2).toStdString()))
+            settings.push_back({f->field, a.section('=', 1).replace(',', '.').toDouble()});
+    applyInputs(m, settings);
+    recompute(m);
+    return m;
 }
 
 }  // namespace velunta::testing
