@@ -1,14 +1,12 @@
 // Result captions show their whole text in boxes of fixed size: the font
 // shrinks just enough, and only where the text would not fit.
 
-#include <QMenuBar>
 #include <QtTest>
 
 #include "app/form1.h"
+#include "support/built_controls.h"
 #include "support/fakes.h"
 #include "ui/fit_text.h"
-#include "ui/form1_controls.h"
-#include "ui/layout_grid.h"
 
 using namespace velunta;
 
@@ -16,18 +14,10 @@ namespace {
 double advance(const QLabel& label) { return QFontMetricsF(label.font()).horizontalAdvance(label.text()); }
 }  // namespace
 
-class FitTextTest : public QObject {
+class FitTextTest : public QObject, testing::BuiltControls {
     Q_OBJECT
-    QWidget client_;
-    QMenuBar menuBar_;
-    Form1Controls c_;
 
 private slots:
-    void initTestCase() {
-        buildForm1Controls(&client_, &menuBar_, c_);
-        applyLayout(computeLayout(800, 512), c_);
-    }
-
     void captions_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
@@ -45,7 +35,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(bool, shrinks);
-        QLabel& label = *c_.label(name);
+        QLabel& label = *c.label(name);
         label.setText(text);
         fitTextToBox(label);
         QVERIFY2(advance(label) <= textRoom(label), qPrintable(QString::number(advance(label))));
