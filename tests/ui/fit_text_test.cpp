@@ -3,9 +3,8 @@
 
 #include <QtTest>
 
-#include "app/form1.h"
 #include "support/built_controls.h"
-#include "support/fakes.h"
+#include "support/fake_desktop.h"
 #include "ui/fit_text.h"
 
 using namespace velunta;
@@ -48,18 +47,15 @@ private slots:
 
     // The window: every result caption whole, for the defaults and then for a long fall in a dense medium.
     void window() {
-        testing::FakeDialogs dialogs;
-        testing::FakeTone tone;
-        testing::FakeOpener opener;
-        Form1 w(Form1Services{&dialogs, &tone, &opener});
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        testing::FakeDesktop desktop;
+        const auto w = desktop.window();
+        QVERIFY(w);
         for (const QStringList& fields : {QStringList{}, QStringList{"Text1=20000", "Text4=0.001", "Text6=1260"}}) {
             for (const QString& field : fields)
-                w.findChild<QLineEdit*>(field.section('=', 0, 0))->setText(field.section('=', 1));
-            QVERIFY(dialogs.shown.empty());
-            for (const auto& [name, text] : w.model().labels.captions()) {
-                const QLabel* label = w.controls().label(QString::fromStdString(name));
+                w->findChild<QLineEdit*>(field.section('=', 0, 0))->setText(field.section('=', 1));
+            QVERIFY(desktop.dialogs.shown.empty());
+            for (const auto& [name, text] : w->model().labels.captions()) {
+                const QLabel* label = w->controls().label(QString::fromStdString(name));
                 QVERIFY2(label && advance(*label) <= textRoom(*label), name.c_str());
             }
         }
