@@ -47,13 +47,14 @@ shot() { import -window root "$1"; }
 
 # expect_pixel FILE X Y R,G,B WHAT: the colour at (X, Y) is R,G,B.
 expect_pixel() {
-    local got
-    got=$(convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:)
+    local got p="p{$2,$3}"
+    got=$(convert "$1" -format "%[fx:int(255*$p.r)],%[fx:int(255*$p.g)],%[fx:int(255*$p.b)]" info:)
     [ "$got" = "$4" ] || { echo "FAIL: $5 at ($2, $3) is $got, expected $4" >&2; return 1; }
     echo "ok: $5 at ($2, $3) is $got"
 }
 
-# count_where FILE X Y W H FX: how many pixels of the rectangle pass FX (1 or 0 a pixel, e.g. "r>0.8 ? 1 : 0").
+# count_where FILE X Y W H FX: how many pixels of the rectangle pass FX (1 or 0 a pixel,
+# e.g. "r>0.8 ? 1 : 0").
 count_where() {
     convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -fx "$6" -format "%[fx:int(mean*w*h+0.5)]" info:
 }
