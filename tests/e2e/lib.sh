@@ -10,6 +10,10 @@ fi
 
 set -euo pipefail
 
+# Every script is called as SCRIPT PATH-TO-VELUNTA SHOTS-DIR.
+program=$1 shots=$2
+mkdir -p "$shots"
+
 E2E_APP=""
 E2E_PID=""
 
@@ -22,11 +26,8 @@ start_app() {
     trap 'stop_app' EXIT
 }
 
-stop_app() {
-    if [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; then
-        kill "$E2E_PID" 2>/dev/null || true
-        wait "$E2E_PID" 2>/dev/null || true
-    fi
+stop_app() {   # the program, if it still runs (wait gives its status of death: no failure)
+    [ -n "$E2E_PID" ] && kill "$E2E_PID" 2>/dev/null && wait "$E2E_PID" 2>/dev/null || true
 }
 
 # wait_window TITLE [SECONDS]: prints the id of the first visible window whose name matches.
@@ -41,35 +42,21 @@ wait_window() {
     return 1
 }
 
-# window_origin ID: prints "X Y" of the window's top-left corner on the screen.
-window_origin() {
-    xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'
-}
-
 # shot FILE: a screenshot of the whole screen.
 shot() { import -window root "$1"; }
 
-# pixel FILE X Y: prints the colour at (X, Y) as "R,G,B".
-pixel() {
-    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
-}
-
-# expect_pixel FILE X Y R,G,B WHAT
+# expect_pixel FILE X Y R,G,B WHAT: the colour at (X, Y) is R,G,B.
 expect_pixel() {
-    local got
-    got=$(pixel "$1" "$2" "$3")
-    if [ "$got" != "$4" ]; then
-        echo "FAIL: $5 at ($2, $3) is $got, expected $4" >&2
-        return 1
-    fi
+    local got p="p{$2,$3}"
+    got=$(convert "$1" -format "%[fx:int(255*$p.r)],%[fx:int(255*$p.g)],%[fx:int(255*$p.b)]" info:)
+    [ "$got" = "$4" ] || { echo "FAIL: $5 at ($2, $3) is $got, expected $4" >&2; return 1; }
     echo "ok: $5 at ($2, $3) is $got"
 }
 
-# count_colour FILE X Y W H R,G,B: how many pixels of that colour lie in the rectangle.
-count_colour() {
-    local hex
-    hex=$(printf "#%02X%02X%02X" ${6//,/ })
-    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -depth 8 txt:- | grep -c " $hex " || true
+# count_where FILE X Y W H FX: how many pixels of the rectangle pass FX (1 or 0 a pixel,
+# e.g. "r>0.8 ? 1 : 0").
+count_where() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -fx "$6" -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
 failures=0

@@ -5,8 +5,6 @@
 # breaks that; bench/memory.sh prints the figures); and it closes only after "Да".
 # Usage: window_test.sh PATH-TO-VELUNTA SHOTS-DIR
 source "$(dirname "$0")/lib.sh"   # runs this script again inside a fresh Xvfb
-program=$1 shots=$2
-mkdir -p "$shots"
 
 open_main "$program"
 [ "$WIDTH" -eq 800 ] || { echo "FAIL: window width $WIDTH, expected the design 800"; exit 1; }
@@ -25,12 +23,11 @@ done
 at 437 509 255,255,255 "equation picture's margin"
 
 # The time counter is black; the legends carry the colours of their models.
-black=$(count_colour "$screen" $((cx + 172)) $((cy + 390)) 152 29 0,0,0)
+black=$(count_where "$screen" $((cx + 172)) $((cy + 390)) 152 29 "r+g+b == 0 ? 1 : 0")
 [ "$black" -gt $((152 * 29 / 2)) ] || fail "time counter has only $black black pixels"
-legend_pixels() {  # LEFT FX: strongly coloured pixels in the legend at (LEFT, 30) 152 x 26
-    convert "$screen" -crop "152x26+$((cx + $1))+$((cy + 30))" +repage -fx "$2" -format "%[fx:int(mean*w*h+0.5)]" info:
-}
-blue=$(legend_pixels 488 "b>0.8 && r<0.3 && g<0.3 ? 1 : 0") red=$(legend_pixels 644 "r>0.8 && b<0.3 && g<0.3 ? 1 : 0")
+# Strongly coloured pixels in the legends at (488, 30) and (644, 30), 152 x 26.
+blue=$(count_where "$screen" $((cx + 488)) $((cy + 30)) 152 26 "b>0.8 && r<0.3 && g<0.3 ? 1 : 0")
+red=$(count_where "$screen" $((cx + 644)) $((cy + 30)) 152 26 "r>0.8 && b<0.3 && g<0.3 ? 1 : 0")
 [ "$blue" -gt 20 ] || fail "linear-drag legend has $blue blue pixels"
 [ "$red" -gt 20 ] || fail "quadratic-drag legend has $red red pixels"
 
@@ -42,21 +39,20 @@ if [ "${VELUNTA_SANITIZED:-0}" != 1 ]; then   # the sanitizers' shadow memory is
     [ "$report_kb" -lt $((60 * 1024)) ] || fail "the report takes over 60 MB"
 fi
 
-ask_to_close() {   # menu "Файл", its last item "Выход"; prints the question's window
+answer_close() {   # KEY: menu "Файл", its last item "Выход", then KEY to the question
     xdotool mousemove $((X + 20)) $((Y + 10)) click 1
     sleep 0.5
     xdotool key Up Return
-    wait_window "^На Выход$" 10
+    local question
+    question=$(wait_window "^На Выход$" 10)   # none: the script stops here
+    xdotool windowfocus "$question" 2>/dev/null || true
+    shot "$shots/close_question.png"
+    xdotool key "$1"
 }
-question=$(ask_to_close)
-shot "$shots/close_question.png"
-xdotool windowfocus "$question" 2>/dev/null || true
-xdotool key Escape   # "Нет"
+answer_close Escape   # "Нет"
 sleep 1
 kill -0 "$E2E_PID" && xdotool search --onlyvisible --name "^Велунта\.$" >/dev/null || fail "the window is gone after 'Нет'"
-question=$(ask_to_close)
-xdotool windowfocus "$question" 2>/dev/null || true
-xdotool key Return   # "Да", the default button
+answer_close Return   # "Да", the default button
 for _ in $(seq 50); do kill -0 "$E2E_PID" 2>/dev/null && sleep 0.1; done
 kill -0 "$E2E_PID" 2>/dev/null && fail "the program still runs 5 s after 'Да'"
 finish "$shots/window.png $shots/close_question.png"

@@ -32,8 +32,7 @@ private slots:
         QFETCH(QRectF, wanted);
         QFETCH(QList<QRectF>, taken);
         QFETCH(QPointF, expected);
-        const QPointF at = velunta::freePlace(wanted, taken, QRectF(0, 0, 145, 485));
-        QCOMPARE(at, expected);
+        QCOMPARE(velunta::freePlace(wanted, taken, QRectF(0, 0, 145, 485)), expected);
     }
 };
 

@@ -82,6 +82,7 @@ private slots:
         QCOMPARE(c.Picture1.image().pixelColor(line), green);
         QVERIFY(c.Picture1.image().pixelColor(line + QPoint(0, 2)) != green);
         QCOMPARE(colourAt(c.Picture3, m.t_right * 0.9, -m.shag_setki_Vy), green);
+        QCOMPARE(colourAt(c.Picture2, m.t_right * 0.98, m.shag_setki_y), green);
         // The full model's top, red across the trajectory picture; no mark without an ascent.
         for (double x : {0.3, 0.95}) QCOMPARE(colourAt(c.Picture1, x * m.x_right, m.Ymax2) == red, m.V0y > 0);
         // The curves: where the other curve is 4 pixels away, a black one has its colour; blue is drawn last.

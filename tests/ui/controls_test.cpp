@@ -1,38 +1,27 @@
 // The controls of both windows as the user first sees them: kind, visibility, the menu tree and the tab order.
 
-#include <QMenuBar>
 #include <QtTest>
 
-#include "ui/form1_controls.h"
+#include "support/built_controls.h"
 #include "ui/form2.h"
-#include "ui/layout_grid.h"
 
 using namespace velunta;
 
-class ControlsTest : public QObject {
+class ControlsTest : public QObject, testing::BuiltControls {
     Q_OBJECT
-    QWidget client_;
-    QMenuBar menuBar_;
-    Form1Controls c_;
 
 private slots:
-    void initTestCase() {
-        client_.resize(800, 512);
-        buildForm1Controls(&client_, &menuBar_, c_);
-        applyLayout(computeLayout(800, 512), c_);
-    }
-
     // The table is the inventory: each row's control exists with its class, and nothing named is left out.
     void everyControlWithItsClass() {
         QStringList names;
         for (const ControlRow& row : form1ControlTable()) {
-            const QObject* control = c_.find(row.name);
+            const QObject* control = c.find(row.name);
             QVERIFY2(control && QByteArray(control->metaObject()->className()) == row.kind, row.name);
             QVERIFY2(!names.contains(row.name), row.name);
             names << row.name;
         }
         QCOMPARE(names.size(), 71);
-        for (const QObject* o : client_.findChildren<QObject*>())
+        for (const QObject* o : client.findChildren<QObject*>())
             QVERIFY2(o->objectName().isEmpty() || o->objectName().startsWith("qt_") || names.contains(o->objectName()),
                      qPrintable(o->objectName()));
         Form2 authors;
@@ -44,18 +33,16 @@ private slots:
     // Only the graph areas, the horizontal bar and the recompute button start hidden.
     void startVisibility() {
         const QStringList hidden{"Picture2", "Picture3", "HScroll1", "Command1"};
-        for (QWidget* w : client_.findChildren<QWidget*>())
+        for (QWidget* w : client.findChildren<QWidget*>())
             if (!w->objectName().isEmpty()) QVERIFY2(w->isHidden() == hidden.contains(w->objectName()), qPrintable(w->objectName()));
-        QVERIFY(c_.Option1->isChecked());
+        QVERIFY(c.Option1->isChecked());
     }
 
     void menuTree() {
-        QCOMPARE(menuBar_.actions().size(), 2);
-        QCOMPARE(menuBar_.actions()[0]->menu(), c_.mnuFile);
-        QCOMPARE(menuBar_.actions()[1]->menu(), c_.mnuHelp);
+        QCOMPARE(menuBar.actions(), (QList<QAction*>{c.mnuFile->menuAction(), c.mnuHelp->menuAction()}));
         const QStringList fileItems{"Справка", "Таблица", "История", "-", "Выход"};
         const QStringList helpItems{"Инструкция", "Управление", "-", "Авторы", "О программе", "Регистрация"};
-        for (const auto& [menu, expected] : {std::pair{c_.mnuFile, fileItems}, {c_.mnuHelp, helpItems}}) {
+        for (const auto& [menu, expected] : {std::pair{c.mnuFile, fileItems}, {c.mnuHelp, helpItems}}) {
             QStringList actual;
             for (QAction* item : menu->actions()) {
                 actual << (item->isSeparator() ? QString("-") : item->text());
@@ -67,9 +54,9 @@ private slots:
 
     void tabOrder() {
         QList<QWidget*> stops;
-        for (QWidget* w = client_.nextInFocusChain(); w != &client_ && stops.size() < 8; w = w->nextInFocusChain())
-            if ((w->focusPolicy() & Qt::TabFocus) && client_.isAncestorOf(w)) stops << w;
-        QCOMPARE(stops, (QList<QWidget*>{c_.CmdOK, c_.Text2, c_.Text1, c_.Text4, c_.Text5, c_.Text6, c_.Text7, c_.Text3}));
+        for (QWidget* w = client.nextInFocusChain(); w != &client && stops.size() < 8; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && client.isAncestorOf(w)) stops << w;
+        QCOMPARE(stops, (QList<QWidget*>{c.CmdOK, c.Text2, c.Text1, c.Text4, c.Text5, c.Text6, c.Text7, c.Text3}));
     }
 };
 

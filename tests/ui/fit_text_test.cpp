@@ -1,14 +1,11 @@
 // Result captions show their whole text in boxes of fixed size: the font
 // shrinks just enough, and only where the text would not fit.
 
-#include <QMenuBar>
 #include <QtTest>
 
-#include "app/form1.h"
-#include "support/fakes.h"
+#include "support/built_controls.h"
+#include "support/fake_desktop.h"
 #include "ui/fit_text.h"
-#include "ui/form1_controls.h"
-#include "ui/layout_grid.h"
 
 using namespace velunta;
 
@@ -16,18 +13,10 @@ namespace {
 double advance(const QLabel& label) { return QFontMetricsF(label.font()).horizontalAdvance(label.text()); }
 }  // namespace
 
-class FitTextTest : public QObject {
+class FitTextTest : public QObject, testing::BuiltControls {
     Q_OBJECT
-    QWidget client_;
-    QMenuBar menuBar_;
-    Form1Controls c_;
 
 private slots:
-    void initTestCase() {
-        buildForm1Controls(&client_, &menuBar_, c_);
-        applyLayout(computeLayout(800, 512), c_);
-    }
-
     void captions_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
@@ -45,7 +34,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(bool, shrinks);
-        QLabel& label = *c_.label(name);
+        QLabel& label = *c.label(name);
         label.setText(text);
         fitTextToBox(label);
         QVERIFY2(advance(label) <= textRoom(label), qPrintable(QString::number(advance(label))));
@@ -58,18 +47,15 @@ private slots:
 
     // The window: every result caption whole, for the defaults and then for a long fall in a dense medium.
     void window() {
-        testing::FakeDialogs dialogs;
-        testing::FakeTone tone;
-        testing::FakeOpener opener;
-        Form1 w(Form1Services{&dialogs, &tone, &opener});
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        testing::FakeDesktop desktop;
+        const auto w = desktop.window();
+        QVERIFY(w);
         for (const QStringList& fields : {QStringList{}, QStringList{"Text1=20000", "Text4=0.001", "Text6=1260"}}) {
             for (const QString& field : fields)
-                w.findChild<QLineEdit*>(field.section('=', 0, 0))->setText(field.section('=', 1));
-            QVERIFY(dialogs.shown.empty());
-            for (const auto& [name, text] : w.model().labels.captions()) {
-                const QLabel* label = w.controls().label(QString::fromStdString(name));
+                w->findChild<QLineEdit*>(field.section('=', 0, 0))->setText(field.section('=', 1));
+            QVERIFY(desktop.dialogs.shown.empty());
+            for (const auto& [name, text] : w->model().labels.captions()) {
+                const QLabel* label = w->controls().label(QString::fromStdString(name));
                 QVERIFY2(label && advance(*label) <= textRoom(*label), name.c_str());
             }
         }

@@ -9,11 +9,6 @@ using namespace velunta;
 
 namespace {
 
-bool same(const QRectF& a, const QRectF& b) {
-    return std::abs(a.left() - b.left()) < 1e-9 && std::abs(a.top() - b.top()) < 1e-9 &&
-           std::abs(a.width() - b.width()) < 1e-9 && std::abs(a.height() - b.height()) < 1e-9;
-}
-
 QString show(const QString& name, const QRectF& r) {
     return QStringLiteral("%1: (%2, %3, %4 x %5)").arg(name).arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height());
 }
@@ -35,7 +30,7 @@ private slots:
         QHash<QString, QRectF> grid;
         for (const auto& [name, rect] : computeLayout(800, 512).named()) grid[name] = rect;
         for (const auto& [name, rect] : expected)
-            QVERIFY2(grid.contains(name) && same(grid[name], rect), qPrintable(show(name, grid[name])));
+            QVERIFY2(grid.contains(name) && grid[name] == rect, qPrintable(show(name, grid[name])));
     }
 
     // Wider: everything but the animation area follows the right edge; only the
@@ -62,7 +57,7 @@ private slots:
                 expected.translate(dw, 0);
             if (name == "VScroll1" || name == "Picture1") expected.setHeight(expected.height() + dh);
             if (name == "HScroll1") expected.translate(0, dh);
-            QVERIFY2(same(after[i].second, expected), qPrintable(show(name, after[i].second)));
+            QVERIFY2(after[i].second == expected, qPrintable(show(name, after[i].second)));
         }
     }
 
