@@ -11,7 +11,6 @@
 #include <tuple>
 
 #include "model/constants.h"
-#include "model/landing_bisection.h"
 #include "model/relaxation.h"
 #include "computed.h"
 
@@ -59,21 +58,6 @@ TEST(Characteristics, NoViscositySaysSoAndKeepsTheLastConstants) {
     m.parametr();
     EXPECT_TRUE(m.labels.caption("Label22") == "tau ->00" && m.labels.caption("Label23") == "Vp1= ->00");
     EXPECT_TRUE(m.tau == computed({}).tau && m.Vp == computed({}).Vp);
-}
-
-// b = 2 is the right angle in single precision (the branches on either side
-// show in the tops against the integration).
-TEST(Characteristics, PhaseAtBTwoIsTheRightAngle) {
-    EXPECT_EQ(velunta::ascent_phase(2.0), 1.5707964f);
-}
-
-// A product of exactly zero (an exact root at the midpoint, or a single
-// precision underflow to -0) is not negative: T_1 moves, T_2 never does.
-TEST(Landing, ZeroProductMovesTheLowerEnd) {
-    const auto exact = velunta::bisect_descent(0.5, 1.5, [](double t) { return float(1 - t); });
-    EXPECT_TRUE(exact.T_2 == 1.5 && exact.T_1 > 1.5 - 1e-8) << exact.T_1;
-    const auto tiny = velunta::bisect_descent(0.0, 1.0, [](double t) { return t < 0.25 ? 1e-30f : -1e-30f; });
-    EXPECT_EQ(tiny.T_2, 1.0);
 }
 
 // Both landings as the class derives them, without any bound.
@@ -155,15 +139,13 @@ std::array<long double, 2> quadratureTop(const Model& m, bool quadratic) {
 }
 
 // The tops of the linear and full models against the quadrature, where the
-// written formulas subtract nearly equal terms (the first three are seen in
-// class as "Ymax1 = 1.976 м", "124.370" and "18547.373"); thrown down from low
-// down, the vacuum time of flight against the stable root of the quadratic.
+// written formulas subtract nearly equal terms (the first two are seen in
+// class as "Ymax1 = 1.976 м" and "124.370"); thrown down from low down, the
+// vacuum time of flight against the stable root of the quadratic.
 TEST(Characteristics, HeavyBallsKeepTheirDigits) {
     const struct { velunta::InputValues in; const char* Ymax1; } balls[] = {
         {{2, 3, 1, 4084, 1.23, 0.0000182, 0.47}, "Ymax1 = 2.459 м"},
         {{50, 20, 100, 1e9, 1000, 0.001004, 0.47}, "Ymax1 = 92.777 м"},
-        {{2, 5, 0.001, 753, 1.23, 0.0000182, 0.47}, "Ymax1 = 3.274 м"},
-        {{2, 30, 0.1, 4, 1.23, 0.0000182, 0.47}, "Ymax1 = 47.860 м"},
         {{2, 0.001, 0.01, 0.004084, 1000, 0.03, 0.001}, "Ymax1 = 2.000 м"},   // b < 1, a slow throw
         {{0.001, -10000, 0.01, 0.004084, 1000, 0.001004, 0.47}, "Ymax1 = 0.001 м"},
         {{10, 0}, "Ymax1 = 10.000 м"},

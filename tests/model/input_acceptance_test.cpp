@@ -15,6 +15,7 @@ namespace velunta {
 namespace {
 
 Model defaults() { return computed({}, false, false); }
+using F = InputField;
 
 // (The window's typing test has more texts: a throw down, a release, an unfinished
 // exponent, a comma height, a diameter, a mass, and what is too high or too small.)
@@ -22,13 +23,11 @@ TEST(InputAcceptance, WhileTypingANumberTheFieldAcceptsIsTakenAndAnythingElseWai
     const Model m = defaults();
     const std::optional<double> pending;
     const struct { InputField field; const char* text; std::optional<double> value; } cases[] = {
-        {InputField::V0y, "-", pending}, {InputField::V0y, "", pending}, {InputField::V0y, ".", pending},
-        {InputField::V0y, "1e-", pending}, {InputField::V0y, "5,", 5.0}, {InputField::V0y, "-20000", pending},
-        {InputField::h, "0.0004", pending}, {InputField::h, "0.0005", 0.001},
-        {InputField::h, "12abc", pending}, {InputField::h, " 1 2 ", 12.0}, {InputField::h, "&H10", 16.0},
-        {InputField::eta, "1,8e-5", 0.000018}, {InputField::massa, "0.0001", pending},
-        {InputField::r0, "7799", 7799.0}, {InputField::r0, "7800", pending}, {InputField::c, "-0.1", pending},
-        {InputField::c, "1001", pending},
+        {F::V0y, "-", pending}, {F::V0y, "", pending}, {F::V0y, ".", pending}, {F::V0y, "1e-", pending},
+        {F::V0y, "5,", 5.0}, {F::V0y, "-20000", pending}, {F::h, "0.0004", pending}, {F::h, "0.0005", 0.001},
+        {F::h, "12abc", pending}, {F::h, " 1 2 ", 12.0}, {F::h, "&H10", 16.0}, {F::eta, "1,8e-5", 0.000018},
+        {F::massa, "0.0001", pending}, {F::r0, "7799", 7799.0}, {F::r0, "7800", pending},
+        {F::c, "-0.1", pending}, {F::c, "1001", pending},
     };
     for (const auto& c : cases)
         EXPECT_EQ(acceptWhileTyping(m, c.field, c.text), c.value) << fieldInfo(c.field).quantity << " '" << c.text << "'";
@@ -39,12 +38,12 @@ TEST(InputAcceptance, WhileTypingANumberTheFieldAcceptsIsTakenAndAnythingElseWai
 TEST(InputAcceptance, FinishingChecksTheTextAndReplacesARefusedValue) {
     const Model m = defaults();
     const struct { InputField field; const char* text; double value; const char* message; } cases[] = {
-        {InputField::h, "1.2.3", 2, "Уже упало?!"}, {InputField::h, "12abc", 12, ""}, {InputField::h, "1e", 1, ""},
-        {InputField::h, "1e6", 7, "Слишком высоко!"}, {InputField::h, "-1e400", 7, "Слишком большое число!"},
-        {InputField::V0y, "abc", 0, ""}, {InputField::V0y, "-20000", 7, "Слишком быстро!"},
-        {InputField::d, "-200", 0.001, "Это не материальная точка!"}, {InputField::d, "1000", 0.009901, "Плотность шара"},
-        {InputField::massa, "2e9", 7, "Слишком тяжёлый шар!"}, {InputField::r0, "200000", 3899.933, "Всплывание"},
-        {InputField::eta, "20000", 7, "Слишком вязкая среда!"}, {InputField::c, "5000", 7, "Слишком большой коэфф"},
+        {F::h, "1.2.3", 2, "Уже упало?!"}, {F::h, "12abc", 12, ""}, {F::h, "1e6", 7, "Слишком высоко!"},
+        {F::h, "-1e400", 7, "Слишком большое число!"}, {F::V0y, "abc", 0, ""},
+        {F::V0y, "-20000", 7, "Слишком быстро!"}, {F::d, "-200", 0.001, "Это не материальная точка!"},
+        {F::d, "1000", 0.009901, "Плотность шара"}, {F::massa, "2e9", 7, "Слишком тяжёлый шар!"},
+        {F::r0, "200000", 3899.933, "Всплывание"}, {F::eta, "20000", 7, "Слишком вязкая среда!"},
+        {F::c, "5000", 7, "Слишком большой коэфф"},
     };
     for (const auto& c : cases) {
         const FinishedEdit done = finishEdit(m, c.field, c.text, 7);

@@ -18,10 +18,9 @@ Model prepared(double V0y, double r0, double eta) {
 
 // At the terminal velocity a hundred steps leave Vy as it was, to its last bits
 // (a right-hand side that read the time or the height would spoil the order below
-// and the top of the run). Water, syrup, air, and glycerin thrown down.
+// and the top of the run). Water (b far above 1) and glycerin thrown down (b below 1).
 TEST(RungeKutta, TerminalVelocityStays) {
-    for (Model m :
-         {prepared(0, 1000, 0.001004), prepared(0, 1000, 1), prepared(0, 1.23, 1.82e-5), prepared(-0.5, 1260, 1.4)}) {
+    for (Model m : {prepared(0, 1000, 0.001004), prepared(-0.5, 1260, 1.4)}) {
         const float terminal = float(-m.vp_2_1);
         m.shag_t = m.Tmax0 / m.n;
         m.outVy = terminal;
