@@ -25,7 +25,6 @@ TEST(Clock, MatchesRealAdditionsAtEveryStepAndFreezes) {
     }
     // Once t + step == t it stays (2^53 + 1 rounds to 2^53).
     const std::uint64_t top = std::uint64_t(1) << 53;
-    EXPECT_EQ(AccumulatedClock(1.0).frozen_from(), top);
     EXPECT_EQ(AccumulatedClock(1.0).at(top + 1000), double(top));
 }
 
