@@ -51,15 +51,6 @@ TEST(Characteristics, DefaultCaptionsInBothLocales) {
     }
 }
 
-// Without viscosity the linear model has no constants: it says so and keeps the last ones.
-TEST(Characteristics, NoViscositySaysSoAndKeepsTheLastConstants) {
-    Model m = computed({});
-    m.eta = 0;
-    m.parametr();
-    EXPECT_TRUE(m.labels.caption("Label22") == "tau ->00" && m.labels.caption("Label23") == "Vp1= ->00");
-    EXPECT_TRUE(m.tau == computed({}).tau && m.Vp == computed({}).Vp);
-}
-
 // Both landings as the class derives them, without any bound.
 struct Replay { double Tmax1 = 0, scan2_y = 0, T_1 = 0, T_2 = 0, T_sr = 0; int k = 0; };
 
