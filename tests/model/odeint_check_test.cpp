@@ -98,9 +98,9 @@ const CheckCase kCases[] = {
     {"SyrupUpRatioBelowOne", 2, 3, 1000, 0.6},
     {"GlycerinDownFast", 2, -2, 1260, 1.4},
     {"HoneyLongScan", 2, 0, 1400, 10},
-    // Heavy balls in a thin medium: landing far slower than Vp, the fixed point barely contracts.
-    // So heavy that tau*Vp is enormous and 1 - e^(-t/tau) as a subtraction would leave
-    // metres of rounding in the coordinate: they land with the vacuum.
+    // Heavy balls in air: landing far slower than Vp, the fixed point barely contracts, and
+    // tau*Vp so enormous that 1 - e^(-t/tau) as a subtraction would leave metres of rounding
+    // in the coordinate: they land with the vacuum.
     {"SteelBallOf10cmInAir", 2, 3, 1.23, 1.82e-5, 0.1, 4.084},
     {"DenseGrainThrownDownInAir", 50, -20, 1.23, 1.82e-5, 0.001, 753},
 };
@@ -112,7 +112,7 @@ TEST_P(AgainstIntegration, BothModels) {
     const Model m = velunta::computed({c.h, c.V0y, c.d, c.massa, c.r0, c.eta});
     const Events e = integrate(motion(m, 1), m.h, m.V0y);
     const double T = e.landing_time;
-    if (m.V0y > 0) {  // (no ascent: the tops' test)
+    if (m.V0y > 0) {  // (without an ascent Tp2 is 0: HeavyBallsKeepTheirDigits)
         EXPECT_NEAR(m.Tp2, e.top_time, 1e-6 * e.top_time);
         EXPECT_NEAR(m.Ymax2, e.top_height, 1e-6 * e.top_height);
     }
