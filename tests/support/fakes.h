@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
-#include <functional>
 #include <vector>
 
 #include "ui/services.h"
@@ -22,17 +21,12 @@ class FakeDialogs : public Dialogs {
 public:
     int MsgBox(const QString& text, int style, const QString& title) override {
         shown.push_back({text, style, title});
-        if (onShow) onShow(shown.back());
-        if (!answers.empty()) {
-            const int a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return style == vbYesNo ? vbNo : vbOK;
+        const int answer = answers.empty() ? (style == vbYesNo ? vbNo : vbOK) : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
     }
     std::vector<ShownBox> shown;
-    std::deque<int> answers;                      // given in order; then No / OK
-    std::function<void(const ShownBox&)> onShow;  // runs while the box would be open
+    std::deque<int> answers;  // given in order; then No / OK
 };
 
 struct BeepCall {
