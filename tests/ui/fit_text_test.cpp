@@ -25,7 +25,7 @@ private slots:
         QTest::newRow("Ymax2") << "Label30" << "Ymax2 = 2.193E+00 м" << true;
         QTest::newRow("Y_end2") << "Label35" << "Y_end2 = -6.309e-08 м" << true;
         QTest::newRow("Tmax2") << "Label31" << "Tmax2= 8734.99121094 c" << true;
-        QTest::newRow("Vy(y=0), at 10.75 pt") << "Label42" << "Vy(y=0) = -6265.460 м/c" << true;  // not on a half point
+        QTest::newRow("Vy(y=0): 10.75 pt, off the half points") << "Label42" << "Vy(y=0) = -6265.460 м/c" << true;
         QTest::newRow("back to short") << "Label30" << "Ymax2 = 2.19 м" << false;
     }
 
