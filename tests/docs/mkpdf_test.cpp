@@ -1,6 +1,5 @@
 // The help-document typesetter where a fault would show in print: raised and
-// lowered text, a heading left alone at the foot of a page, and PDF bytes that
-// change with the clock.
+// lowered text, and a heading left alone at the foot of a page.
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -11,7 +10,6 @@
 #include "markdown_document.h"
 #include "pdf_pages.h"
 #include "script_markup.h"
-#include "stable_pdf.h"
 
 using namespace velunta::mkpdf;
 
@@ -57,16 +55,6 @@ private slots:
             QCOMPARE(headings, 13);
             QVERIFY(doc->toPlainText().endsWith("Текст 5."));  // nothing lost on the way
         }
-    }
-
-    // The writer's time stamps give way to the build's time, SOURCE_DATE_EPOCH or a fixed date,
-    // at the same length: the cross-reference offsets stay valid.
-    void stampsFollowTheBuildTime() {
-        qputenv("SOURCE_DATE_EPOCH", "1700000000");
-        QCOMPARE(stabilisePdf("/CreationDate (D:20261206201505Z)/ModDate (D:20261207211505+01'00')", buildTimestamp()),
-                 QByteArray("/CreationDate (D:20231114221320Z)/ModDate (D:20231114221320+00'00')"));
-        qunsetenv("SOURCE_DATE_EPOCH");
-        QVERIFY(buildTimestamp() < QDateTime::currentDateTimeUtc().addDays(-1));  // not the clock
     }
 };
 

@@ -12,10 +12,8 @@ snap() {
     shot "$shots/input_$1.png"
     convert "$shots/input_$1.png" -crop "470x400+$((cx + 330))+$cy" +repage "$shots/captions_$1.png"
 }
-differing() { compare -metric AE "$shots/$1_$2.png" "$shots/$1_$3.png" null: 2>&1 || true; }
 
 open_main "$program"
-snap defaults
 click_at 248 76; xdotool key ctrl+a; xdotool type --delay 80 -- "-5"; xdotool key Tab
 click_at 248 106; xdotool key ctrl+a; xdotool type --delay 80 -- "0,012"; xdotool key Return
 sleep 0.5
@@ -25,8 +23,6 @@ stop_app
 open_main "$program" --V0y=-5 --d=0,012
 snap reference
 
-n=$(differing captions typed reference)
+n=$(compare -metric AE "$shots/captions_typed.png" "$shots/captions_reference.png" null: 2>&1 || true)
 [ "$n" -eq 0 ] && echo "ok: the captions are those of -5 m/s and 0.012 m" || fail "$n pixels of the captions differ"
-n=$(differing captions defaults typed)
-[ "$n" -gt 1000 ] && echo "ok: the captions changed ($n pixels)" || fail "the typing changed only $n pixels"
 finish "$shots/input_*.png"

@@ -21,7 +21,7 @@ E2E_PID=""
 start_app() {
     local program=$1; shift
     local folder=${VELUNTA_RUN_DIR:-$(dirname "$program")}
-    (cd "$folder" && exec "$program" "$@") >"${E2E_LOG:-/dev/null}" 2>&1 &
+    (cd "$folder" && exec "$program" "$@") >/dev/null 2>&1 &
     E2E_PID=$!
     trap 'stop_app' EXIT
 }
@@ -32,14 +32,10 @@ stop_app() {   # the program, if it still runs (wait gives its status of death: 
 
 # wait_window TITLE [SECONDS]: prints the id of the first visible window whose name matches.
 wait_window() {
-    local title=$1 seconds=${2:-40} id=""
-    for _ in $(seq $((seconds * 10))); do
-        id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    echo "no window named '$title' after ${seconds}s" >&2
-    return 1
+    local ids
+    ids=$(timeout "${2:-40}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null) ||
+        { echo "no window named '$1' after ${2:-40}s" >&2; return 1; }
+    echo "${ids%%$'\n'*}"
 }
 
 # shot FILE: a screenshot of the whole screen.

@@ -83,24 +83,6 @@ private slots:
             canvas.Print(QString::number(frame));  // text in between, as on the counters
         }
     }
-
-    // Points that stay in the pixel the stroke ends in are skipped: the picture is still the one
-    // every segment between the points' pixels gives.
-    void skippedPointsChangeNoPixels() {
-        Canvas canvas;
-        canvas.resize(100, 40);
-        canvas.setDrawWidth(3);
-        QImage reference = canvas.image().copy();  // blank
-        PixelPoint last{0, 0};  // the current point of a fresh canvas
-        for (int i = 0; i <= 800; ++i) {  // eight points per pixel column, every eighth on its left edge
-            const double x = i / 8.0, y = 20 + 15 * std::sin(x / 10);
-            const PixelPoint p{std::int64_t(x), std::int64_t(y)};
-            strokeSegment({reinterpret_cast<std::uint32_t*>(reference.bits()), 100, 100, 40}, last, p, 3, 0xFFFF0000);
-            last = p;
-            canvas.LineTo(x, y, 0xFF);
-        }
-        QCOMPARE(canvas.image(), reference);
-    }
 };
 
 QTEST_MAIN(CanvasDrawingTest)

@@ -15,7 +15,6 @@ private slots:
         QTest::addColumn<QPointF>("expected");
         const QRectF bounds(0, 0, 145, 485);
         const QRectF caption(29, 0, 30, 18), number(4, 0, 28, 18);  // "3.00" at the top, "Y, м" into it
-        QTest::newRow("free") << caption << QList<QRectF>{QRectF(4, 40, 28, 18)} << caption.topLeft();
         QTest::newRow("touching is free") << caption << QList<QRectF>{QRectF(4, 0, 25, 18)} << caption.topLeft();
         QTest::newRow("number at its left: to its right") << caption << QList<QRectF>{number} << QPointF(34, 0);
         QTest::newRow("row of numbers: below them") << QRectF(10, 0, 30, 18)

@@ -106,21 +106,12 @@ private slots:
         QVERIFY(c.Picture2.image().pixelColor(p + QPoint(0, 3)) != blue);
     }
 
-    // The number labels keep the user's decimal separator: with "," they are other pixels.
-    void labelsKeepTheDecimalSeparator() {
-        Drawn withPoint(Inputs{}), withComma(Inputs{});
-        withComma.m.locale_decimal_point.assign(1, ',');  // (assigning "," trips a false -Wrestrict in GCC 12)
-        for (Drawn* d : {&withPoint, &withComma}) d->Picture1.Cls(), axes(d->m, d->Picture1, *d->Shape1);
-        QVERIFY(withComma.Picture1.image() != withPoint.Picture1.image());
-    }
-
     void ball_data() {
         QTest::addColumn<Inputs>("inputs");
         QTest::addColumn<float>("zoom");
         QTest::newRow("1 cm ball at 1.5 m") << Inputs{1.5, 0, 0.01, 0.004084, 1000, 0.001004, 0.47} << 1.0f;
         QTest::newRow("half metre ball at 4.5 m") << Inputs{4.5, 0, 0.5, 600, 1000, 0.001004, 0.47} << 1.0f;
         QTest::newRow("20 cm ball at 1 m, zoom 2") << Inputs{1, 0, 0.2, 10, 1000, 0.001004, 0.47} << 2.0f;
-        QTest::newRow("thrown up") << Inputs{3, 2, 0.3, 100, 1000, 0.001004, 0.47} << 1.0f;
     }
 
     // The ball is centred at (X, h) and round on the screen, d_shar high in the picture's scale.
@@ -129,8 +120,6 @@ private slots:
         QFETCH(float, zoom);
         Drawn c(inputs, zoom);
         const Model& m = c.m;
-        QCOMPARE(c.Shape1->Left() + c.Shape1->Width() / 2, m.X);
-        QCOMPARE(c.Shape1->Top() - c.Shape1->Height() / 2, m.h);
         // On the screen: the red pixels of the painted widget that the drawing does not have.
         const QImage drawing = c.Picture1.image().convertToFormat(QImage::Format_RGB32);
         const QImage shown = c.Picture1.grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -11,23 +11,20 @@ class ControlsTest : public QObject, testing::BuiltControls {
     Q_OBJECT
 
 private slots:
-    // The table is the inventory: each row's control exists with its class, and nothing named is left out.
+    // The table is the inventory: each row's control exists with its class, and nothing named is left out
+    // (a row twice would leave one out).
     void everyControlWithItsClass() {
         QStringList names;
         for (const ControlRow& row : form1ControlTable()) {
             const QObject* control = c.find(row.name);
             QVERIFY2(control && QByteArray(control->metaObject()->className()) == row.kind, row.name);
-            QVERIFY2(!names.contains(row.name), row.name);
             names << row.name;
         }
         QCOMPARE(names.size(), 71);
         for (const QObject* o : client.findChildren<QObject*>())
             QVERIFY2(o->objectName().isEmpty() || o->objectName().startsWith("qt_") || names.contains(o->objectName()),
                      qPrintable(o->objectName()));
-        Form2 authors;
-        QCOMPARE(authors.findChild<QLabel*>("Image1"), authors.Image1);
-        QCOMPARE(authors.findChild<QLabel*>("Label1"), authors.Label1);
-        QVERIFY(authors.Image1 && authors.Label1 && !authors.Image1->pixmap().isNull());
+        QVERIFY(!Form2().Image1->pixmap().isNull());  // the authors' picture
     }
 
     // Only the graph areas, the horizontal bar and the recompute button start hidden.

@@ -25,7 +25,7 @@ private slots:
         QTest::newRow("Ymax2") << "Label30" << "Ymax2 = 2.193E+00 м" << true;
         QTest::newRow("Y_end2") << "Label35" << "Y_end2 = -6.309e-08 м" << true;
         QTest::newRow("Tmax2") << "Label31" << "Tmax2= 8734.99121094 c" << true;
-        QTest::newRow("Vy(y=0)") << "Label42" << "Vy(y=0) = -626.546 м/c" << true;
+        QTest::newRow("Vy(y=0): 10.75 pt, off the half points") << "Label42" << "Vy(y=0) = -6265.460 м/c" << true;
         QTest::newRow("back to short") << "Label30" << "Ymax2 = 2.19 м" << false;
     }
 
@@ -39,25 +39,21 @@ private slots:
         fitTextToBox(label);
         QVERIFY2(advance(label) <= textRoom(label), qPrintable(QString::number(advance(label))));
         QCOMPARE(label.font().pointSizeF() < 12, shrinks);
-        QCOMPARE(label.geometry().size(), QSize(152, 26));
         QFont larger = label.font();
         larger.setPointSizeF(larger.pointSizeF() + 0.25);
         QVERIFY(!shrinks || QFontMetricsF(larger).horizontalAdvance(text) > textRoom(label));
     }
 
-    // The window: every result caption whole, for the defaults and then for a long fall in a dense medium.
+    // The window: every result caption whole after a long fall in a dense medium (long numbers).
     void window() {
         testing::FakeDesktop desktop;
         const auto w = desktop.window();
-        QVERIFY(w);
-        for (const QStringList& fields : {QStringList{}, QStringList{"Text1=20000", "Text4=0.001", "Text6=1260"}}) {
-            for (const QString& field : fields)
-                w->findChild<QLineEdit*>(field.section('=', 0, 0))->setText(field.section('=', 1));
-            QVERIFY(desktop.dialogs.shown.empty());
-            for (const auto& [name, text] : w->model().labels.captions()) {
-                const QLabel* label = w->controls().label(QString::fromStdString(name));
-                QVERIFY2(label && advance(*label) <= textRoom(*label), name.c_str());
-            }
+        for (const QString field : {"Text1=20000", "Text4=0.001", "Text6=1260"})
+            w->findChild<QLineEdit*>(field.section('=', 0, 0))->setText(field.section('=', 1));
+        QVERIFY(desktop.dialogs.shown.empty());
+        for (const auto& [name, text] : w->model().labels.captions()) {
+            const QLabel* label = w->controls().label(QString::fromStdString(name));
+            QVERIFY2(label && advance(*label) <= textRoom(*label), name.c_str());
         }
     }
 };
