@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/form1.h"
 #include "support/fake_desktop.h"
+#include "ui/form2.h"
 
 using namespace velunta;
 using velunta::testing::FakeDesktop;
@@ -36,11 +38,20 @@ private slots:
     }
     void cleanup() { QDir::setCurrent(startDir); }
 
-    // A document of the menu (Справка; the others are found the same way): the installed data folder
-    // (../share/velunta from the program's folder) comes first, then the working folder, then the
-    // folder of the program.
+    void documents_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Справка") << "mnuFilespravka2" << "spravka2.pdf";
+        QTest::newRow("Таблица") << "mnuFilespravka" << "spravka.pdf";
+        QTest::newRow("История") << "mnuFilesHistory" << "history.pdf";
+        QTest::newRow("Управление") << "mnuHelpUprav" << "uprav.pdf";
+    }
+
+    // The installed data folder (../share/velunta from the program's folder) comes
+    // first, then the working folder, then the folder of the program.
     void documents() {
-        const QString file = "spravka2.pdf";
+        QFETCH(QString, item);
+        QFETCH(QString, file);
         auto w = desktop.window();
         const QString program = QCoreApplication::applicationDirPath();
         const QDir installed(program + "/../share/velunta");
@@ -53,7 +64,7 @@ private slots:
         QVERIFY(installed.mkpath("."));
         for (const QString& folder : {program, work->path(), installed.path()}) {  // each one taking over
             touch(folder + "/" + file);
-            action(*w, "mnuFilespravka2")->trigger();
+            action(*w, qPrintable(item))->trigger();
             QCOMPARE(opener.opened.last(), QDir::cleanPath(QDir(folder).absoluteFilePath(file)));
         }
         QCOMPARE(opener.opened.size(), 3);
@@ -71,6 +82,24 @@ private slots:
         QCOMPARE(opener.started.size(), 1);
         QVERIFY(opener.started[0].endsWith(" " + QDir(work->path()).absoluteFilePath("instruction.txt")));
         QVERIFY(opener.opened.isEmpty() && boxes.size() == 1);
+    }
+
+    // Centred on the main window at every choice, also after either moved; back after its close box.
+    void authorsWindowIsCentredEveryTime() {
+        auto w = desktop.window();
+        for (int choice = 0; choice < 3; ++choice) {
+            action(*w, "mnuHelpAvtors")->trigger();
+            Form2* f = w->authorsWindow();
+            QVERIFY(f && f->isVisible() && !f->isModal());
+            QVERIFY((f->frameGeometry().center() - w->frameGeometry().center()).manhattanLength() <= 2);
+            QVERIFY(f->Label1->heightForWidth(f->Label1->width()) <= f->Label1->height());  // the whole text shows
+            f->move(0, 0);
+            w->move(w->x() + 37, w->y() + 23);
+            if (choice == 1) {
+                f->close();
+                QTRY_VERIFY(w->authorsWindow() == nullptr);
+            }
+        }
     }
 };
 

@@ -106,6 +106,13 @@ private slots:
         QVERIFY(c.Picture2.image().pixelColor(p + QPoint(0, 3)) != blue);
     }
 
+    void labelsKeepTheDecimalSeparator() {
+        Drawn withPoint(Inputs{}), withComma(Inputs{});
+        withComma.m.locale_decimal_point.assign(1, ',');  // (assigning "," trips a false -Wrestrict in GCC 12)
+        for (Drawn* d : {&withPoint, &withComma}) d->Picture1.Cls(), axes(d->m, d->Picture1, *d->Shape1);
+        QVERIFY(withComma.Picture1.image() != withPoint.Picture1.image());
+    }
+
     void ball_data() {
         QTest::addColumn<Inputs>("inputs");
         QTest::addColumn<float>("zoom");
