@@ -42,6 +42,7 @@ if [ "$mode" = deb ]; then
   for need in libqt6widgets6 libqt6svg6 libqt6multimedia6 libc6 fonts-liberation; do
     grep -q "$need" <<<"$depends" || fail "Depends lacks $need"
   done
+  grep -q 'учебная программа' <<<"$control" || fail "the description has no Russian text"
   dpkg-deb -x "$deb" "$tmp/root"
   expect_tree "$tmp/root/usr"
   cmp -s "$tmp/root/usr/share/doc/velunta/copyright" "$src/packaging/copyright" || fail "copyright file differs"
@@ -61,8 +62,9 @@ metainfo=$share/metainfo/internal.velunta.velunta.metainfo.xml
 appstreamcli validate-tree --pedantic --no-net "$tmp/first" || fail "metainfo is not valid"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo lists no release $version"
 
-# The manual page names every option that --help prints.
-man=$(MANWIDTH=200 man -l "$share/man/man1/velunta.1.gz" 2>/dev/null)
+# The manual page renders cleanly and names every option that --help prints.
+man=$(MANWIDTH=200 man --warnings -l "$share/man/man1/velunta.1.gz" 2>"$tmp/man.err")
+[ -s "$tmp/man.err" ] && { cat "$tmp/man.err"; fail "the manual page has warnings"; }
 help=$(headless "$tmp/first/usr/bin/velunta" --help 2>/dev/null) || fail "--help failed"
 for option in $(grep -oE -- '--[A-Za-z0-9]+' <<<"$help" | sort -u); do
   grep -qE -- "${option}([^A-Za-z0-9]|\$)" <<<"$man" || fail "the manual page lacks $option"
