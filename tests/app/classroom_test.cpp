@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "app/comparison_menu.h"
 #include "app/preset_menus.h"

@@ -8,7 +8,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 
 #include "app/command_line.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
-#include <QtTest>
+#include <QTest>
 
 #include "app/form1.h"
 #include "support/fake_desktop.h"

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 #include <random>
 

@@ -1,7 +1,7 @@
 // The start command as the user meets it: the caption with the run's times,
 // the drawing during the run, and what the user's actions during the fall do.
 
-#include <QtTest>
+#include <QTest>
 
 #include "app/form1.h"
 #include "support/fake_desktop.h"

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "app/form1.h"
 #include "support/fake_desktop.h"

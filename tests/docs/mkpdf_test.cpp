@@ -5,7 +5,7 @@
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QTextBlock>
-#include <QtTest>
+#include <QTest>
 
 #include "markdown_document.h"
 #include "pdf_pages.h"

@@ -2,7 +2,7 @@
 // what the drawing run asks of the window, its texts, and the pause.
 
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 #include <ctime>
 
 #include "app/pipeline.h"

@@ -1,7 +1,7 @@
 // The canvas's pixel rules: user coordinates, one-pixel and round pens against a
 // brute-force reference, points, and what the animation relies on.
 
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 #include <optional>
 

@@ -1,6 +1,6 @@
 // Axis captions keep clear of the grid's numbers, moved as little as needed.
 
-#include <QtTest>
+#include <QTest>
 
 #include "plot/caption_place.h"
 

@@ -1,7 +1,7 @@
 // The drawings as pixels: axes, grid, marks, curves and the ball where the
 // user coordinates put them.
 
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 
 #include "app/pipeline.h"

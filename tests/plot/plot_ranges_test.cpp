@@ -1,6 +1,6 @@
 // Plot ranges and grid steps, computed on the model alone.
 
-#include <QtTest>
+#include <QTest>
 
 #include "plot/grid_steps.h"
 #include "plot/plot_ranges.h"

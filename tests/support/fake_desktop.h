@@ -2,7 +2,7 @@
 // A main window on recording services: message boxes answered as told, tones
 // and opened documents only remembered.
 
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 #include "app/form1.h"

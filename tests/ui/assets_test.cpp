@@ -3,7 +3,7 @@
 // working folder and fit the picture box under the graphs (268 x 56).
 #include <QImageReader>
 #include <QSet>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The controls of both windows as the user first sees them: kind, visibility, the menu tree and the tab order.
 
-#include <QtTest>
+#include <QTest>
 
 #include "support/built_controls.h"
 #include "ui/form2.h"

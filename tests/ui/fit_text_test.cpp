@@ -1,7 +1,7 @@
 // Result captions show their whole text in boxes of fixed size: the font
 // shrinks just enough, and only where the text would not fit.
 
-#include <QtTest>
+#include <QTest>
 
 #include "support/built_controls.h"
 #include "support/fake_desktop.h"

@@ -1,7 +1,7 @@
 // The window grid: exact places at the design size, what moves and what
 // stretches when the window grows, and no negative sizes when it shrinks.
 
-#include <QtTest>
+#include <QTest>
 
 #include "ui/layout_grid.h"
 

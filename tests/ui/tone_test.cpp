@@ -2,7 +2,7 @@
 // offscreen platform of the tests), and its samples fit the output's format.
 
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 
 #include "ui/tone.h"
 
