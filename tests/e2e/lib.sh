@@ -31,11 +31,16 @@ stop_app() {   # the program, if it still runs (wait gives its status of death: 
 }
 
 # wait_window TITLE [SECONDS]: prints the id of the first visible window whose name matches.
+# (Polled: xdotool's own --sync was seen giving up long before its time while windows came and went.)
 wait_window() {
-    local ids
-    ids=$(timeout "${2:-40}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null) ||
-        { echo "no window named '$1' after ${2:-40}s" >&2; return 1; }
-    echo "${ids%%$'\n'*}"
+    local id
+    for _ in $(seq $((${2:-40} * 10))); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    echo "no window named '$1' after ${2:-40}s" >&2
+    return 1
 }
 
 # shot FILE: a screenshot of the whole screen.
