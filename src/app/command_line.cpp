@@ -1,7 +1,9 @@
 #include "app/command_line.h"
 
 #include <QCoreApplication>
+#include <cerrno>
 #include <ostream>
+#include <sstream>
 
 #include "app/data_files.h"
 #include "app/export_command.h"
@@ -78,10 +80,43 @@ int printHelp(CommandContext& c) {
         usage += std::string(width < 20 ? 20 - width : 1, ' ');
         c.out << usage << o.help << "\n";
     }
-    c.out << "\nЧисла пишутся с точкой или запятой. Начальные данные проверяются так же, как при вводе в\n"
-             "поля окна, все вместе, и порядок параметров не важен; если окно их не приняло бы, программа\n"
-             "печатает его сообщение и завершается с кодом 2.\n";
+    c.out << "\nЗначение пишется после «=» или через пробел: --h=5 или --h 5, --V0y=-5 или --V0y -5.\n"
+             "Числа пишутся с точкой или запятой. Начальные данные проверяются так же, как при вводе в\n"
+             "поля окна, все вместе, и порядок параметров не важен.\n\n"
+             "Коды завершения: 0 — сделано; 1 — окно не открыть, нет графического дисплея; 2 — неверный\n"
+             "параметр, начальные данные, которых окно не приняло бы (с его сообщением), или файл либо\n"
+             "стандартный вывод, куда не удалось записать.\n";
     return 0;
+}
+
+}  // namespace
+
+namespace {
+
+// Why the standard output took nothing more, in the words of the program's other messages.
+std::string writeProblem(int error) {
+    switch (error) {
+    case ENOSPC: return "нет места на устройстве";
+    case EDQUOT: return "превышена квота диска";
+    case EFBIG: return "файл слишком велик";
+    case EIO: return "ошибка ввода-вывода";
+    case EBADF: return "стандартный вывод закрыт";
+    case EPIPE: return "читающая программа завершилась";
+    case 0: return "поток не принимает данные";
+    default: return "ошибка с кодом " + std::to_string(error);
+    }
+}
+
+// The command's whole output, written at once: a full disk or a closed stream is an
+// error of the command, not a silent loss.
+int deliver(const std::string& text, int status, std::ostream& out, std::ostream& err) {
+    errno = 0;
+    out.write(text.data(), std::streamsize(text.size()));
+    out.flush();
+    if (out) return status;
+    const int error = errno;
+    err << "velunta: не удалось вывести результат на стандартный вывод: " << writeProblem(error) << "\n";
+    return 2;
 }
 
 }  // namespace
@@ -97,20 +132,34 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
         err << "velunta: " << line << "\n" << kUsageHint << "\n";
         return 2;
     };
-    for (const std::string& arg : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         const std::size_t eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
         const CommandLineOption* option = nullptr;
         for (const CommandLineOption& o : commandLineOptions())
-            if (name == o.name && (eq == std::string::npos) == !*o.argument) option = &o;
+            if (name == o.name) option = &o;
         if (!option) return refuse("неизвестный параметр «" + arg + "»");
-        const std::string value = eq == std::string::npos ? "" : arg.substr(eq + 1);
+        const bool needsValue = *option->argument;
+        if (!needsValue && eq != std::string::npos)
+            return refuse("параметру " + name + " значение не нужно: «" + arg + "»");
+        // "--h=5" or "--h 5". The next word is the value unless it is an option itself:
+        // "--V0y -5" throws down, and "--h --report" lacks its height.
+        std::string value, written = arg;
+        if (eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+        } else if (needsValue) {
+            if (i + 1 == args.size() || args[i + 1].starts_with("--"))
+                return refuse("параметру " + name + " нужно значение: " + name + "=" + option->argument);
+            value = args[++i];
+            written += " " + value;
+        }
         if (option->settingOf) {
             settings[option->name] = value;
             settingOptions.push_back(option);
         } else if (option->input) {
             const FieldText read = readFieldText(*option->input, value);
-            if (!read.whole) return refuse("не число: «" + arg + "»");
+            if (!read.whole) return refuse("не число: «" + written + "»");
             inputs.push_back({*option->input, read.value, read.overflow});
         } else if (command && command != option) {
             return refuse(std::string("одновременно ") + command->name + " и " + option->name);
@@ -122,10 +171,12 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     for (const CommandLineOption* o : settingOptions)
         if (!command || std::string(command->name) != o->settingOf)
             return refuse(std::string(o->name) + " задаётся только вместе с " + o->settingOf);
+    std::ostringstream text;
     if (command && !command->takesInputs) {
         Model unused;
-        CommandContext context{unused, commandValue, out, err};
-        return command->run(context);
+        CommandContext context{unused, commandValue, text, err};
+        const int status = command->run(context);
+        return deliver(text.str(), status, out, err);
     }
     Model m;
     m.set_defaults();
@@ -138,8 +189,9 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
         if (windowInputs) *windowInputs = inputs;
         return std::nullopt;
     }
-    CommandContext context{m, commandValue, out, err, settings};
-    return command->run(context);
+    CommandContext context{m, commandValue, text, err, settings};
+    const int status = command->run(context);
+    return deliver(text.str(), status, out, err);
 }
 
 }  // namespace velunta

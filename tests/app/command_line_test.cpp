@@ -55,6 +55,29 @@ private slots:
         QTest::newRow("lighter than water") << QStringList{"--report", "--r0=9000"} << 2 << "^$" << "Всплывание не моделируется\n";
         QTest::newRow("window refused before it opens") << QStringList{"--c=0"} << 2 << "^$"
                                                         << exactly("Для случая с <= 0 программа не работает.\n");
+        // Both forms of a value; a negative number is a value, a double dash is the next option.
+        QTest::newRow("space value") << QStringList{"--report", "--h", "3"} << 0 << "\"h\": 3," << "";
+        QTest::newRow("negative space value") << QStringList{"--report", "--V0y", "-5"} << 0 << "\"V0y\": -5," << "";
+        QTest::newRow("negative value after =") << QStringList{"--report", "--V0y=-5"} << 0 << "\"V0y\": -5," << "";
+        const QString needsHeight = exactly("velunta: параметру --h нужно значение: --h=ЧИСЛО") + hint;
+        QTest::newRow("value missing at the end") << QStringList{"--report", "--h"} << 2 << "^$" << needsHeight;
+        QTest::newRow("option instead of value") << QStringList{"--h", "--report"} << 2 << "^$" << needsHeight;
+        QTest::newRow("file missing") << QStringList{"--picture"} << 2 << "^$"
+                                      << exactly("velunta: параметру --picture нужно значение: --picture=ФАЙЛ.png|svg") + hint;
+        QTest::newRow("value on a plain option") << QStringList{"--help=1"} << 2 << "^$"
+                                                 << "velunta: параметру --help значение не нужно: «--help=1»" + hint;
+        QTest::newRow("setting alone, space value") << QStringList{"--view", "2"} << 2 << "^$"
+                                                    << "velunta: --view задаётся только вместе с --picture" + hint;
+        QTest::newRow("picture, space values") << QStringList{"--picture", "%1/q.png", "--view", "1", "--size", "90x60"}
+                                               << 0 << "^$" << "";
+        QTest::newRow("worksheet, space value") << QStringList{"--worksheet", "%1/q.pdf"} << 0 << "^$" << "";
+        // The window without a display; output that cannot be written.
+        const QString noDisplay = exactly("velunta: нет графического дисплея, окно не открыть; для работы без окна: velunta --help\n");
+        QTest::newRow("no display") << QStringList{} << 1 << "^$" << noDisplay;
+        QTest::newRow("no display, inputs") << QStringList{"--h", "5"} << 1 << "^$" << noDisplay;
+        const QString full = "velunta: не удалось вывести результат на стандартный вывод: нет места на устройстве\n";
+        for (const char* command : {"--report", "--frames", "--help"})
+            QTest::addRow("%s > /dev/full", command) << QStringList{command, ">/dev/full"} << 2 << "^$" << full;
         QTest::newRow("frames") << QStringList{"--frames", "--h=3"} << 0 << "^phase,t,Y,Vy\n(rise,[^\n]+\n)+(fall,[^\n]+\n)+$" << "";
         // The files of the lesson materials: each refusal its own message, and no file written.
         const QString file = "Не удалось записать файл «%1/";
@@ -75,19 +98,21 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         const QStringList before = files();
+        const bool writesFile = status == 0 && args.join(' ').contains("%1");
         for (QString& a : args) a.replace("%1", dir_.path());
-        const testing::ProgramRun r = testing::runProgram(args);
+        const bool full = args.removeAll(">/dev/full");
+        const testing::ProgramRun r = testing::runProgram(args, {}, full ? "/dev/full" : "");
         QCOMPARE(r.status, status);
         QVERIFY2(QRegularExpression(out, QRegularExpression::DotMatchesEverythingOption).match(r.out).hasMatch(),
                  qPrintable(r.out.left(300)));
         const QString errPattern = QRegularExpression::anchoredPattern(err.replace("%1", QRegularExpression::escape(dir_.path())));
         QVERIFY2(QRegularExpression(errPattern).match(r.err).hasMatch(), qPrintable(r.err));
-        QCOMPARE(files(), before);
-        if (args == QStringList{"--help"})
+        QCOMPARE(files().size(), before.size() + writesFile);
+        if (args == QStringList{"--help"} && !full)
             for (const CommandLineOption& option : commandLineOptions()) QVERIFY2(r.out.contains(option.name), option.name);
         if (args == QStringList{"--version"})
             QVERIFY(QFileInfo(QDir(r.out.section('\n', 1, 1).section(": ", 1)), "ris_1.gif").isFile());
-        if (args[0] != "--frames" || status != 0) return;
+        if (args.value(0) != "--frames" || status != 0) return;
         // The window's frames for these inputs, numbers that read back exactly.
         Model m = testing::modelFor(args);
         QStringList want{"phase", "t", "Y", "Vy"};

@@ -3,7 +3,6 @@
 // status (-1 for a crash), stdout and stderr; and the model its options describe.
 
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include "app/pipeline.h"
 #include "model/input_acceptance.h"
@@ -15,14 +14,14 @@ struct ProgramRun {
     QString out, err;
 };
 
-// The program, or another one named (a tool that reads its files).
-inline ProgramRun runProgram(const QStringList& args, const QString& other = {}) {
+// The program, or another one named (a tool that reads its files); its stdout into a file if one is named.
+// No login folder either (a cron job, ssh): the program must not warn about it.
+inline ProgramRun runProgram(const QStringList& args, const QString& other = {}, const QString& outputFile = {}) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(display);
-    static const QTemporaryDir session;  // a login's private folder: without one Qt warns on stderr
-    env.insert("XDG_RUNTIME_DIR", session.path());
+    for (const char* unset : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) env.remove(unset);
     p.setProcessEnvironment(env);
+    if (!outputFile.isEmpty()) p.setStandardOutputFile(outputFile);
     p.start(other.isEmpty() ? qEnvironmentVariable("VELUNTA_RUN_DIR") + "/velunta" : other, args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
