@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cerrno>
 #include <ostream>
 #include <sstream>
@@ -120,6 +122,12 @@ int deliver(const std::string& text, int status, std::ostream& out, std::ostream
 }
 
 }  // namespace
+
+void provideRuntimeFolder() {
+    static std::optional<QTemporaryDir> folder;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && !folder && folder.emplace().isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
+}
 
 std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                                   std::vector<InputSetting>* windowInputs) {

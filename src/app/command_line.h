@@ -43,4 +43,9 @@ const std::vector<CommandLineOption>& commandLineOptions();
 std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                                   std::vector<InputSetting>* windowInputs = nullptr);
 
+// Qt looks into the login's runtime folder as its GUI starts; without one (a cron job,
+// ssh, sudo) it would make a shared one in /tmp and say so on stderr. This gives the run
+// a private one, removed at exit, where XDG_RUNTIME_DIR is unset.
+void provideRuntimeFolder();
+
 }  // namespace velunta

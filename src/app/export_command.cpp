@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <charconv>
 #include <cmath>
 #include <memory>
@@ -55,11 +54,7 @@ std::unique_ptr<QGuiApplication> guiWithoutDisplay() {
     static char* argv[] = {name, nullptr};
     if (QCoreApplication::instance()) return nullptr;
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt looks into the login's runtime folder as it starts; without one (a cron job, ssh)
-    // it would make a shared one in /tmp and say so. A private one lives as long as the run.
-    static std::optional<QTemporaryDir> runtimeFolder;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.emplace().isValid())
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+    provideRuntimeFolder();
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 

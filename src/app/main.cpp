@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
     if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs))
         return *status;
 
+    velunta::provideRuntimeFolder();
     qtHandler = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
