@@ -13,6 +13,7 @@
 #include <climits>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 #include "app/form1.h"
 #include "app/status_line.h"
@@ -92,6 +93,10 @@ bool ViewScale::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form_ && event->type() == QEvent::Show) {
         if (QWindow* window = form_->windowHandle())
             connect(window, &QWindow::screenChanged, this, &ViewScale::refit, Qt::UniqueConnection);
+        if (restored_ > 0) {
+            const double step = std::exchange(restored_, 0.0);
+            setScale(step);
+        }
         refit();
     }
     return QObject::eventFilter(watched, event);
@@ -143,7 +148,13 @@ void ViewScale::shrink() {
 void ViewScale::restore() {
     const double saved = settings().value(QStringLiteral("view/scale"), 1.0).toDouble();
     for (double step : kSteps)
-        if (std::fabs(step - saved) < 1e-6 && step != scale_) setScale(step);
+        if (std::fabs(step - saved) < 1e-6 && step != scale_) {
+            // A window not shown yet has no final bars nor frame to measure: it takes the step when shown.
+            if (form_->isVisible())
+                setScale(step);
+            else
+                restored_ = step;
+        }
 }
 
 void ViewScale::setScale(double scale) {

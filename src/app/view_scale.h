@@ -61,6 +61,7 @@ private:
 
     Form1* form_;
     double scale_ = 1.0;
+    double restored_ = 0;  // the step to take when first shown (0: none)
     QSize baseClient_;    // the client size at 100 %, what Ctrl+0 gives back
     QSize shownClient_;   // the client size this class last gave the window
     int baseMenuHeight_ = 0;

@@ -196,6 +196,15 @@ private slots:
         w->viewScale()->resetAction()->trigger();
         QCOMPARE(w->size(), size);
         QVERIFY(layoutOf() == before && QApplication::font().pointSizeF() == dialogs);
+        // A saved step the screen cannot hold opens as the one it can, once the window is shown.
+        QSettings("Velunta", "velunta").setValue("view/scale", step);
+        w.reset();
+        auto next = desktop.window(false);
+        next->move(free.topLeft() + QPoint(60, 40));
+        next->viewScale()->restore();
+        next->show();
+        QTRY_COMPARE(next->viewScale()->scale(), shown);
+        QVERIFY(free.contains(next->frameGeometry()));
     }
     // The picture shown (the trajectory at start), twice its size, and the Y(t) graph with the red curve;
     // the table; the results copied.
