@@ -146,7 +146,7 @@ void Form1::showCaptions() {
         if (QLabel* label = c_.label(QString::fromStdString(name))) {
             const QString caption = QString::fromStdString(text);
             if (label->text() != caption) label->setText(caption);
-            fitTextToBox(*label);
+            fitTextToBox(*label, viewScale_->scale());
         }
     for (const auto& [name, text] : m_.labels.toolTips())
         if (QLabel* label = c_.label(QString::fromStdString(name)))

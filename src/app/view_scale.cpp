@@ -1,16 +1,23 @@
 #include "app/view_scale.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QWindow>
+#include <QtMath>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 #include "app/form1.h"
 #include "app/status_line.h"
+#include "ui/fit_text.h"
 #include "ui/layout_grid.h"
 
 namespace velunta {
@@ -21,6 +28,15 @@ const char* const kBaseFont = "veluntaBaseFont";
 const char* const kBasePrint = "veluntaBasePrintSize";
 const char* const kBaseGeometry = "veluntaBaseGeometry";
 
+// The client area every control of the 100 % layout needs.
+constexpr QSize kDesignClient(800, 512);
+
+// The application's font at 100 %: the dialogs and message boxes take it.
+const QFont& appBaseFont() {
+    static const QFont font = QApplication::font();
+    return font;
+}
+
 QSettings settings() { return QSettings(QStringLiteral("Velunta"), QStringLiteral("velunta")); }
 
 QRect scaled(const QRectF& r, double s) {
@@ -29,14 +45,24 @@ QRect scaled(const QRectF& r, double s) {
 }
 
 // The widget's font at the scale, from the font it had at 100 %.
-void scaleFont(QWidget* w, double s) {
-    if (!w->property(kBaseFont).isValid()) w->setProperty(kBaseFont, w->font());
-    QFont font = w->property(kBaseFont).value<QFont>();
+QFont scaledFont(QFont font, double s) {
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * s);
     else if (font.pixelSize() > 0)
         font.setPixelSize(qRound(font.pixelSize() * s));
-    w->setFont(font);
+    return font;
+}
+
+// The widget's font at the scale, from the font it had at 100 % (a caption's
+// design size, not the size it was last shrunk to).
+void scaleFont(QWidget* w, double s) {
+    if (!w->property(kBaseFont).isValid()) {
+        QFont base = w->font();
+        if (const auto* label = qobject_cast<QLabel*>(w); label && designPointSize(*label) > 0)
+            base.setPointSizeF(designPointSize(*label));
+        w->setProperty(kBaseFont, base);
+    }
+    w->setFont(scaledFont(w->property(kBaseFont).value<QFont>(), s));
 }
 
 }  // namespace
@@ -53,11 +79,65 @@ ViewScale::ViewScale(Form1* form) : QObject(form), form_(form) {
     reset_ = menu_->addAction(QStringLiteral("Обычный размер (100 %)"), this, &ViewScale::reset);
     reset_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     for (QAction* a : {enlarge_, shrink_, reset_}) form->addAction(a);
+    baseMenuHeight_ = bar->sizeHint().height();
+    appBaseFont();
+    // Shown at last, or moved to another screen: the step must still fit.
+    form->installEventFilter(this);
+}
+
+ViewScale::~ViewScale() {
+    if (scale_ != 1.0) QApplication::setFont(appBaseFont());
+}
+
+bool ViewScale::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form_ && event->type() == QEvent::Show) {
+        if (QWindow* window = form_->windowHandle())
+            connect(window, &QWindow::screenChanged, this, &ViewScale::refit, Qt::UniqueConnection);
+        if (restored_ > 0) {
+            const double step = std::exchange(restored_, 0.0);
+            setScale(step);
+        }
+        refit();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ViewScale::refit() {
+    if (fittingStep(scale_) < scale_)
+        setScale(scale_);
+    else
+        updateActions();
+}
+
+QSize ViewScale::freeClientArea(double step) const {
+    const QScreen* screen = form_->screen();
+    if (!screen) return QSize(INT_MAX, INT_MAX);
+    // Title bar and borders stay as they are; the menu and status bars grow with the fonts.
+    const QSize frame = form_->frameGeometry().size() - form_->size();
+    const int bars = qCeil((baseMenuHeight_ + kStatusBarHeight) * step);
+    return screen->availableGeometry().size() - frame - QSize(0, bars);
+}
+
+double ViewScale::fittingStep(double scale) const {
+    double best = kSteps[0];
+    for (double step : kSteps) {
+        if (step > scale + 1e-9) break;
+        const QSize room = freeClientArea(step);
+        if (room.width() >= qCeil(kDesignClient.width() * step) && room.height() >= qCeil(kDesignClient.height() * step))
+            best = step;
+    }
+    return best;
+}
+
+void ViewScale::updateActions() {
+    const auto next = std::upper_bound(std::begin(kSteps), std::end(kSteps), scale_ + 1e-9);
+    enlarge_->setEnabled(next != std::end(kSteps) && fittingStep(*next) > scale_);
+    shrink_->setEnabled(scale_ > kSteps[0]);
 }
 
 void ViewScale::enlarge() {
     const auto next = std::upper_bound(std::begin(kSteps), std::end(kSteps), scale_ + 1e-9);
-    if (next != std::end(kSteps)) setScale(*next);
+    if (next != std::end(kSteps) && fittingStep(*next) > scale_) setScale(*next);
 }
 
 void ViewScale::shrink() {
@@ -68,31 +148,54 @@ void ViewScale::shrink() {
 void ViewScale::restore() {
     const double saved = settings().value(QStringLiteral("view/scale"), 1.0).toDouble();
     for (double step : kSteps)
-        if (std::fabs(step - saved) < 1e-6 && step != scale_) setScale(step);
+        if (std::fabs(step - saved) < 1e-6 && step != scale_) {
+            // A window not shown yet has no final bars nor frame to measure: it takes the step when shown.
+            if (form_->isVisible())
+                setScale(step);
+            else
+                restored_ = step;
+        }
 }
 
 void ViewScale::setScale(double scale) {
-    scale = std::clamp(scale, kSteps[0], kSteps[std::size(kSteps) - 1]);
     const double old = scale_;
-    scale_ = scale;
-    enlarge_->setEnabled(scale_ < kSteps[std::size(kSteps) - 1]);
-    shrink_->setEnabled(scale_ > kSteps[0]);
+    scale_ = fittingStep(std::clamp(scale, kSteps[0], kSteps[std::size(kSteps) - 1]));
+    updateActions();
     menu_->setTitle(scale_ == 1.0 ? QStringLiteral("&Вид") : QStringLiteral("&Вид %1 %").arg(qRound(scale_ * 100)));
     applyFonts();
     form_->statusBar()->setFixedHeight(qRound(kStatusBarHeight * scale_));
-    // A window of its own size grows with its contents, as far as the screen allows.
-    if (old != scale_ && !form_->isMaximized() && !form_->isFullScreen() && form_->isVisible()) {
-        QSize size = form_->size() + (form_->centralWidget()->size() * (scale_ / old) - form_->centralWidget()->size());
-        if (const QScreen* screen = form_->screen()) size = size.boundedTo(screen->availableGeometry().size());
-        form_->resize(size);
-    }
+    if (old != scale_ && !form_->isMaximized() && !form_->isFullScreen()) resizeWindow(old);
     form_->Form_Resize();
     QSettings s = settings();
     s.setValue(QStringLiteral("view/scale"), scale_);
 }
 
+void ViewScale::resizeWindow(double old) {
+    QWidget* client = form_->centralWidget();
+    // Ctrl+0 gives back the size of 100 %; a size the user chose at another step counts as its own.
+    if (old == 1.0)
+        baseClient_ = client->size();
+    else if (client->size() != shownClient_)
+        baseClient_ = (QSizeF(client->size()) / old).toSize();
+    const QSize want =
+        scale_ == 1.0 ? baseClient_ : (QSizeF(baseClient_) * scale_).toSize().boundedTo(freeClientArea(scale_));
+    // The bars take their new heights only when the layout runs: measure and correct.
+    form_->resize(form_->size() + want - client->size());
+    form_->QWidget::layout()->activate();
+    form_->resize(form_->size() + want - client->size());
+    shownClient_ = client->size();
+    if (const QScreen* screen = form_->screen()) {
+        const QRect free = screen->availableGeometry(), frame = form_->frameGeometry();
+        QPoint topLeft = frame.topLeft();
+        topLeft.rx() = std::max(free.left(), std::min(topLeft.x(), free.right() + 1 - frame.width()));
+        topLeft.ry() = std::max(free.top(), std::min(topLeft.y(), free.bottom() + 1 - frame.height()));
+        if (topLeft != frame.topLeft()) form_->move(topLeft);
+    }
+}
+
 void ViewScale::applyFonts() {
     const double s = scale_;
+    form_->controls().Picture15->setPictureScale(s);
     QWidget* client = form_->centralWidget();
     QList<QWidget*> widgets = client->findChildren<QWidget*>();
     widgets << form_->menuBar() << form_->statusBar();
@@ -109,6 +212,9 @@ void ViewScale::applyFonts() {
         if (!option->property(kBaseGeometry).isValid()) option->setProperty(kBaseGeometry, QRectF(option->geometry()));
         option->setGeometry(scaled(option->property(kBaseGeometry).toRectF(), s));
     }
+    // After the window's own widgets took their fonts: the message boxes, the
+    // input and file dialogs read in the same size as the window.
+    QApplication::setFont(scaledFont(appBaseFont(), s));
 }
 
 void ViewScale::layout() {

@@ -23,11 +23,20 @@ void Canvas::setPicture(const QImage& picture) {
     surfaceChanged();
 }
 
+void Canvas::setPictureScale(double scale) {
+    if (scale == pictureScale_) return;
+    pictureScale_ = scale;
+    surfaceChanged();
+}
+
 void Canvas::paintEvent(QPaintEvent* event) {
     repaintPending_ = false;
     QPainter p(this);
     p.drawImage(event->rect().topLeft(), image(), event->rect());
-    if (!picture_.isNull()) p.drawImage(0, 0, picture_);
+    if (!picture_.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, pictureScale_ != 1.0);
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(picture_.size()) * pictureScale_), picture_);
+    }
     drawShapes(p);
 }
 

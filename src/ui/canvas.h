@@ -24,6 +24,8 @@ public:
     void setPicture(const QImage& picture);
     bool hasPicture() const { return !picture_.isNull(); }
     const QImage& picture() const { return picture_; }
+    // The picture drawn this many times its own size (the projector view's step).
+    void setPictureScale(double scale);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -36,6 +38,7 @@ protected:
 private:
     bool repaintPending_ = false;
     QImage picture_;
+    double pictureScale_ = 1.0;
 };
 
 }  // namespace velunta

@@ -1,6 +1,7 @@
 #include "ui/fit_text.h"
 
 #include <QFontMetricsF>
+#include <cmath>
 
 namespace velunta {
 
@@ -11,9 +12,16 @@ const char* const kDesignSize = "velunta_designPointSize";
 
 double textRoom(const QLabel& label) { return label.contentsRect().width() - std::max(0, label.indent()) - 1; }
 
-void fitTextToBox(QLabel& label) {
+double designPointSize(const QLabel& label) {
+    const QVariant design = label.property(kDesignSize);
+    return design.isValid() ? design.toDouble() : label.font().pointSizeF();
+}
+
+void fitTextToBox(QLabel& label, double scale) {
     if (!label.property(kDesignSize).isValid()) label.setProperty(kDesignSize, label.font().pointSizeF());
-    const double design = label.property(kDesignSize).toDouble();
+    // Quarter points from the scaled design size down, so that every step's sizes
+    // are the same whichever step came before.
+    const double design = std::floor(label.property(kDesignSize).toDouble() * scale * 4) / 4;
     const double room = textRoom(label);
     QFont font = label.font();
     double size = design;

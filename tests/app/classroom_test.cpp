@@ -2,10 +2,13 @@
 // curves, the readout of the graphs, the flow regime, the projector view and the
 // pictures, table and results saved or copied from the window.
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -132,29 +135,76 @@ private slots:
         QVERIFY(w->keptCurves().empty());
     }
 
-    // 150 %: the layout of the client size / 1.5, times 1.5, within a pixel.
-    void projectorViewScalesTheLayout() {
-        auto w = desktop.window();
-        QCOMPARE(w->centralWidget()->size(), QSize(800, 512));  // the design size, between the bars
-        QHash<QString, QRect> small;
-        for (const auto& [name, rect] : computeLayout(800, 512).named())
-            small[name] = w->centralWidget()->findChild<QWidget*>(name)->geometry();
-        w->viewScale()->setScale(1.5);
-        w->resize(w->size() + QSize(1200, 768) - w->centralWidget()->size());
-        QTRY_COMPARE(w->centralWidget()->size(), QSize(1200, 768));
-        const QLabel* regime = w->statusLine()->regimeLabel();  // the larger font, the same bar: it still fits
-        QVERIFY(regime->fontMetrics().horizontalAdvance(regime->text()) <= regime->contentsRect().width());
-        for (auto it = small.cbegin(); it != small.cend(); ++it) {
-            const QRect got = w->centralWidget()->findChild<QWidget*>(it.key())->geometry(), want = it.value();
-            QVERIFY2(std::max({std::abs(got.x() - 1.5 * want.x()), std::abs(got.y() - 1.5 * want.y()),
-                               std::abs(got.width() - 1.5 * want.width()), std::abs(got.height() - 1.5 * want.height())}) <= 1,
-                     qPrintable(it.key()));
+    // The projector view on a projector's 1920 x 1080 and a laptop's 1280 x 800: a step whose window would
+    // not fit shows as the largest one that does (the design area, 800 x 512, and the bars, times the step).
+    void projectorView_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<double>("shown");
+        for (double step : ViewScale::kSteps) {
+            QTest::addRow("1920x1080 %d %%", qRound(step * 100)) << QSize(1920, 1080) << step << std::min(step, 1.75);
+            QTest::addRow("1280x800 %d %%", qRound(step * 100)) << QSize(1280, 800) << step << std::min(step, 1.25);
         }
+    }
+
+    // Every control on the screen, in the cell of the 100 % layout times the step, captions fitted to
+    // their grown boxes, Greek letters grown alike; Ctrl+0 gives back the 100 % window exactly; the step
+    // shown is the one remembered.
+    void projectorView() {
+        QFETCH(QSize, screen);
+        QFETCH(double, step);
+        QFETCH(double, shown);
+        auto w = desktop.window();
+        QScreen* on = nullptr;
+        for (QScreen* s : QGuiApplication::screens())
+            if (s->size() == screen) on = s;
+        const QRect free = on->availableGeometry();
+        w->move(free.topLeft() + QPoint(60, 40));
+        QTRY_COMPARE(w->screen(), on);
+        QWidget* client = w->centralWidget();
+        const auto layoutOf = [&] {
+            QHash<QString, QPair<QRect, QFont>> cells;
+            for (const auto& [name, rect] : computeLayout(800, 512).named())
+                if (const QWidget* c = client->findChild<QWidget*>(name); c->isVisible()) cells[name] = {c->geometry(), c->font()};
+            return cells;
+        };
+        const auto before = layoutOf();
+        const QSize size = w->size();
+        const double dialogs = QApplication::font().pointSizeF();
+        w->viewScale()->setScale(step);
+        QCOMPARE(w->viewScale()->scale(), shown);
+        QVERIFY2(free.contains(w->frameGeometry()), qPrintable(QString("%1x%2").arg(w->width()).arg(w->height())));
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            const QWidget* control = client->findChild<QWidget*>(it.key());
+            const QRect got = control->geometry(), at100 = it.value().first;
+            QVERIFY2(free.contains(QRect(control->mapToGlobal(QPoint(0, 0)), got.size())), qPrintable(it.key()));
+            QVERIFY2(std::max({std::abs(got.x() - shown * at100.x()), std::abs(got.y() - shown * at100.y()),
+                               std::abs(got.width() - shown * at100.width()), std::abs(got.height() - shown * at100.height())}) <= 1,
+                     qPrintable(it.key()));
+            const auto* label = qobject_cast<const QLabel*>(control);
+            if (!label) continue;
+            const double font = label->font().pointSizeF(), font100 = it.value().second.pointSizeF();
+            QVERIFY2(font >= font100 * shown * 0.9, qPrintable(QString("%1: %2 pt at 100 %: %3").arg(it.key()).arg(font).arg(font100)));
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), qPrintable(it.key()));
+        }
+        const QLabel* regime = w->statusLine()->regimeLabel();  // the larger font, the taller bar: it still fits
+        QVERIFY(regime->fontMetrics().horizontalAdvance(regime->text()) <= regime->contentsRect().width());
+        QCOMPARE(QApplication::font().pointSizeF(), dialogs * shown);
+        QCOMPARE(QSettings("Velunta", "velunta").value("view/scale").toDouble(), shown);
         // The pictures are drawn at their real size, not stretched.
         QCOMPARE(w->controls().Picture2->image().size(), w->controls().Picture2->size());
-        QCOMPARE(w->controls().Text1->font().pointSizeF(), 18.0);
-        w->viewScale()->reset();
-        QCOMPARE(w->controls().Text1->font().pointSizeF(), 12.0);
+        w->viewScale()->resetAction()->trigger();
+        QCOMPARE(w->size(), size);
+        QVERIFY(layoutOf() == before && QApplication::font().pointSizeF() == dialogs);
+        // A saved step the screen cannot hold opens as the one it can, once the window is shown.
+        QSettings("Velunta", "velunta").setValue("view/scale", step);
+        w.reset();
+        auto next = desktop.window(false);
+        next->move(free.topLeft() + QPoint(60, 40));
+        next->viewScale()->restore();
+        next->show();
+        QTRY_COMPARE(next->viewScale()->scale(), shown);
+        QVERIFY(free.contains(next->frameGeometry()));
     }
     // The picture shown (the trajectory at start), twice its size, and the Y(t) graph with the red curve;
     // the table; the results copied.
@@ -177,5 +227,17 @@ private slots:
     }
 };
 
-QTEST_MAIN(ClassroomTest)
+// Two screens side by side, a projector's and a laptop's, for the projector view.
+int main(int argc, char* argv[]) {
+    QTemporaryDir dir;
+    QFile screens(dir.filePath("screens.json"));
+    if (!screens.open(QIODevice::WriteOnly)) return 1;
+    screens.write(R"({"screens": [{"name": "projector", "x": 0, "y": 0, "width": 1920, "height": 1080},
+                                  {"name": "laptop", "x": 1920, "y": 0, "width": 1280, "height": 800}]})");
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toUtf8());
+    QApplication app(argc, argv);
+    ClassroomTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "classroom_test.moc"
