@@ -17,11 +17,15 @@ headless() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout 20 "$
 # expect_tree ROOT: the files a desktop and the program look for, under ROOT (a /usr).
 expect_tree() {
   local root=$1 f
-  for f in bin/velunta share/applications/velunta.desktop \
-           share/icons/hicolor/scalable/apps/velunta.svg share/icons/hicolor/256x256/apps/velunta.png \
+  for f in bin/velunta share/applications/velunta.desktop share/icons/hicolor/scalable/apps/velunta.svg \
            share/metainfo/internal.velunta.velunta.metainfo.xml share/man/man1/velunta.1.gz \
-           share/doc/velunta/copyright; do
+           share/man/ru/man1/velunta.1.gz share/doc/velunta/copyright share/doc/velunta/changelog.gz; do
     [ -f "$root/$f" ] || fail "$f is not installed"
+  done
+  # A bitmap icon of each size a panel or a menu asks for, and of that size.
+  for px in 16 24 32 48 64 128 256; do
+    f=share/icons/hicolor/${px}x${px}/apps/velunta.png
+    file "$root/$f" 2>/dev/null | grep -q "PNG image data, $px x $px," || fail "$f is missing or not $px px"
   done
   # Every data file the build puts beside the program (pictures, documents).
   for f in "$run"/*; do
@@ -39,13 +43,17 @@ if [ "$mode" = deb ]; then
   control=$(dpkg-deb --field "$deb")
   grep -q "^Version: $version" <<<"$control" || fail "version is not $version"
   depends=$(sed -n 's/^Depends: //p' <<<"$control")
-  for need in libqt6widgets6 libqt6svg6 libqt6multimedia6 libc6 fonts-liberation; do
+  for need in libqt6widgets6 libqt6svg6 libqt6multimedia6 libc6 fonts-liberation fonts-dejavu-core; do
     grep -q "$need" <<<"$depends" || fail "Depends lacks $need"
   done
   grep -q 'учебная программа' <<<"$control" || fail "the description has no Russian text"
   dpkg-deb -x "$deb" "$tmp/root"
   expect_tree "$tmp/root/usr"
   cmp -s "$tmp/root/usr/share/doc/velunta/copyright" "$src/packaging/copyright" || fail "copyright file differs"
+  # Debian's own checks; hints (I:, P:) are printed but pass, errors and warnings fail.
+  lintian --pedantic --tag-display-limit 0 "$deb" >"$tmp/lintian.log" 2>&1
+  cat "$tmp/lintian.log"
+  grep -q '^[EW]: ' "$tmp/lintian.log" && fail "lintian reports errors or warnings"
   [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
   echo "all checks passed"; exit 0
 fi
@@ -62,12 +70,19 @@ metainfo=$share/metainfo/internal.velunta.velunta.metainfo.xml
 appstreamcli validate-tree --pedantic --no-net "$tmp/first" || fail "metainfo is not valid"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo lists no release $version"
 
-# The manual page renders cleanly and names every option that --help prints.
-man=$(MANWIDTH=200 man --warnings -l "$share/man/man1/velunta.1.gz" 2>"$tmp/man.err")
-[ -s "$tmp/man.err" ] && { cat "$tmp/man.err"; fail "the manual page has warnings"; }
+# Both manual pages (English in man1, Russian in ru/man1) render cleanly, carry this
+# version and name every option that --help prints. The English one is plain ASCII:
+# in the C locale man would drop every other letter.
 help=$(headless "$tmp/first/usr/bin/velunta" --help 2>/dev/null) || fail "--help failed"
-for option in $(grep -oE -- '--[A-Za-z0-9]+' <<<"$help" | sort -u); do
-  grep -qE -- "${option}([^A-Za-z0-9]|\$)" <<<"$man" || fail "the manual page lacks $option"
+zcat "$share/man/man1/velunta.1.gz" | LC_ALL=C grep -nP '[^\x00-\x7F]' && fail "the English manual page is not ASCII"
+for lang in :Velunta ru/:Велунта; do
+  page=$share/man/${lang%%:*}man1/velunta.1.gz
+  man=$(MANWIDTH=200 man --warnings -l "$page" 2>"$tmp/man.err")
+  [ -s "$tmp/man.err" ] && { cat "$tmp/man.err"; fail "the manual page $page has warnings"; }
+  grep -q "^${lang#*:} $version  " <<<"$man" || fail "the manual page $page does not carry version $version"
+  for option in $(grep -oE -- '--[A-Za-z0-9]+' <<<"$help" | sort -u); do
+    grep -qE -- "${option}([^A-Za-z0-9]|\$)" <<<"$man" || fail "the manual page $page lacks $option"
+  done
 done
 
 # Moved elsewhere and started from a folder without data, the program still finds its own.

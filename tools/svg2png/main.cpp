@@ -1,6 +1,7 @@
 // velunta_svg2png [--scale N] [--background COLOUR] input.svg output.png
 //
-// Renders an SVG file at its own size times N (default 1) and writes a PNG.
+// Renders an SVG file at its own size times N (default 1, fractions allowed:
+// 0.5 makes a 32 px drawing a 16 px icon) and writes a PNG.
 // Without --background the PNG keeps the transparency of the drawing; with it
 // the drawing is put on that colour (any name QColor understands, e.g. white)
 // and the PNG has no alpha channel, which is what a GIF conversion wants.
@@ -19,7 +20,7 @@ namespace {
 struct Options {
     QString input;
     QString output;
-    int scale = 1;
+    double scale = 1;
     QColor background;  // invalid: keep transparency
 };
 
@@ -30,8 +31,8 @@ bool parseOptions(const QStringList& args, Options& options)
         const QString& arg = args[i];
         if (arg == QLatin1String("--scale") && i + 1 < args.size()) {
             bool ok = false;
-            options.scale = args[++i].toInt(&ok);
-            if (!ok || options.scale < 1 || options.scale > 16)
+            options.scale = args[++i].toDouble(&ok);
+            if (!ok || !(options.scale > 0) || options.scale > 16)
                 return false;
         } else if (arg == QLatin1String("--background") && i + 1 < args.size()) {
             options.background = QColor(args[++i]);
