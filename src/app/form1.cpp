@@ -81,7 +81,7 @@ void Form1::Form_Load() {
         const QRect s = screen->geometry();
         move(int(0.05 * s.width()), int(0.05 * s.height()));
     }
-    m_.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
+    m_.locale_decimal_point = QLocale().decimalPoint().toStdString();
     init_inputs();
     m_.parametr();
     showCaptions();
