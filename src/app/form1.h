@@ -136,6 +136,9 @@ public:
     void mnuHelpAbout2_Click();
     // The authors window while it is open.
     Form2* authorsWindow() const { return form2_; }
+    // The program's own window with the instruction's text, while it is open
+    // (shown where no program on the desktop opens the file).
+    QWidget* instructionWindow() const { return instruction_; }
 
     // Lesson materials: the table, the picture shown (PNG or SVG by the name;
     // an invalid size: twice the size in the window), the printed worksheet,
@@ -208,6 +211,8 @@ private:
     bool writingField_ = false;  // the program writes a field: no edit begins
 
     QPointer<Form2> form2_;
+    QPointer<QWidget> instruction_;
+    void showInstructionWindow(const QString& path);
 
     Form1Services services_;
     std::unique_ptr<Dialogs> ownDialogs_;

@@ -27,13 +27,13 @@ StatusLine::StatusLine(Form1* form) : QObject(form), form_(form) {
     bar->setFixedHeight(kStatusBarHeight);
     regime_ = new QLabel(bar);
     regime_->setObjectName(QStringLiteral("regimeLabel"));
-    // A long verdict is cut at the window's edge rather than widening the window.
+    // A long verdict gets shorter rather than widening the window.
     regime_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     explanation_ = QStringLiteral(
         "Число Рейнольдса Re = ρο·v·d/η показывает, во сколько раз силы инерции в потоке больше сил вязкости. "
         "При Re много меньше 1 сопротивление вязкое и пропорционально скорости (Fc~v), при Re больше тысячи "
         "оно лобовое и растёт как квадрат скорости (Fc~v²).");
-    regime_->setToolTip(explanation_);
+    regime_->setToolTip(wrappedTip({explanation_}));
     regime_->installEventFilter(this);
     bar->addWidget(regime_, 1);
     connect(form, &Form1::recomputed, this, &StatusLine::showRegime);
@@ -54,15 +54,36 @@ StatusLine::StatusLine(Form1* form) : QObject(form), form_(form) {
 }
 
 void StatusLine::showRegime() {
-    regimeText_ = QString::fromStdString(flowRegime(form_->model()).summary);
+    const FlowRegime f = flowRegime(form_->model());
+    regimeForms_ = {QString::fromStdString(f.summary), QString::fromStdString(f.verdict),
+                    QString::fromStdString(f.conclusion)};
     fitRegime();
 }
 
-// A verdict longer than the bar ends in "…"; the tooltip then holds all of it.
+// The longest form of the verdict that fits the bar: all of it, without the
+// Reynolds numbers, or only which column to trust; the tooltip then holds all of
+// it. Only a bar too narrow even for the last is cut, with "…".
 void StatusLine::fitRegime() {
-    const QString shown = regime_->fontMetrics().elidedText(regimeText_, Qt::ElideRight, regime_->contentsRect().width());
+    if (regimeForms_.isEmpty()) return;
+    const QFontMetrics metrics = regime_->fontMetrics();
+    const int width = regime_->contentsRect().width();
+    QString shown = metrics.elidedText(regimeForms_.last(), Qt::ElideRight, width);
+    for (const QString& form : regimeForms_)
+        if (metrics.horizontalAdvance(form) <= width) {
+            shown = form;
+            break;
+        }
     regime_->setText(shown);
-    regime_->setToolTip(shown == regimeText_ ? explanation_ : regimeText_ + QStringLiteral("\n\n") + explanation_);
+    const QString& whole = regimeForms_.first();
+    regime_->setToolTip(wrappedTip(shown == whole ? QStringList{explanation_} : QStringList{whole, explanation_}));
+}
+
+// A plain-text tooltip stays on one line however long, past the screen's edge;
+// as rich text the tooltip wraps its lines.
+QString StatusLine::wrappedTip(const QStringList& paragraphs) {
+    QString html;
+    for (const QString& p : paragraphs) html += QStringLiteral("<p>") + p.toHtmlEscaped() + QStringLiteral("</p>");
+    return QStringLiteral("<qt>") + html + QStringLiteral("</qt>");
 }
 
 QString StatusLine::readout(const Canvas* picture, QPointF pixel) const {

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QStringList>
 
 class QLabel;
 class QStatusBar;
@@ -36,11 +37,13 @@ private:
     void showRegime();
     void fitRegime();
     void clearReadout();
+    static QString wrappedTip(const QStringList& paragraphs);
 
     Form1* form_;
     QStatusBar* bar_ = nullptr;
     QLabel* regime_ = nullptr;
-    QString regimeText_, explanation_;  // the whole verdict; what Re means
+    QStringList regimeForms_;  // the whole verdict, then shorter forms of it
+    QString explanation_;      // what Re means
     QWidget* marker_ = nullptr;  // the vertical line over the graph under the mouse
 };
 

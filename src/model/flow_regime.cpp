@@ -78,20 +78,22 @@ FlowRegime flowRegime(const Model& m) {
     f.quadraticToLinearLaunch = quadraticToLinear(m, launch);
 
     const double q = f.quadraticToLinearTerminal;
+    f.conclusion = q < 0.1 ? "столбцы Fc~v и Fc~v+v² почти совпадают" : "верен столбец Fc~v+v²";
     if (q < 0.1)
-        f.verdict = "вязкое сопротивление в " + times(1 / q) + " больше лобового: столбцы Fc~v и Fc~v+v² почти совпадают";
+        f.verdict = "вязкое сопротивление в " + times(1 / q) + " больше лобового: " + f.conclusion;
     else if (q <= 10)
-        f.verdict = "вязкое и лобовое сопротивление сравнимы (лобовое/вязкое ≈ " + roughNumber(q) +
-                    "): верен столбец Fc~v+v²";
+        f.verdict = "вязкое и лобовое сопротивление сравнимы (лобовое/вязкое ≈ " + roughNumber(q) + "): " + f.conclusion;
     else
-        f.verdict = "лобовое сопротивление в " + times(q) + " больше вязкого: верен столбец Fc~v+v²";
+        f.verdict = "лобовое сопротивление в " + times(q) + " больше вязкого: " + f.conclusion;
 
     // The fastest the ball would go without a medium: if even there the
     // resistance and the buoyancy are a few per cent of the weight, the
     // vacuum column is as good as the others for this flight.
     const double fastest = std::max(launch, std::fabs(double(m.Vymax0)));
-    if (dragOverWeight(m, fastest) < 0.03 && m.r > 0 && m.r0 / m.r < 0.03)
+    if (dragOverWeight(m, fastest) < 0.03 && m.r > 0 && m.r0 / m.r < 0.03) {
         f.verdict += "; за этот полёт годится и вакуум";
+        f.conclusion += "; годится и вакуум";
+    }
 
     f.summary = "Re ≈ " + roughNumber(f.reynoldsTerminal) + " при Vp2, " + roughNumber(f.reynoldsLaunch) +
                 " при старте; " + f.verdict;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,7 +82,23 @@ private slots:
         action(*w, "mnuHelpInstruction")->trigger();
         QCOMPARE(opener.started.size(), 1);
         QVERIFY(opener.started[0].endsWith(" " + QDir(work->path()).absoluteFilePath("instruction.txt")));
-        QVERIFY(opener.opened.isEmpty() && boxes.size() == 1);
+        QVERIFY(opener.opened.isEmpty() && boxes.size() == 1 && !w->instructionWindow());
+        // Where no program takes the file, the program shows its text itself, and again after a close.
+        opener.fails = true;
+        QFile text(work->path() + "/instruction.txt");
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Инструкция\r\nВведите высоту.") > 0);
+        text.close();
+        for (int choice = 0; choice < 2; ++choice) {
+            action(*w, "mnuHelpInstruction")->trigger();
+            QVERIFY(w->instructionWindow() && w->instructionWindow()->isVisible());
+            QCOMPARE(w->instructionWindow()->findChild<QPlainTextEdit*>()->toPlainText(), QString("Инструкция\nВведите высоту."));
+            w->instructionWindow()->close();
+            QTRY_VERIFY(!w->instructionWindow());
+        }
+        // A document that nothing opens is said so, as before.
+        touch(work->path() + "/uprav.pdf");
+        action(*w, "mnuHelpUprav")->trigger();
+        QVERIFY(boxes.size() == 2 && boxes[1].title == "НЕТ ПРОГРАММЫ");
     }
 
     // Centred on the main window at every choice, also after either moved; back after its close box.
