@@ -26,17 +26,6 @@ QString lines(std::initializer_list<const char*> parts) {
 
 }  // namespace
 
-void Form1::connectMenuCommands() {
-    connect(c_.mnuFilespravka2, &QAction::triggered, this, &Form1::mnuFilespravka2_Click);
-    connect(c_.mnuFilespravka, &QAction::triggered, this, &Form1::mnuFilespravka_Click);
-    connect(c_.mnuFilesHistory, &QAction::triggered, this, &Form1::mnuFilesHistory_Click);
-    connect(c_.mnuHelpInstruction, &QAction::triggered, this, &Form1::mnuHelpInstruction_Click);
-    connect(c_.mnuHelpUprav, &QAction::triggered, this, &Form1::mnuHelpUprav_Click);
-    connect(c_.mnuHelpAvtors, &QAction::triggered, this, &Form1::mnuHelpAvtors_Click);
-    connect(c_.mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
-    connect(c_.mnuHelpAbout2, &QAction::triggered, this, &Form1::mnuHelpAbout2_Click);
-}
-
 // A document that is found nowhere, or that the desktop cannot open, is said
 // so: a command that silently does nothing would look like a success.
 void Form1::openDocument(const QString& fileName) {

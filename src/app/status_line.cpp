@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 
-#include "app/form1.h"
 #include "model/flow_regime.h"
 #include "model/trajectory.h"
+#include "ui/form1_controls.h"
 
 namespace velunta {
 
@@ -20,8 +20,8 @@ QString number(double x) { return QString::number(x, 'f', 3); }
 
 }  // namespace
 
-StatusLine::StatusLine(Form1* form) : QObject(form), form_(form) {
-    QStatusBar* bar = bar_ = form->statusBar();
+StatusLine::StatusLine(QStatusBar* bar, const Model& model, const Form1Controls& controls, QObject* parent)
+    : QObject(parent), model_(model), c_(controls), bar_(bar) {
     bar->setObjectName(QStringLiteral("statusBar"));
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(kStatusBarHeight);
@@ -36,9 +36,8 @@ StatusLine::StatusLine(Form1* form) : QObject(form), form_(form) {
     regime_->setToolTip(wrappedTip({explanation_}));
     regime_->installEventFilter(this);
     bar->addWidget(regime_, 1);
-    connect(form, &Form1::recomputed, this, &StatusLine::showRegime);
 
-    marker_ = new QWidget(form->controls().Picture2);
+    marker_ = new QWidget(c_.Picture2);
     marker_->setObjectName(QStringLiteral("readoutMarker"));
     marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
     marker_->setAutoFillBackground(true);
@@ -46,15 +45,14 @@ StatusLine::StatusLine(Form1* form) : QObject(form), form_(form) {
     palette.setColor(QPalette::Window, QColor(96, 96, 96));
     marker_->setPalette(palette);
     marker_->hide();
-    const Form1Controls& c = form->controls();
-    for (Canvas* picture : {c.Picture1, c.Picture2, c.Picture3}) {
+    for (Canvas* picture : {c_.Picture1, c_.Picture2, c_.Picture3}) {
         picture->setMouseTracking(true);
         picture->installEventFilter(this);
     }
 }
 
 void StatusLine::showRegime() {
-    const FlowRegime f = flowRegime(form_->model());
+    const FlowRegime f = flowRegime(model_);
     regimeForms_ = {QString::fromStdString(f.summary), QString::fromStdString(f.verdict),
                     QString::fromStdString(f.conclusion)};
     fitRegime();
@@ -87,8 +85,8 @@ QString StatusLine::wrappedTip(const QStringList& paragraphs) {
 }
 
 QString StatusLine::readout(const Canvas* picture, QPointF pixel) const {
-    const Model& m = form_->model();
-    const Form1Controls& c = form_->controls();
+    const Model& m = model_;
+    const Form1Controls& c = c_;
     // The middle of the pixel under the mouse.
     const double x = userX(*picture, pixel.x() + 0.5), y = userY(*picture, pixel.y() + 0.5);
     if (picture == c.Picture1) return y >= 0 ? QStringLiteral("Y = %1 м").arg(number(y)) : QString();
@@ -130,7 +128,7 @@ bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
         bar_->showMessage(text);
-        if (picture == form_->controls().Picture1) {
+        if (picture == c_.Picture1) {
             marker_->hide();
         } else {
             if (marker_->parentWidget() != picture) marker_->setParent(picture);

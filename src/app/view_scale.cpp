@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "app/form1.h"
+#include "app/main_menu.h"
 #include "app/status_line.h"
 #include "ui/layout_grid.h"
 
@@ -41,19 +42,9 @@ void scaleFont(QWidget* w, double s) {
 
 }  // namespace
 
-ViewScale::ViewScale(Form1* form) : QObject(form), form_(form) {
-    QMenuBar* bar = form->menuBar();
-    menu_ = new QMenu(QStringLiteral("&Вид"), bar);
-    menu_->setObjectName(QStringLiteral("mnuView"));
-    bar->insertMenu(form->controls().mnuHelp->menuAction(), menu_);
-    enlarge_ = menu_->addAction(QStringLiteral("Крупнее"), this, &ViewScale::enlarge);
-    enlarge_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
-    shrink_ = menu_->addAction(QStringLiteral("Мельче"), this, &ViewScale::shrink);
-    shrink_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    reset_ = menu_->addAction(QStringLiteral("Обычный размер (100 %)"), this, &ViewScale::reset);
-    reset_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    for (QAction* a : {enlarge_, shrink_, reset_}) form->addAction(a);
-}
+ViewScale::ViewScale(Form1* form, const MainMenu& menu)
+    : QObject(form), form_(form), menu_(menu.viewMenu), enlarge_(menu.enlarge), shrink_(menu.shrink),
+      reset_(menu.resetScale) {}
 
 void ViewScale::enlarge() {
     const auto next = std::upper_bound(std::begin(kSteps), std::end(kSteps), scale_ + 1e-9);
@@ -86,7 +77,7 @@ void ViewScale::setScale(double scale) {
         if (const QScreen* screen = form_->screen()) size = size.boundedTo(screen->availableGeometry().size());
         form_->resize(size);
     }
-    form_->Form_Resize();
+    emit scaleChanged();
     QSettings s = settings();
     s.setValue(QStringLiteral("view/scale"), scale_);
 }
@@ -113,7 +104,7 @@ void ViewScale::applyFonts() {
 
 void ViewScale::layout() {
     QWidget* client = form_->centralWidget();
-    Form1Controls& c = form_->c_;
+    Form1Controls& c = form_->controls();
     if (scale_ == 1.0) {
         applyLayout(computeLayout(client->width(), client->height()), c);
         return;
