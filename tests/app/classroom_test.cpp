@@ -3,6 +3,7 @@
 // pictures, table and results saved or copied from the window.
 
 #include <QClipboard>
+#include <clocale>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -146,6 +147,20 @@ private slots:
         QVERIFY2(tip->width() <= tip->screen()->geometry().width() / 2, qPrintable(QString::number(tip->width())));
         QVERIFY(tip->height() >= 3 * tip->fontMetrics().lineSpacing());  // the explanation's lines at least
         QToolTip::hideText();
+    }
+
+    // Under a Russian locale (a decimal comma) the result captions and the status line
+    // write the point, all of them; the model still gets the locale's comma for the axes.
+    void captionsWriteThePointUnderARussianLocale() {
+        QLocale::setDefault(QLocale::Russian);
+        std::setlocale(LC_NUMERIC, "ru_RU.UTF-8");  // where the system has it
+        auto w = desktop.window();
+        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_NUMERIC, "C");
+        QCOMPARE(QString::fromStdString(w->model().locale_decimal_point), QString(","));
+        for (const auto& [label, text] : w->model().labels.captions())
+            QVERIFY2(!QString::fromStdString(text).contains(QRegularExpression("\\d,\\d")), text.c_str());
+        QVERIFY2(!w->statusLine()->regimeLabel()->text().contains(QRegularExpression("\\d,\\d")), qPrintable(w->statusLine()->regimeLabel()->text()));
     }
 
     // A kept full-model curve stays drawn, dashed in red, after the inputs change.
