@@ -2,30 +2,21 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QAction>
 
-#include "app/form1.h"
+#include "app/main_menu.h"
 #include "app/preset_menus.h"
 #include "model/format.h"
 #include "plot/kept_curves.h"
 
 namespace velunta {
 
-ComparisonMenu::ComparisonMenu(Form1* form) : QObject(form), form_(form) {
-    QMenuBar* bar = form->menuBar();
-    menu_ = new QMenu(QStringLiteral("&Сравнение"), bar);
-    menu_->setObjectName(QStringLiteral("mnuCompare"));
-    bar->insertMenu(form->controls().mnuHelp->menuAction(), menu_);
-    keep_ = menu_->addAction(QStringLiteral("Запомнить кривые"), this, &ComparisonMenu::keep);
-    keep_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    keep_->setObjectName(QStringLiteral("mnuKeepCurves"));
-    forget_ = menu_->addAction(QStringLiteral("Забыть запомненные"), this, &ComparisonMenu::forget);
-    forget_->setObjectName(QStringLiteral("mnuForgetCurves"));
-    forget_->setEnabled(false);
-    // The window's own shortcut, whichever control has the focus; an input
-    // field would take Ctrl+K for "delete to the end of the line".
-    form->addAction(keep_);
-    for (QLineEdit* box : form->findChildren<QLineEdit*>()) box->installEventFilter(this);
+ComparisonMenu::ComparisonMenu(const Model& model, KeptCurves& kept, const PresetMenus& presets,
+                               const MainMenu& menu, const QList<QLineEdit*>& fields, QObject* parent)
+    : QObject(parent), model_(model), kept_(kept), presets_(presets), menu_(menu.compareMenu),
+      keep_(menu.keepCurves), forget_(menu.forgetCurves) {
+    // An input field would take Ctrl+K for "delete to the end of the line".
+    for (QLineEdit* box : fields) box->installEventFilter(this);
 }
 
 bool ComparisonMenu::eventFilter(QObject* watched, QEvent* event) {
@@ -38,9 +29,9 @@ bool ComparisonMenu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString ComparisonMenu::currentLabel() const {
-    const Model& m = form_->model();
+    const Model& m = model_;
     const InputValues start;
-    const QString ball = form_->presetMenus()->chosenBall(), medium = form_->presetMenus()->chosenMedium();
+    const QString ball = presets_.chosenBall(), medium = presets_.chosenMedium();
     QStringList parts;
     auto differs = [&](const char* name, double value, double startValue, bool covered) {
         if (!covered && value != startValue) parts << QStringLiteral("%1=%2").arg(QString::fromUtf8(name)).arg(value);
@@ -58,15 +49,15 @@ QString ComparisonMenu::currentLabel() const {
 }
 
 void ComparisonMenu::keep() {
-    form_->keptCurves().keep(form_->model(), currentLabel().toStdString());
+    kept_.keep(model_, currentLabel().toStdString());
     forget_->setEnabled(true);
-    form_->Form_Resize();
+    emit keptChanged();
 }
 
 void ComparisonMenu::forget() {
-    form_->keptCurves().clear();
+    kept_.clear();
     forget_->setEnabled(false);
-    form_->Form_Resize();
+    emit keptChanged();
 }
 
 }  // namespace velunta

@@ -2,20 +2,28 @@
 // The menu "Сравнение": keep the current curves for comparison (up to five
 // sets stay on the graphs while the inputs change) and forget them.
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
+#include "model/model.h"
+
 class QAction;
+class QLineEdit;
 class QMenu;
 
 namespace velunta {
 
-class Form1;
+struct KeptCurves;
+struct MainMenu;
+class PresetMenus;
 
 class ComparisonMenu : public QObject {
     Q_OBJECT
 public:
-    explicit ComparisonMenu(Form1* form);
+    // Keeps the curves of the model into `kept`; Ctrl+K stays the menu's in the input fields.
+    ComparisonMenu(const Model& model, KeptCurves& kept, const PresetMenus& presets, const MainMenu& menu,
+                   const QList<QLineEdit*>& fields, QObject* parent);
     QMenu* menu() const { return menu_; }
     QAction* keepAction() const { return keep_; }
     QAction* forgetAction() const { return forget_; }
@@ -26,11 +34,17 @@ public:
     // the inputs that differ from theirs or from the start-up values.
     QString currentLabel() const;
 
+signals:
+    // The kept curves changed: the graphs are to be drawn again.
+    void keptChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Form1* form_;
+    const Model& model_;
+    KeptCurves& kept_;
+    const PresetMenus& presets_;
     QMenu* menu_ = nullptr;
     QAction *keep_ = nullptr, *forget_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "app/comparison_menu.h"
+#include "app/main_menu.h"
 #include "app/pipeline.h"
 #include "app/preset_menus.h"
 #include "app/status_line.h"
@@ -46,10 +47,9 @@ void Form1::construct() {
     setCentralWidget(client_);
     buildForm1Controls(client_, menuBar(), c_);
     kept_ = std::make_unique<KeptCurves>();
-    presetMenus_ = new PresetMenus(this);
-    comparisonMenu_ = new ComparisonMenu(this);
-    viewScale_ = new ViewScale(this);
-    statusLine_ = new StatusLine(this);
+    createMenus();
+    statusLine_ = new StatusLine(statusBar(), m_, c_, this);
+    connect(this, &Form1::recomputed, statusLine_, &StatusLine::showRegime);
     // A click on the empty client area or a picture takes the focus, so it leaves an input field.
     client_->setFocusPolicy(Qt::ClickFocus);
     // The design client area is 800 x 512 pixels, between the menu bar and the status bar.
@@ -64,10 +64,7 @@ void Form1::construct() {
 }
 
 void Form1::connectHandlers() {
-    finishEditsBeforeMenuCommands();  // first, so that every command sees the finished inputs
-    connect(c_.mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
     connectMenuCommands();
-    buildExportCommands();
     connectInputFields();
     connectViewControls();
     connectRunCommands();
@@ -81,7 +78,7 @@ void Form1::Form_Load() {
         const QRect s = screen->geometry();
         move(int(0.05 * s.width()), int(0.05 * s.height()));
     }
-    m_.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
+    m_.locale_decimal_point = QLocale().decimalPoint().toStdString();
     init_inputs();
     m_.parametr();
     showCaptions();

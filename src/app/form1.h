@@ -30,6 +30,7 @@ class ComparisonMenu;
 class ViewScale;
 class StatusLine;
 struct KeptCurves;
+struct MainMenu;
 
 // The desktop services the window talks to; tests pass fakes.
 struct Form1Services {
@@ -49,6 +50,7 @@ public:
 
     Model& model() { return m_; }
     const Form1Controls& controls() const { return c_; }
+    Form1Controls& controls() { return c_; }
     // The start-up flag: empty until Form_Load runs, 0 while it runs, then 1.
     std::optional<int> zagruzka() const { return zagruzka_; }
     // How many times the pipeline has run in full (for tests and benchmarks).
@@ -136,6 +138,9 @@ public:
     void mnuHelpAbout2_Click();
     // The authors window while it is open.
     Form2* authorsWindow() const { return form2_; }
+    // The program's own window with the instruction's text, while it is open
+    // (shown where no program on the desktop opens the file).
+    QWidget* instructionWindow() const { return instruction_; }
 
     // Lesson materials: the table, the picture shown (PNG or SVG by the name;
     // an invalid size: twice the size in the window), the printed worksheet,
@@ -171,8 +176,9 @@ private:
     void connectViewControls();
     void connectRunCommands();
     bool raschet4();
+    // Every menu and command: all made first, then all connected in one place.
+    void createMenus();
     void connectMenuCommands();
-    void buildExportCommands();
     PictureView shownView() const;
     // The three pictures as shown, with the full model's curves from its closed forms.
     std::unique_ptr<ViewSurfaces> currentViews() const;
@@ -185,7 +191,6 @@ private:
     void setInput(InputField field, double value);
     void writeField(InputField field);
     void setPending(InputField field, bool pending);
-    void finishEditsBeforeMenuCommands();
     friend class InputFieldWatcher;
 
     Model m_;
@@ -208,6 +213,8 @@ private:
     bool writingField_ = false;  // the program writes a field: no edit begins
 
     QPointer<Form2> form2_;
+    QPointer<QWidget> instruction_;
+    void showInstructionWindow(const QString& path);
 
     Form1Services services_;
     std::unique_ptr<Dialogs> ownDialogs_;
@@ -230,7 +237,7 @@ private:
     QDateTime now() const;
     RunSurfaces runSurfaces() const;
 
-    friend class ViewScale;
+    std::unique_ptr<MainMenu> menu_;
     PresetMenus* presetMenus_ = nullptr;
     ComparisonMenu* comparisonMenu_ = nullptr;
     ViewScale* viewScale_ = nullptr;

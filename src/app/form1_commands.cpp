@@ -2,6 +2,10 @@
 // model or the drawings.
 
 #include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QVBoxLayout>
 
 #include "app/data_files.h"
 #include "app/form1.h"
@@ -21,17 +25,6 @@ QString lines(std::initializer_list<const char*> parts) {
 }
 
 }  // namespace
-
-void Form1::connectMenuCommands() {
-    connect(c_.mnuFilespravka2, &QAction::triggered, this, &Form1::mnuFilespravka2_Click);
-    connect(c_.mnuFilespravka, &QAction::triggered, this, &Form1::mnuFilespravka_Click);
-    connect(c_.mnuFilesHistory, &QAction::triggered, this, &Form1::mnuFilesHistory_Click);
-    connect(c_.mnuHelpInstruction, &QAction::triggered, this, &Form1::mnuHelpInstruction_Click);
-    connect(c_.mnuHelpUprav, &QAction::triggered, this, &Form1::mnuHelpUprav_Click);
-    connect(c_.mnuHelpAvtors, &QAction::triggered, this, &Form1::mnuHelpAvtors_Click);
-    connect(c_.mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
-    connect(c_.mnuHelpAbout2, &QAction::triggered, this, &Form1::mnuHelpAbout2_Click);
-}
 
 // A document that is found nowhere, or that the desktop cannot open, is said
 // so: a command that silently does nothing would look like a success.
@@ -57,7 +50,8 @@ void Form1::mnuFilesHistory_Click() { openDocument("history.pdf"); }
 void Form1::mnuHelpUprav_Click() { openDocument("uprav.pdf"); }
 
 // The instruction opens in a text editor: notepad on Windows, the desktop's
-// handler for plain text elsewhere.
+// handler for plain text elsewhere. Where there is none, or it fails, the
+// program shows the text itself.
 void Form1::mnuHelpInstruction_Click() {
     const QString path = findDataFile("instruction.txt");
     if (path.isEmpty()) {
@@ -69,10 +63,38 @@ void Form1::mnuHelpInstruction_Click() {
 #else
     const QString editor = QStringLiteral("xdg-open");
 #endif
-    if (!services_.opener->startProgram(editor, {path}))
-        services_.dialogs->MsgBox("Не удалось запустить текстовый редактор для файла " +
-                                      QDir::toNativeSeparators(path) + ".",
-                                  vbOKOnly, "НЕТ ПРОГРАММЫ");
+    services_.opener->startProgram(editor, {path}, [window = QPointer<Form1>(this), path] {
+        if (window) window->showInstructionWindow(path);
+    });
+}
+
+void Form1::showInstructionWindow(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        services_.dialogs->MsgBox("Не удалось прочитать файл " + QDir::toNativeSeparators(path) + ".", vbOKOnly,
+                                  "НЕТ ФАЙЛА");
+        return;
+    }
+    if (!instruction_) {
+        instruction_ = new QWidget(this, Qt::Window);
+        instruction_->setObjectName(QStringLiteral("instructionWindow"));
+        instruction_->setAttribute(Qt::WA_DeleteOnClose);
+        instruction_->setWindowTitle(QStringLiteral("Инструкция"));
+        auto* text = new QPlainTextEdit(instruction_);
+        text->setObjectName(QStringLiteral("instructionText"));
+        text->setReadOnly(true);
+        auto* column = new QVBoxLayout(instruction_);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->addWidget(text);
+        // About eighty characters wide, as a text editor would open it.
+        instruction_->resize(text->fontMetrics().horizontalAdvance(QString(80, 'n')) + 40,
+                             text->fontMetrics().lineSpacing() * 30);
+    }
+    auto* text = instruction_->findChild<QPlainTextEdit*>(QStringLiteral("instructionText"));
+    text->setPlainText(QString::fromUtf8(file.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    instruction_->show();
+    instruction_->raise();
+    instruction_->activateWindow();
 }
 
 void Form1::mnuHelpAbout_Click() {

@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -25,36 +24,9 @@ namespace velunta {
 
 namespace {
 
-QAction* addCommand(QMenu* menu, QAction* before, const QString& caption, const QKeySequence& keys,
-                    const char* name) {
-    auto* action = new QAction(caption, menu);
-    action->setObjectName(QString::fromLatin1(name));
-    if (!keys.isEmpty()) action->setShortcut(keys);
-    menu->insertAction(before, action);
-    return action;
-}
-
 QString documentsFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
 }  // namespace
-
-void Form1::buildExportCommands() {
-    QMenu* file = c_.mnuFile;
-    QAction* before = c_.mnuHelpSep1;
-    file->insertSeparator(before);
-    connect(addCommand(file, before, QStringLiteral("Сохранить таблицу…"), {}, "mnuFileSaveTable"), &QAction::triggered,
-            this, &Form1::mnuFileSaveTable_Click);
-    connect(addCommand(file, before, QStringLiteral("Сохранить рисунок…"), {}, "mnuFileSavePicture"),
-            &QAction::triggered, this, &Form1::mnuFileSavePicture_Click);
-    connect(addCommand(file, before, QStringLiteral("Печать…"), QKeySequence::Print, "mnuFilePrint"),
-            &QAction::triggered, this, &Form1::mnuFilePrint_Click);
-    connect(addCommand(file, before, QStringLiteral("Копировать результаты"), QKeySequence("Ctrl+Shift+C"),
-                       "mnuFileCopyResults"),
-            &QAction::triggered, this, &Form1::copyResults);
-    // Ctrl+C: a text field with the focus copies its own selection first.
-    connect(addCommand(file, before, QStringLiteral("Копировать рисунок"), QKeySequence::Copy, "mnuFileCopyPicture"),
-            &QAction::triggered, this, &Form1::copyPicture);
-}
 
 PictureView Form1::shownView() const {
     if (c_.Picture2->isVisibleTo(client_)) return PictureView::coordinate;

@@ -109,12 +109,6 @@ void Form1::connectInputFields() {
 
 // Every command of the menus finishes the edits first; these connections come
 // before the commands' own, so they run first.
-void Form1::finishEditsBeforeMenuCommands() {
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
-        for (QAction* action : menu->actions())
-            connect(action, &QAction::triggered, this, &Form1::finishPendingEdits);
-}
-
 void Form1::signal(double k) { services_.tone->Beep(880, int(std::lround(12 * k))); }
 
 // A change of a field's text: typed, pasted, or written by someone else.

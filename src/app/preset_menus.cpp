@@ -1,8 +1,8 @@
 #include "app/preset_menus.h"
 
-#include <QMenuBar>
+#include <QAction>
 
-#include "app/form1.h"
+#include "app/main_menu.h"
 #include "model/format.h"
 
 namespace velunta {
@@ -13,51 +13,25 @@ QString densityText(double density) { return QString::number(density, 'f', densi
 
 }  // namespace
 
-PresetMenus::PresetMenus(Form1* form) : QObject(form), form_(form) {
-    const Form1Controls& c = form->controls();
-    QMenuBar* bar = form->menuBar();
-    QAction* before = c.mnuHelp->menuAction();
-    ballMenu_ = new QMenu(QStringLiteral("&Шар"), bar);
-    ballMenu_->setObjectName(QStringLiteral("mnuBall"));
-    mediumMenu_ = new QMenu(QStringLiteral("С&реда"), bar);
-    mediumMenu_->setObjectName(QStringLiteral("mnuMedium"));
-    bar->insertMenu(before, ballMenu_);
-    bar->insertMenu(before, mediumMenu_);
-    ballMenu_->setToolTipsVisible(true);
-    mediumMenu_->setToolTipsVisible(true);
-
-    const Presets& presets = builtInPresets();
-    for (int i = 0; i < presets.balls.size(); ++i) {
-        QAction* a = ballMenu_->addAction(presets.balls[i].name, this, [this, i] { chooseBall(i); });
-        a->setCheckable(true);
-        ballActions_ << a;
-    }
-    ballMenu_->addSeparator();
-    startValues_ = ballMenu_->addAction(QStringLiteral("Начальные значения"), this, &PresetMenus::restoreStartValues);
-    startValues_->setObjectName(QStringLiteral("mnuStartValues"));
-    for (int i = 0; i < presets.media.size(); ++i) {
-        QAction* a = mediumMenu_->addAction(presets.media[i].name, this, [this, i] { chooseMedium(i); });
-        a->setCheckable(true);
-        mediumActions_ << a;
-    }
-    connect(form, &Form1::recomputed, this, &PresetMenus::refresh);
-}
+PresetMenus::PresetMenus(const Model& model, const MainMenu& menu, QObject* parent)
+    : QObject(parent), model_(model), ballMenu_(menu.ballMenu), mediumMenu_(menu.mediumMenu),
+      ballActions_(menu.balls), mediumActions_(menu.media), startValues_(menu.startValues) {}
 
 void PresetMenus::chooseBall(int index) {
     const BallPreset& b = builtInPresets().balls.at(index);
-    form_->applyInputs({{InputField::d, b.d}, {InputField::massa, b.massa}, {InputField::c, b.c}});
+    emit inputsChosen({{InputField::d, b.d}, {InputField::massa, b.massa}, {InputField::c, b.c}});
     refresh();  // a refused choice still needs its check mark taken back
 }
 
 void PresetMenus::chooseMedium(int index) {
     const MediumPreset& s = builtInPresets().media.at(index);
-    form_->applyInputs({{InputField::r0, s.r0}, {InputField::eta, s.eta}});
+    emit inputsChosen({{InputField::r0, s.r0}, {InputField::eta, s.eta}});
     refresh();
 }
 
 void PresetMenus::restoreStartValues() {
     const InputValues start;
-    form_->applyInputs({{InputField::h, start.h}, {InputField::V0y, start.V0y}, {InputField::d, start.d},
+    emit inputsChosen({{InputField::h, start.h}, {InputField::V0y, start.V0y}, {InputField::d, start.d},
                         {InputField::massa, start.massa}, {InputField::r0, start.r0},
                         {InputField::eta, start.eta}, {InputField::c, start.c}});
     refresh();
@@ -76,7 +50,7 @@ QString PresetMenus::chosenMedium() const {
 }
 
 void PresetMenus::refresh() {
-    const Model& m = form_->model();
+    const Model& m = model_;
     const Presets& presets = builtInPresets();
     const double ballDensity = (m.massa * 6 / 3.14159265) / (m.d * m.d * m.d);
     for (int i = 0; i < ballActions_.size(); ++i) {

@@ -6,20 +6,24 @@
 
 #include <QObject>
 #include <QList>
+#include <vector>
 
 #include "app/presets.h"
+#include "model/input_acceptance.h"
+#include "model/model.h"
 
 class QAction;
 class QMenu;
 
 namespace velunta {
 
-class Form1;
+struct MainMenu;
 
 class PresetMenus : public QObject {
     Q_OBJECT
 public:
-    explicit PresetMenus(Form1* form);
+    // The entries of the menu's "Шар" and "Среда", for the model the window shows.
+    PresetMenus(const Model& model, const MainMenu& menu, QObject* parent);
 
     QMenu* ballMenu() const { return ballMenu_; }
     QMenu* mediumMenu() const { return mediumMenu_; }
@@ -34,11 +38,15 @@ public:
     void chooseBall(int index);
     void chooseMedium(int index);
     void restoreStartValues();
-
-private:
+    // The check marks and the disabled entries for the model's inputs.
     void refresh();
 
-    Form1* form_;
+signals:
+    // An entry was chosen: these inputs go into their fields as finished edits.
+    void inputsChosen(const std::vector<InputSetting>& settings);
+
+private:
+    const Model& model_;
     QMenu* ballMenu_ = nullptr;
     QMenu* mediumMenu_ = nullptr;
     QList<QAction*> ballActions_, mediumActions_;

@@ -72,6 +72,43 @@ ResultColumns resultColumns(const Model& m) {
     return r;
 }
 
+std::vector<ResultRow> resultRows(const Model& m) {
+    // The labels of each quantity in the vacuum, linear and full panels ("" where a model has none).
+    static const struct { const char* meaning; const char* symbol; const char* labels[3]; } kRows[] = {
+        {"время подъёма", "Tp", {"Label16", "Label24", "Label29"}},
+        {"наибольшая высота", "Ymax", {"Label19", "Label25", "Label30"}},
+        {"время полёта", "Tmax", {"Label17", "Label26", "Label31"}},
+        {"скорость при падении", "Vy(y=0)", {"Label38", "Label40", "Label42"}},
+        {"предельная скорость", "Vp", {"", "Label23", "Label44"}},
+        {"координата в момент Tmax", "Y_end", {"", "Label37", "Label35"}},
+        {"характерное время", "τ", {"", "Label22", ""}},
+        {"время спуска", "Ts", {"", "", "Label33"}},
+        {"величина R", "R", {"", "", "Label5"}},
+        {"параметр b", "b", {"", "", "Label6"}},
+        {"декремент при спуске", "δ2", {"", "", "Label18"}},
+        {"параметр φ", "φ", {"", "", "Label20"}},
+    };
+    std::vector<ResultRow> rows;
+    for (const auto& r : kRows) {
+        ResultRow row{QString::fromUtf8(r.meaning), QString::fromUtf8(r.symbol), {}, {}};
+        for (int model = 0; model < 3; ++model) {
+            if (!*r.labels[model]) continue;
+            // "Vy(y=0) = -6.947 м/c": the number follows the last "=", the unit follows the number.
+            const QString text = caption(m, r.labels[model]);
+            if (!text.contains('=')) {  // "tau ->00": no number to give
+                row.values[model] = text;
+                continue;
+            }
+            const QString value = text.mid(text.lastIndexOf('=') + 1).trimmed();
+            const qsizetype blank = value.indexOf(' ');
+            row.values[model] = value.left(blank);
+            row.units[model] = blank < 0 ? QString() : value.mid(blank + 1).trimmed();
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 QString resultsClipboardText(const Model& m) {
     QStringList lines;
     lines << QStringLiteral("Параметры");
@@ -79,10 +116,12 @@ QString resultsClipboardText(const Model& m) {
         lines << row.symbol + '\t' + row.value + '\t' + row.unit + '\t' + row.meaning;
     lines << QString();
     const ResultColumns r = resultColumns(m);
-    lines << r.headers.join('\t');
-    for (int i = 0; i < r.rowCount(); ++i) {
-        QStringList cells;
-        for (const QStringList& column : r.columns) cells << column.value(i);
+    QStringList header{QStringLiteral("Величина"), QString()};
+    for (const QString& model : r.headers) header << model << QString();
+    lines << header.join('\t');
+    for (const ResultRow& row : resultRows(m)) {
+        QStringList cells{row.symbol, row.meaning};
+        for (int model = 0; model < 3; ++model) cells << row.values[model] << row.units[model];
         lines << cells.join('\t');
     }
     return lines.join('\n') + '\n';

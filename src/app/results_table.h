@@ -30,8 +30,21 @@ struct ResultColumns {
 // the Greek letters the window lays over them written into the text.
 ResultColumns resultColumns(const Model& m);
 
-// Inputs, then the results, tab-separated, one row per line: pastes into a
-// spreadsheet as a table and into a text document as aligned lines.
+// One quantity of the results: its value in each model as the window shows it,
+// split into the number and the unit (both empty where the model has none).
+struct ResultRow {
+    QString meaning;
+    QString symbol;       // the vacuum model's name of it where there is one
+    QString values[3];    // vacuum, linear drag, linear plus quadratic drag
+    QString units[3];
+};
+
+// The quantities of the three panels, one row each, the shared ones first.
+std::vector<ResultRow> resultRows(const Model& m);
+
+// Inputs, then the results, tab-separated, one row per line: a row per quantity,
+// a column per model with the number and its unit in cells of their own, so that
+// it pastes into a spreadsheet as a table of numbers.
 QString resultsClipboardText(const Model& m);
 
 }  // namespace velunta

@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 
-#include "app/form1.h"
 #include "model/flow_regime.h"
 #include "model/trajectory.h"
+#include "ui/form1_controls.h"
 
 namespace velunta {
 
@@ -20,25 +20,24 @@ QString number(double x) { return QString::number(x, 'f', 3); }
 
 }  // namespace
 
-StatusLine::StatusLine(Form1* form) : QObject(form), form_(form) {
-    QStatusBar* bar = bar_ = form->statusBar();
+StatusLine::StatusLine(QStatusBar* bar, const Model& model, const Form1Controls& controls, QObject* parent)
+    : QObject(parent), model_(model), c_(controls), bar_(bar) {
     bar->setObjectName(QStringLiteral("statusBar"));
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(kStatusBarHeight);
     regime_ = new QLabel(bar);
     regime_->setObjectName(QStringLiteral("regimeLabel"));
-    // A long verdict is cut at the window's edge rather than widening the window.
+    // A long verdict gets shorter rather than widening the window.
     regime_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     explanation_ = QStringLiteral(
         "Число Рейнольдса Re = ρο·v·d/η показывает, во сколько раз силы инерции в потоке больше сил вязкости. "
         "При Re много меньше 1 сопротивление вязкое и пропорционально скорости (Fc~v), при Re больше тысячи "
         "оно лобовое и растёт как квадрат скорости (Fc~v²).");
-    regime_->setToolTip(explanation_);
+    regime_->setToolTip(wrappedTip({explanation_}));
     regime_->installEventFilter(this);
     bar->addWidget(regime_, 1);
-    connect(form, &Form1::recomputed, this, &StatusLine::showRegime);
 
-    marker_ = new QWidget(form->controls().Picture2);
+    marker_ = new QWidget(c_.Picture2);
     marker_->setObjectName(QStringLiteral("readoutMarker"));
     marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
     marker_->setAutoFillBackground(true);
@@ -46,28 +45,48 @@ StatusLine::StatusLine(Form1* form) : QObject(form), form_(form) {
     palette.setColor(QPalette::Window, QColor(96, 96, 96));
     marker_->setPalette(palette);
     marker_->hide();
-    const Form1Controls& c = form->controls();
-    for (Canvas* picture : {c.Picture1, c.Picture2, c.Picture3}) {
+    for (Canvas* picture : {c_.Picture1, c_.Picture2, c_.Picture3}) {
         picture->setMouseTracking(true);
         picture->installEventFilter(this);
     }
 }
 
 void StatusLine::showRegime() {
-    regimeText_ = QString::fromStdString(flowRegime(form_->model()).summary);
+    const FlowRegime f = flowRegime(model_);
+    regimeForms_ = {QString::fromStdString(f.summary), QString::fromStdString(f.verdict),
+                    QString::fromStdString(f.conclusion)};
     fitRegime();
 }
 
-// A verdict longer than the bar ends in "…"; the tooltip then holds all of it.
+// The longest form of the verdict that fits the bar: all of it, without the
+// Reynolds numbers, or only which column to trust; the tooltip then holds all of
+// it. Only a bar too narrow even for the last is cut, with "…".
 void StatusLine::fitRegime() {
-    const QString shown = regime_->fontMetrics().elidedText(regimeText_, Qt::ElideRight, regime_->contentsRect().width());
+    if (regimeForms_.isEmpty()) return;
+    const QFontMetrics metrics = regime_->fontMetrics();
+    const int width = regime_->contentsRect().width();
+    QString shown = metrics.elidedText(regimeForms_.last(), Qt::ElideRight, width);
+    for (const QString& form : regimeForms_)
+        if (metrics.horizontalAdvance(form) <= width) {
+            shown = form;
+            break;
+        }
     regime_->setText(shown);
-    regime_->setToolTip(shown == regimeText_ ? explanation_ : regimeText_ + QStringLiteral("\n\n") + explanation_);
+    const QString& whole = regimeForms_.first();
+    regime_->setToolTip(wrappedTip(shown == whole ? QStringList{explanation_} : QStringList{whole, explanation_}));
+}
+
+// A plain-text tooltip stays on one line however long, past the screen's edge;
+// as rich text the tooltip wraps its lines.
+QString StatusLine::wrappedTip(const QStringList& paragraphs) {
+    QString html;
+    for (const QString& p : paragraphs) html += QStringLiteral("<p>") + p.toHtmlEscaped() + QStringLiteral("</p>");
+    return QStringLiteral("<qt>") + html + QStringLiteral("</qt>");
 }
 
 QString StatusLine::readout(const Canvas* picture, QPointF pixel) const {
-    const Model& m = form_->model();
-    const Form1Controls& c = form_->controls();
+    const Model& m = model_;
+    const Form1Controls& c = c_;
     // The middle of the pixel under the mouse.
     const double x = userX(*picture, pixel.x() + 0.5), y = userY(*picture, pixel.y() + 0.5);
     if (picture == c.Picture1) return y >= 0 ? QStringLiteral("Y = %1 м").arg(number(y)) : QString();
@@ -109,7 +128,7 @@ bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
         bar_->showMessage(text);
-        if (picture == form_->controls().Picture1) {
+        if (picture == c_.Picture1) {
             marker_->hide();
         } else {
             if (marker_->parentWidget() != picture) marker_->setParent(picture);

@@ -6,6 +6,9 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QStringList>
+
+#include "model/model.h"
 
 class QLabel;
 class QStatusBar;
@@ -14,7 +17,7 @@ class QWidget;
 namespace velunta {
 
 class Canvas;
-class Form1;
+struct Form1Controls;
 
 // The status bar's height at 100 %; it grows with the projector view.
 constexpr int kStatusBarHeight = 22;
@@ -22,25 +25,30 @@ constexpr int kStatusBarHeight = 22;
 class StatusLine : public QObject {
     Q_OBJECT
 public:
-    explicit StatusLine(Form1* form);
+    // In the window's status bar, for the model and the pictures of the window.
+    StatusLine(QStatusBar* bar, const Model& model, const Form1Controls& controls, QObject* parent);
 
     QLabel* regimeLabel() const { return regime_; }
     // What the status bar shows for the mouse at a pixel of a picture (empty: nothing).
     QString readout(const Canvas* picture, QPointF pixel) const;
     QWidget* marker() const { return marker_; }
+    // The flow regime of the model's current inputs (after every recompute).
+    void showRegime();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showRegime();
     void fitRegime();
     void clearReadout();
+    static QString wrappedTip(const QStringList& paragraphs);
 
-    Form1* form_;
+    const Model& model_;
+    const Form1Controls& c_;
     QStatusBar* bar_ = nullptr;
     QLabel* regime_ = nullptr;
-    QString regimeText_, explanation_;  // the whole verdict; what Re means
+    QStringList regimeForms_;  // the whole verdict, then shorter forms of it
+    QString explanation_;      // what Re means
     QWidget* marker_ = nullptr;  // the vertical line over the graph under the mouse
 };
 

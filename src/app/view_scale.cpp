@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/form1.h"
+#include "app/main_menu.h"
 #include "app/status_line.h"
 #include "ui/fit_text.h"
 #include "ui/layout_grid.h"
@@ -67,19 +68,10 @@ void scaleFont(QWidget* w, double s) {
 
 }  // namespace
 
-ViewScale::ViewScale(Form1* form) : QObject(form), form_(form) {
-    QMenuBar* bar = form->menuBar();
-    menu_ = new QMenu(QStringLiteral("&Вид"), bar);
-    menu_->setObjectName(QStringLiteral("mnuView"));
-    bar->insertMenu(form->controls().mnuHelp->menuAction(), menu_);
-    enlarge_ = menu_->addAction(QStringLiteral("Крупнее"), this, &ViewScale::enlarge);
-    enlarge_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
-    shrink_ = menu_->addAction(QStringLiteral("Мельче"), this, &ViewScale::shrink);
-    shrink_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    reset_ = menu_->addAction(QStringLiteral("Обычный размер (100 %)"), this, &ViewScale::reset);
-    reset_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    for (QAction* a : {enlarge_, shrink_, reset_}) form->addAction(a);
-    baseMenuHeight_ = bar->sizeHint().height();
+ViewScale::ViewScale(Form1* form, const MainMenu& menu)
+    : QObject(form), form_(form), menu_(menu.viewMenu), enlarge_(menu.enlarge), shrink_(menu.shrink),
+      reset_(menu.resetScale) {
+    baseMenuHeight_ = form->menuBar()->sizeHint().height();
     appBaseFont();
     // Shown at last, or moved to another screen: the step must still fit.
     form->installEventFilter(this);
@@ -165,7 +157,7 @@ void ViewScale::setScale(double scale) {
     applyFonts();
     form_->statusBar()->setFixedHeight(qRound(kStatusBarHeight * scale_));
     if (old != scale_ && !form_->isMaximized() && !form_->isFullScreen()) resizeWindow(old);
-    form_->Form_Resize();
+    emit scaleChanged();
     QSettings s = settings();
     s.setValue(QStringLiteral("view/scale"), scale_);
 }
@@ -219,7 +211,7 @@ void ViewScale::applyFonts() {
 
 void ViewScale::layout() {
     QWidget* client = form_->centralWidget();
-    Form1Controls& c = form_->c_;
+    Form1Controls& c = form_->controls();
     if (scale_ == 1.0) {
         applyLayout(computeLayout(client->width(), client->height()), c);
         return;

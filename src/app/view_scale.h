@@ -17,13 +17,15 @@ class QMenu;
 namespace velunta {
 
 class Form1;
+struct MainMenu;
 
 class ViewScale : public QObject {
     Q_OBJECT
 public:
     static constexpr double kSteps[] = {1.0, 1.25, 1.5, 1.75, 2.0, 2.25, 2.5};
 
-    explicit ViewScale(Form1* form);
+    // The scale of the window's contents, with the commands of the menu "Вид".
+    ViewScale(Form1* form, const MainMenu& menu);
     ~ViewScale() override;
     double scale() const { return scale_; }
     // Sets the scale (the largest step up to `scale` that fits the window's
@@ -45,6 +47,10 @@ public:
     QAction* enlargeAction() const { return enlarge_; }
     QAction* shrinkAction() const { return shrink_; }
     QAction* resetAction() const { return reset_; }
+
+signals:
+    // The scale changed: the window is to be laid out and drawn again.
+    void scaleChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -185,7 +185,7 @@ void Model::calc_Tp2() {
         Tp2 = 2 * tau * V0y / (2 * Vp + V0y);
     }
     // This one keeps the locale's decimal separator.
-    labels.setCaption("Label29", "Tp2 = " + Format(Tp2, "0.000000", locale_decimal_point) + " c");
+    labels.setCaption("Label29", "Tp2 = " + point(Format(Tp2, "0.000000", locale_decimal_point)) + " c");
 }
 
 // The height of the top of the full model, by integrating the ascent from the
@@ -236,7 +236,7 @@ void Model::calc_Ymax2() {
     } else {
         Ymax2 = R2 * std::log(std::fabs(2 * tau / (2 * tau - Tp2))) + (h - 2 * Vp * Tp2);
     }
-    labels.setCaption("Label30", "Ymax2 = " + Format(Ymax2, "0.000E+00", locale_decimal_point) + " м");
+    labels.setCaption("Label30", "Ymax2 = " + point(Format(Ymax2, "0.000E+00", locale_decimal_point)) + " м");
 }
 
 }  // namespace velunta

@@ -1,7 +1,7 @@
 #include "model/flow_regime.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace velunta {
 
@@ -27,12 +27,20 @@ std::string superscript(int n) {
     return s;
 }
 
+// With a point whatever the locale, as the result captions write their numbers:
+// printf would follow LC_NUMERIC, which the window sets from the user's locale.
+std::string fixed(double x, int decimals) {
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals).ptr;
+    return std::string(buf, end);
+}
+
 }  // namespace
 
-// "в 24 раза", "в 270 раз", "в 2,3 раза" (a fraction takes "раза"): the number and the word that agrees with it.
+// "в 24 раза", "в 270 раз", "в 2.3 раза" (a fraction takes "раза"): the number and the word that agrees with it.
 std::string times(double x) {
     const std::string n = roughNumber(x);
-    if (n.find(',') != std::string::npos) return n + " раза";
+    if (n.substr(0, n.find("·")).find('.') != std::string::npos) return n + " раза";
     const std::string digits = n.substr(0, n.find("·"));
     const int last = digits.back() - '0', lastTwo = digits.size() > 1 ? std::stoi(digits.substr(digits.size() - 2)) : last;
     const bool few = last >= 2 && last <= 4 && !(lastTwo >= 12 && lastTwo <= 14);
@@ -42,7 +50,6 @@ std::string times(double x) {
 std::string roughNumber(double x) {
     if (!std::isfinite(x)) return "—";
     if (x == 0) return "0";
-    char buf[32];
     int exponent = int(std::floor(std::log10(std::fabs(x))));
     double mantissa = x / std::pow(10.0, exponent);
     // Two significant digits; 9.96 rounds up into the next decade.
@@ -53,17 +60,12 @@ std::string roughNumber(double x) {
     }
     std::string text;
     if (exponent >= 4 || exponent <= -4) {
-        std::snprintf(buf, sizeof buf, "%.1f", mantissa);
-        text = std::string(buf) + "·10" + superscript(exponent);
+        text = fixed(mantissa, 1) + "·10" + superscript(exponent);
     } else {
-        const int decimals = exponent >= 1 ? 0 : 1 - exponent;
-        std::snprintf(buf, sizeof buf, "%.*f", decimals, mantissa * std::pow(10.0, exponent));
-        text = buf;
+        text = fixed(mantissa * std::pow(10.0, exponent), exponent >= 1 ? 0 : 1 - exponent);
         // 5.0 is written 5: the zero says nothing.
         if (exponent == 0 && text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) text.resize(text.size() - 2);
     }
-    for (char& ch : text)
-        if (ch == '.') ch = ',';
     return text;
 }
 
@@ -76,20 +78,22 @@ FlowRegime flowRegime(const Model& m) {
     f.quadraticToLinearLaunch = quadraticToLinear(m, launch);
 
     const double q = f.quadraticToLinearTerminal;
+    f.conclusion = q < 0.1 ? "столбцы Fc~v и Fc~v+v² почти совпадают" : "верен столбец Fc~v+v²";
     if (q < 0.1)
-        f.verdict = "вязкое сопротивление в " + times(1 / q) + " больше лобового: столбцы Fc~v и Fc~v+v² почти совпадают";
+        f.verdict = "вязкое сопротивление в " + times(1 / q) + " больше лобового: " + f.conclusion;
     else if (q <= 10)
-        f.verdict = "вязкое и лобовое сопротивление сравнимы (лобовое/вязкое ≈ " + roughNumber(q) +
-                    "): верен столбец Fc~v+v²";
+        f.verdict = "вязкое и лобовое сопротивление сравнимы (лобовое/вязкое ≈ " + roughNumber(q) + "): " + f.conclusion;
     else
-        f.verdict = "лобовое сопротивление в " + times(q) + " больше вязкого: верен столбец Fc~v+v²";
+        f.verdict = "лобовое сопротивление в " + times(q) + " больше вязкого: " + f.conclusion;
 
     // The fastest the ball would go without a medium: if even there the
     // resistance and the buoyancy are a few per cent of the weight, the
     // vacuum column is as good as the others for this flight.
     const double fastest = std::max(launch, std::fabs(double(m.Vymax0)));
-    if (dragOverWeight(m, fastest) < 0.03 && m.r > 0 && m.r0 / m.r < 0.03)
+    if (dragOverWeight(m, fastest) < 0.03 && m.r > 0 && m.r0 / m.r < 0.03) {
         f.verdict += "; за этот полёт годится и вакуум";
+        f.conclusion += "; годится и вакуум";
+    }
 
     f.summary = "Re ≈ " + roughNumber(f.reynoldsTerminal) + " при Vp2, " + roughNumber(f.reynoldsLaunch) +
                 " при старте; " + f.verdict;

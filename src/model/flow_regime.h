@@ -15,6 +15,7 @@ struct FlowRegime {
     double quadraticToLinearTerminal = 0, quadraticToLinearLaunch = 0;  // ratio of the two drag forces
     std::string verdict;  // plain Russian words: which drag law dominates, which column to trust
     std::string summary;  // one line for the status bar / worksheet
+    std::string conclusion;  // the verdict's end alone: which column to trust, for a narrow bar
 };
 
 // For a model on which parametr has run: at the full model's terminal speed
@@ -22,7 +23,7 @@ struct FlowRegime {
 FlowRegime flowRegime(const Model& m);
 
 // A positive number in two significant digits the way the window writes it:
-// "0,098", "27", "1,4·10⁴" (decimal comma, superscript exponent).
+// "0.098", "27", "1.4·10⁴" (decimal point, as the result captions, and a superscript exponent).
 std::string roughNumber(double x);
 // The same number with "раз" or "раза", as it agrees: "24 раза", "270 раз".
 std::string times(double x);

@@ -30,8 +30,23 @@ bool QtDocumentOpener::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool QtDocumentOpener::startProgram(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
+// Not detached: only a child's exit status tells that nothing took the file. The
+// process has no parent, so that the end of the program does not kill a program the
+// child is still waiting for; it goes once it has ended.
+void QtDocumentOpener::startProgram(const QString& program, const QStringList& arguments,
+                                    std::function<void()> failed) {
+    auto* process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart) return;
+        if (failed) failed();
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::finished, process, [process, failed](int code, QProcess::ExitStatus status) {
+        if ((code != 0 || status != QProcess::NormalExit) && failed) failed();
+        process->deleteLater();
+    });
+    process->start(program, arguments);
 }
 
 }  // namespace velunta

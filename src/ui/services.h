@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -32,8 +33,10 @@ public:
     virtual ~DocumentOpener() = default;
     // Opens a document with the desktop's handler; false when that failed.
     virtual bool openDocument(const QString& path) = 0;
-    // Starts another program; false when it could not be started.
-    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // Starts another program and leaves it running. `failed` runs when it could not be
+    // started or, later, when it ends with an error (xdg-open does, when no program on
+    // the desktop takes the file).
+    virtual void startProgram(const QString& program, const QStringList& arguments, std::function<void()> failed) = 0;
 };
 
 // The real implementations over Qt.
@@ -49,7 +52,7 @@ private:
 class QtDocumentOpener : public DocumentOpener {
 public:
     bool openDocument(const QString& path) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
+    void startProgram(const QString& program, const QStringList& arguments, std::function<void()> failed) override;
 };
 
 }  // namespace velunta

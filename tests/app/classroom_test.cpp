@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <clocale>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +13,9 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
+#include <QToolTip>
 
 #include "app/comparison_menu.h"
 #include "app/preset_menus.h"
@@ -108,11 +111,59 @@ private slots:
             const double vy = motionAt(w->model(), model, t).Vy;
             QVERIFY2(line.contains(QStringLiteral("Vy = %1 м/с").arg(vy, 0, 'f', 3)), qPrintable(line));
         }
-        // The regime of the start-up inputs in the status bar.
-        // The whole of it, or its start with "…" and the whole in the tooltip.
-        const QString summary = QString::fromStdString(flowRegime(w->model()).summary);
+    }
+
+    // The verdict of the status bar at the start-up width and narrower: never cut, it
+    // shortens to a form that ends as the whole does; the tooltip then holds the whole,
+    // wrapped into lines far narrower than the screen.
+    void regimeIsNeverCut_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("shortened");
+        QTest::newRow("start-up width") << 800 << true;
+        QTest::newRow("narrow") << 420 << true;
+        QTest::newRow("wide") << 1270 << false;
+    }
+    void regimeIsNeverCut() {
+        QFETCH(int, width);
+        QFETCH(bool, shortened);
+        auto w = desktop.window();
+        w->presetMenus()->chooseMedium(0);  // воздух: the verdict with its "годится и вакуум"
+        w->resize(width, w->height());
+        const FlowRegime f = flowRegime(w->model());
+        const QString summary = QString::fromStdString(f.summary);
         const QLabel* regime = w->statusLine()->regimeLabel();
-        QVERIFY(regime->text() == summary || (regime->text().endsWith(u'…') && regime->toolTip().startsWith(summary)));
+        QTRY_COMPARE(w->width(), width);
+        QCoreApplication::processEvents();
+        QVERIFY2(regime->fontMetrics().horizontalAdvance(regime->text()) <= regime->contentsRect().width(), qPrintable(regime->text()));
+        QVERIFY2(QStringList({summary, QString::fromStdString(f.verdict), QString::fromStdString(f.conclusion)})
+                     .contains(regime->text()), qPrintable(regime->text()));
+        QCOMPARE(regime->text() != summary, shortened);
+        QCOMPARE(regime->toolTip().contains(summary), shortened);
+        QToolTip::showText(regime->mapToGlobal(QPoint(5, 5)), regime->toolTip(), const_cast<QLabel*>(regime));
+        const auto shownTip = [] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->objectName() == "qtooltip_label" && top->isVisible()) return qobject_cast<QLabel*>(top);
+            return static_cast<QLabel*>(nullptr);
+        };
+        QTRY_VERIFY(shownTip());
+        const QLabel* tip = shownTip();
+        QVERIFY2(tip->width() <= tip->screen()->geometry().width() / 2, qPrintable(QString::number(tip->width())));
+        QVERIFY(tip->height() >= 3 * tip->fontMetrics().lineSpacing());  // the explanation's lines at least
+        QToolTip::hideText();
+    }
+
+    // Under a Russian locale (a decimal comma) the result captions and the status line
+    // write the point, all of them; the model still gets the locale's comma for the axes.
+    void captionsWriteThePointUnderARussianLocale() {
+        QLocale::setDefault(QLocale::Russian);
+        std::setlocale(LC_NUMERIC, "ru_RU.UTF-8");  // where the system has it
+        auto w = desktop.window();
+        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_NUMERIC, "C");
+        QCOMPARE(QString::fromStdString(w->model().locale_decimal_point), QString(","));
+        for (const auto& [label, text] : w->model().labels.captions())
+            QVERIFY2(!QString::fromStdString(text).contains(QRegularExpression("\\d,\\d")), text.c_str());
+        QVERIFY2(!w->statusLine()->regimeLabel()->text().contains(QRegularExpression("\\d,\\d")), qPrintable(w->statusLine()->regimeLabel()->text()));
     }
 
     // A kept full-model curve stays drawn, dashed in red, after the inputs change.
@@ -220,10 +271,24 @@ private slots:
         QVERIFY(!w->saveTableFile(dir.filePath("w.csv"), 0, error) && !QFile::exists(dir.filePath("w.csv")));
         QVERIFY(w->saveTableFile(dir.filePath("w.csv"), 0.1, error));
 
+        // A row per quantity, a column per model, the number and its unit in cells of their own.
+        w->Form_Resize();  // the landings too, as a shown window has them
         w->copyResults();
         const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
-        QVERIFY(lines.contains("h\t2.000\tм\tначальная высота"));  // an input and a row of results
-        QVERIFY(lines.contains("Tp = 0.305686 c\tτ = 4.316e+01 c\tR= 2.213E-01 м"));
+        QVERIFY(lines.contains("h\t2.000\tм\tначальная высота"));
+        QVERIFY(lines.contains("Tp\tвремя подъёма\t0.305686\tc\t0.349224\tc\t0.183211\tc"));
+        QVERIFY(lines.contains("Vy(y=0)\tскорость при падении\t-6.947\tм/c\t-6.532\tм/c\t-1.373\tм/c"));
+        const qsizetype header = lines.indexOf(QRegularExpression("Величина\t.*"));
+        QVERIFY(header > 0 && lines.size() - header - 2 == 12);
+        for (qsizetype i = header + 1; i < lines.size() - 1; ++i) {
+            const QStringList cells = lines[i].split('\t');
+            QCOMPARE(cells.size(), 8);
+            for (int model = 0; model < 3; ++model) {
+                bool number = false;
+                cells[2 + 2 * model].toDouble(&number);
+                QVERIFY2(number || (cells[2 + 2 * model].isEmpty() && cells[3 + 2 * model].isEmpty()), qPrintable(lines[i]));
+            }
+        }
     }
 };
 

@@ -1,13 +1,22 @@
 // The menu's help and information commands, with a recording document opener.
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/form1.h"
+#include "app/view_scale.h"
 #include "support/fake_desktop.h"
 #include "ui/form2.h"
 
@@ -81,7 +90,71 @@ private slots:
         action(*w, "mnuHelpInstruction")->trigger();
         QCOMPARE(opener.started.size(), 1);
         QVERIFY(opener.started[0].endsWith(" " + QDir(work->path()).absoluteFilePath("instruction.txt")));
-        QVERIFY(opener.opened.isEmpty() && boxes.size() == 1);
+        QVERIFY(opener.opened.isEmpty() && boxes.size() == 1 && !w->instructionWindow());
+        // Where no program takes the file, the program shows its text itself, and again after a close.
+        opener.fails = true;
+        QFile text(work->path() + "/instruction.txt");
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Инструкция\r\nВведите высоту.") > 0);
+        text.close();
+        for (int choice = 0; choice < 2; ++choice) {
+            action(*w, "mnuHelpInstruction")->trigger();
+            QVERIFY(w->instructionWindow() && w->instructionWindow()->isVisible());
+            QCOMPARE(w->instructionWindow()->findChild<QPlainTextEdit*>()->toPlainText(), QString("Инструкция\nВведите высоту."));
+            w->instructionWindow()->close();
+            QTRY_VERIFY(!w->instructionWindow());
+        }
+        // A document that nothing opens is said so, as before.
+        touch(work->path() + "/uprav.pdf");
+        action(*w, "mnuHelpUprav")->trigger();
+        QVERIFY(boxes.size() == 2 && boxes[1].title == "НЕТ ПРОГРАММЫ");
+    }
+
+    // Every command of every menu, as the menu bar holds them, with a refused "0" typed in
+    // the height: the edit is finished before the command acts, with its message first.
+    // A dialog a command opens (the table's step, a file, the print preview) is closed
+    // unanswered, and it must find the edit finished.
+    void everyCommandFinishesThePendingEdit_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("index");
+        const auto w = desktop.window();  // recomputed: the entries that float disabled, as the test finds them
+        int rows = 0;
+        for (QAction* top : w->menuBar()->actions()) {
+            const QList<QAction*> items = top->menu()->actions();
+            for (int i = 0; i < items.size(); ++i)
+                if (!items[i]->isSeparator() && items[i]->isEnabled() && ++rows)
+                    QTest::addRow("%s / %s", qPrintable(top->text()), qPrintable(items[i]->text()))
+                        << top->menu()->objectName() << i;
+        }
+        QVERIFY(rows >= 30);
+    }
+    void everyCommandFinishesThePendingEdit() {
+        QFETCH(QString, menu);
+        QFETCH(int, index);
+        QStandardPaths::setTestModeEnabled(true);  // the scale a command of "Вид" saves
+        auto w = desktop.window();
+        QLineEdit* h = w->controls().Text1;
+        h->setFocus();
+        QTest::keyClick(h, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(h, "0");
+        QVERIFY(w->isPending(InputField::h));
+        int dialogs = 0;
+        bool pendingInDialog = false;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ++dialogs;
+                pendingInDialog |= w->isPending(InputField::h);
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+            }
+        });
+        closer.start(50);
+        w->findChild<QMenu*>(menu)->actions().at(index)->trigger();
+        QVERIFY(!w->isPending(InputField::h) && !pendingInDialog);
+        QCOMPARE(h->text(), QString("2.000"));
+        QVERIFY(!boxes.empty() && boxes[0].title == "Ошибка");
+        if (w->findChild<QMenu*>(menu)->actions().at(index)->objectName().contains(QRegularExpression("Save|Print")))
+            QCOMPARE(dialogs, 1);
+        w->viewScale()->reset();
     }
 
     // Centred on the main window at every choice, also after either moved; back after its close box.

@@ -35,12 +35,12 @@ TEST(FlowRegime, MatchesTheHandWorkedCases) {
     }
 }
 
-TEST(RoughNumberTest, TwoDigitsDecimalCommaSuperscriptExponent) {
+TEST(RoughNumberTest, TwoDigitsDecimalPointSuperscriptExponent) {
     const std::pair<double, const char*> rows[] = {
-        {13680, "1,4·10⁴"}, {0.0983, "0,098"}, {268, "270"}, {9.96, "10"}, {0, "0"}, {2.5e-5, "2,5·10⁻⁵"}};
+        {13680, "1.4·10⁴"}, {0.0983, "0.098"}, {268, "270"}, {9.96, "10"}, {0, "0"}, {2.5e-5, "2.5·10⁻⁵"}};
     for (const auto& [x, text] : rows) EXPECT_EQ(roughNumber(x), text) << x;
     for (const auto& [x, text] : {std::pair<double, const char*>{24, "24 раза"}, {12, "12 раз"}, {268, "270 раз"},
-                                  {2.3, "2,3 раза"}, {5, "5 раз"}, {3.2e4, "3,2·10⁴ раза"}})
+                                  {2.3, "2.3 раза"}, {5, "5 раз"}, {3.2e4, "3.2·10⁴ раза"}})
         EXPECT_EQ(times(x), text) << x;
 }
 

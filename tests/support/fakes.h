@@ -44,14 +44,15 @@ class FakeOpener : public DocumentOpener {
 public:
     bool openDocument(const QString& path) override {
         opened.push_back(path);
-        return true;
+        return !fails;
     }
-    bool startProgram(const QString& program, const QStringList& arguments) override {
+    void startProgram(const QString& program, const QStringList& arguments, std::function<void()> failed) override {
         started.push_back(program + " " + arguments.join(' '));
-        return true;
+        if (fails) failed();
     }
     QStringList opened;
     QStringList started;
+    bool fails = false;  // as a desktop without a program for the file
 };
 
 }  // namespace velunta::testing
