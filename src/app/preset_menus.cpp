@@ -3,6 +3,7 @@
 #include <QMenuBar>
 
 #include "app/form1.h"
+#include "model/ball_density.h"
 #include "model/format.h"
 
 namespace velunta {
@@ -78,7 +79,7 @@ QString PresetMenus::chosenMedium() const {
 void PresetMenus::refresh() {
     const Model& m = form_->model();
     const Presets& presets = builtInPresets();
-    const double ballDensity = (m.massa * 6 / 3.14159265) / (m.d * m.d * m.d);
+    const double ballDensity = velunta::ballDensity(m.d, m.massa);
     for (int i = 0; i < ballActions_.size(); ++i) {
         const BallPreset& b = presets.balls[i];
         ballActions_[i]->setChecked(m.d == b.d && m.massa == b.massa && m.c == b.c);
