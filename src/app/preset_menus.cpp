@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "app/main_menu.h"
+#include "model/ball_density.h"
 #include "model/format.h"
 
 namespace velunta {
@@ -52,7 +53,7 @@ QString PresetMenus::chosenMedium() const {
 void PresetMenus::refresh() {
     const Model& m = model_;
     const Presets& presets = builtInPresets();
-    const double ballDensity = (m.massa * 6 / 3.14159265) / (m.d * m.d * m.d);
+    const double ballDensity = velunta::ballDensity(m.d, m.massa);
     for (int i = 0; i < ballActions_.size(); ++i) {
         const BallPreset& b = presets.balls[i];
         ballActions_[i]->setChecked(m.d == b.d && m.massa == b.massa && m.c == b.c);

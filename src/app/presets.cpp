@@ -6,9 +6,11 @@
 #include <QJsonObject>
 #include <cmath>
 
+#include "model/ball_density.h"
+
 namespace velunta {
 
-double BallPreset::density() const { return (massa * 6 / 3.14159265) / (d * d * d); }
+double BallPreset::density() const { return ballDensity(d, massa); }
 
 bool floats(double ballDensity, double mediumDensity) { return ballDensity <= mediumDensity; }
 

@@ -5,9 +5,11 @@
 
 #include <cmath>
 
+#include "model/ball_density.h"
 #include "model/constants.h"
 #include "model/format.h"
 #include "model/model.h"
+#include "model/runge_kutta.h"
 
 namespace velunta {
 
@@ -60,7 +62,7 @@ void Model::set_inputs(const InputValues& in) {
 
 void Model::set_defaults() {
     set_inputs(InputValues{});
-    r = (massa * 6 / kPi) / (d * d * d);
+    r = ballDensity(d, massa);
     n = 5000;
     xmax = 0.2;
     X = xmax / 2;
@@ -73,7 +75,7 @@ void Model::set_defaults() {
 void Model::parametr() {
     cleanVectorState();
     // 1. Ball density.
-    r = 6 * massa / kPi / (d * d * d);
+    r = ballDensity(d, massa);
     labels.setCaption("Label43", caption("  = ", r, "0.000E+00", " кг/м3"));
 
     // 2. Vacuum ascent.
@@ -194,15 +196,13 @@ void Model::calc_Tp2() {
 double Model::integrated_top() const {
     const int steps = 20000;
     const double dt = Tp2 / steps;
-    auto accel = [this](double v) { return -(Vp + v) / tau - v * std::fabs(v) / R2; };
+    // The run's step, without its rounding of the velocity to single precision.
+    const auto accel = [this](double v) { return ff_2(0, 0, v); };
     double y = h, v = V0y;
     for (int i = 0; i < steps; ++i) {
-        const double k1v = accel(v), k1y = v;
-        const double k2v = accel(v + dt / 2 * k1v), k2y = v + dt / 2 * k1v;
-        const double k3v = accel(v + dt / 2 * k2v), k3y = v + dt / 2 * k2v;
-        const double k4v = accel(v + dt * k3v), k4y = v + dt * k3v;
-        y += dt / 6 * (k1y + 2 * k2y + 2 * k3y + k4y);
-        v += dt / 6 * (k1v + 2 * k2v + 2 * k3v + k4v);
+        const RungeKuttaStep k = rungeKuttaStep(y, v, dt, accel);
+        y = k.Y;
+        v = k.Vy;
     }
     return y;
 }

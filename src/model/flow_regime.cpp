@@ -3,6 +3,8 @@
 #include <cmath>
 #include <charconv>
 
+#include "model/constants.h"
+
 namespace velunta {
 
 namespace {
@@ -16,7 +18,7 @@ double quadraticToLinear(const Model& m, double speed) { return m.R2 > 0 ? speed
 double dragOverWeight(const Model& m, double speed) {
     const double viscous = m.tau > 0 ? speed / m.tau : 0;
     const double inertial = m.R2 > 0 ? speed * speed / m.R2 : 0;
-    return (viscous + inertial) / 9.814;
+    return (viscous + inertial) / kGravity;
 }
 
 std::string superscript(int n) {

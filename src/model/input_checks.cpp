@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/ball_density.h"
 #include "model/constants.h"
 
 namespace velunta {
@@ -17,9 +18,6 @@ const FieldInfo kFields[inputFieldCount] = {
     {InputField::eta, "eta", "Text7", "0.0000000", true},
     {InputField::c, "c", "Text3", "0.000", false},
 };
-
-// Density of the ball for the candidate diameter and mass.
-double ballDensity(const Model& m) { return (m.massa * 6 / kPi) / (m.d * m.d * m.d); }
 
 }  // namespace
 
@@ -58,21 +56,21 @@ std::optional<Refusal> checkInput(const Model& m, InputField field) {
         break;
     case InputField::d:
         if (m.d <= 0) return Refusal{"Это не материальная точка!", 0.001};
-        if (ballDensity(m) <= m.r0)
+        if (ballDensity(m.d, m.massa) <= m.r0)
             return Refusal{"Плотность шара получается меньше плотности среды. Всплывание не моделируется! "
                            "При таких параметрах диаметр не больше, чем...",
                            std::pow((m.massa * 6 / kPi) / m.r, 1.0 / 3) / 1.01};
         break;
     case InputField::massa:
         if (m.massa <= 0) return Refusal{"Шарик из чего-то сделан! например, из стали.", 0.004084};
-        if (ballDensity(m) <= m.r0)
+        if (ballDensity(m.d, m.massa) <= m.r0)
             return Refusal{"Масса мала. Плотность шара получается меньше плотности среды.Всплывание не "
                            "моделируется! При таких параметрах масса не меньше, чем...",
                            1.01 * (m.d * m.d * m.d * (kPi * m.r)) / 6};
         break;
     case InputField::r0:
         if (m.r0 <= 0) return Refusal{"Для вакуума всё и так известно! Возьмите хотя бы воздух.", 1.23};
-        if (m.r0 >= ballDensity(m)) return Refusal{"Всплывание не моделируется", m.r / 2};
+        if (m.r0 >= ballDensity(m.d, m.massa)) return Refusal{"Всплывание не моделируется", m.r / 2};
         break;
     case InputField::eta:
         if (m.eta <= 0) return Refusal{"Для вакуума всё и так известно! Возьмите воздух!", 1.82e-5};
