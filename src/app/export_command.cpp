@@ -78,7 +78,7 @@ int runTableCommand(CommandContext& c) {
     if (!problem.isEmpty()) return refuse(c, problem);
     const QByteArray data = tableCsv(c.model, step);
     QString error;
-    if (!writeWholeFile(*path, [&data](QIODevice& file) { return file.write(data) == data.size(); }, error))
+    if (!writeWholeFile(*path, data, error))
         return refuse(c, error);
     return 0;
 }

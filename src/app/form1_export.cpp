@@ -42,7 +42,7 @@ bool Form1::saveTableFile(const QString& path, double step, QString& error) {
     error = tableStepProblem(m_, step);
     if (!error.isEmpty()) return false;
     const QByteArray data = tableCsv(m_, step);
-    return writeWholeFile(path, [&data](QIODevice& file) { return file.write(data) == data.size(); }, error);
+    return writeWholeFile(path, data, error);
 }
 
 bool Form1::savePictureFile(const QString& path, QSize size, QString& error) {

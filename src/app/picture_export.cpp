@@ -88,19 +88,26 @@ bool savePicture(const DrawingSurface& surface, const QString& path, QSize size,
         error = QStringLiteral("Рисунок сохраняется в файл .png или .svg, а не «%1».").arg(path);
         return false;
     }
-    return writeWholeFile(path, [&](QIODevice& file) {
-        if (suffix == "png") return pictureImage(surface, size).save(&file, "PNG");
+    // Drawn in memory, then written in one go: the image and SVG writers do not
+    // all report a failed write, the file writer does.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (suffix == "png") {
+        if (!pictureImage(surface, size).save(&buffer, "PNG")) {
+            error = QStringLiteral("Не удалось нарисовать рисунок «%1».").arg(path);
+            return false;
+        }
+    } else {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("Велунта"));
-        QPainter p;
-        if (!p.begin(&svg)) return false;
+        QPainter p(&svg);
         p.setRenderHint(QPainter::Antialiasing);
         surface.replay(p, QRectF(QPointF(0, 0), QSizeF(size)));
-        return p.end();
-    }, error);
+    }
+    return writeWholeFile(path, buffer.data(), error);
 }
 
 }  // namespace velunta

@@ -2,8 +2,11 @@
 // The table of the three models for a worksheet or a spreadsheet: time from the
 // launch to the last landing at a round step, the height and the velocity of
 // each model at that time (empty once it has landed), and one row at each
-// landing. Written as Russian spreadsheet programs read it: UTF-8 with a
-// byte-order mark, ";" between cells, a decimal comma, 6 significant digits.
+// landing, under the inputs it was computed from (a name with its unit; the
+// number; its meaning) and an empty row. The time has as many decimals as the
+// step needs and as keep every row's time its own. Written as Russian
+// spreadsheet programs read it: UTF-8 with a byte-order mark, ";" between
+// cells, a decimal comma, 6 significant digits for heights and velocities.
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,6 @@
 #include "app/worksheet.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -152,17 +153,19 @@ bool saveWorksheetPdf(const QString& path, const Model& m, ViewSurfaces& views, 
         error = QStringLiteral("Рабочий лист сохраняется в файл .pdf, а не «%1».").arg(path);
         return false;
     }
-    return writeWholeFile(path, [&](QIODevice& file) {
-        QPdfWriter pdf(&file);
+    // The page in memory first: the PDF writer does not report a failed write.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         pdf.setResolution(300);
         pdf.setTitle(QStringLiteral("Вертикальное движение шара: рабочий лист"));
         pdf.setCreator(QStringLiteral("Велунта"));
-        QPainter p;
-        if (!p.begin(&pdf)) return false;
+        QPainter p(&pdf);
         paintWorksheet(p, QRectF(0, 0, pdf.width(), pdf.height()), m, views, date);
-        return p.end();
-    }, error);
+    }
+    return writeWholeFile(path, buffer.data(), error);
 }
 
 }  // namespace velunta

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <clocale>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolTip>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "app/comparison_menu.h"
 #include "app/preset_menus.h"
@@ -270,6 +273,21 @@ private slots:
         QVERIFY(readFile(dir.filePath("w.svg")).contains("stroke=\"#ff0000\""));
         QVERIFY(!w->saveTableFile(dir.filePath("w.csv"), 0, error) && !QFile::exists(dir.filePath("w.csv")));
         QVERIFY(w->saveTableFile(dir.filePath("w.csv"), 0.1, error));
+        // A write that fails half-way (here at a file-size limit, which binds root too, without a
+        // mount): the reason in Russian, the old table as it was, no other file left.
+        const QString old = readFile(dir.filePath("w.csv"));
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{rlim_t(old.size() / 2), limit.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool saved = w->saveTableFile(dir.filePath("w.csv"), 0.1, error);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY(!saved);
+        QCOMPARE(error, QString("Не удалось записать файл «%1»: файл слишком велик").arg(dir.filePath("w.csv")));
+        QCOMPARE(readFile(dir.filePath("w.csv")), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"w.csv", "w.png", "w.svg"}));
+        QVERIFY(!w->savePictureFile("/dev/null/w.png", QSize(), error) && error.endsWith(": часть пути — не папка"));
 
         // A row per quantity, a column per model, the number and its unit in cells of their own.
         w->Form_Resize();  // the landings too, as a shown window has them

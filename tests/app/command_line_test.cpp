@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QXmlStreamReader>
 #include <QTest>
 #include <cmath>
@@ -81,7 +82,9 @@ private slots:
         QTest::newRow("frames") << QStringList{"--frames", "--h=3"} << 0 << "^phase,t,Y,Vy\n(rise,[^\n]+\n)+(fall,[^\n]+\n)+$" << "";
         // The files of the lesson materials: each refusal its own message, and no file written.
         const QString file = "Не удалось записать файл «%1/";
-        QTest::newRow("missing folder") << QStringList{"--table=%1/no/t.csv"} << 2 << "^$" << file + "no/t.csv»: .+\n";
+        QTest::newRow("missing folder") << QStringList{"--table=%1/no/t.csv"} << 2 << "^$" << file + "no/t.csv»: нет такой папки\n";
+        QTest::newRow("not a folder") << QStringList{"--worksheet=/dev/null/w.pdf"} << 2 << "^$"
+                                      << "Не удалось записать файл «/dev/null/w.pdf»: часть пути — не папка\n";
         QTest::newRow("wrong suffix") << QStringList{"--worksheet=%1/w.txt"} << 2 << "^$" << "Рабочий лист .+ «%1/w.txt»\\.\n";
         QTest::newRow("view") << QStringList{"--picture=%1/v.png", "--view=4"} << 2 << "^$" << "Рисунок --view: .+ «4»\\.\n";
         QTest::newRow("size") << QStringList{"--picture=%1/s.png", "--size=10x10"} << 2 << "^$" << "Размер рисунка .+ «10x10»\\.\n";
@@ -139,16 +142,22 @@ private slots:
         QTest::addColumn<QStringList>("inputs");
         QTest::newRow("defaults") << QStringList{};
         QTest::newRow("thrown down in air") << QStringList{"--V0y=-5", "--r0=1.23", "--eta=0.0000182", "--step=0.01"};
+        QTest::newRow("landing beside a fine step") << QStringList{"--step=0.0001"};
     }
     void table() {
         QFETCH(QStringList, inputs);
         QCOMPARE(run(QStringList{"--table=" + path("t.csv")} + inputs), 0);
         const QByteArray bytes = readAll(path("t.csv"));
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-        const QStringList lines = QString::fromUtf8(bytes.mid(3)).split("\r\n", Qt::SkipEmptyParts);
-        QVERIFY(lines.size() > 20 && lines[0].startsWith("t, c;"));  // a header row, then the numbers
-
+        QStringList lines = QString::fromUtf8(bytes.mid(3)).split("\r\n");
         const Model m = testing::modelFor(inputs);
+        // The inputs as a name and a number that reads back exactly, an empty row, the header, the numbers.
+        QCOMPARE(lines.indexOf(QString()), 8);
+        QVERIFY2(lines[1].startsWith("V0y, м/с;") && number(lines[1].section(';', 1, 1)) == m.V0y, qPrintable(lines[1]));
+        QVERIFY2(lines[5].startsWith("η, Па·с;") && number(lines[5].section(';', 1, 1)) == m.eta, qPrintable(lines[5]));
+        lines = lines.mid(9, lines.size() - 10);
+        QVERIFY(lines.size() > 20 && lines[0].startsWith("t, c;"));
+
         const QStringList step = inputs.filter("--step=");
         const double rowStep = step.isEmpty() ? defaultTableStep(m) : step[0].section('=', 1).toDouble();
         const DragModel models[] = {DragModel::vacuum, DragModel::linear, DragModel::full};
@@ -158,8 +167,9 @@ private slots:
             const QStringList cells = line.split(';');
             double t = number(cells[0]);  // rows in time order, seven cells with decimal commas
             QVERIFY2(cells.size() == 7 && !line.contains('.') && t > std::exchange(before, t), qPrintable(line));
+            const double half = 0.5 * std::pow(10.0, -cells[0].section(',', 1).size()) + 1e-12;
             for (DragModel model : models)  // a landing row holds the values at the exact landing time
-                if (std::fabs(t - landingTime(m, model)) <= 1e-5 * t) t = landingTime(m, model);
+                if (std::fabs(t - landingTime(m, model)) <= half) t = landingTime(m, model);
             bool landingRow = false;
             for (int k = 0; k < 3; ++k) {
                 const double landing = landingTime(m, models[k]);
@@ -178,6 +188,39 @@ private slots:
             QVERIFY2(landingRow || std::fabs(t / rowStep - std::round(t / rowStep)) < 1e-6, qPrintable(line));
         }
         QCOMPARE(landings, 3);
+    }
+
+    // A full disk: each file is refused with the reason, the one already there
+    // stays as it was, and nothing else is left in the folder.
+    void fullDisk_data() {
+        QTest::addColumn<QStringList>("args");  // %1: the file
+        QTest::addColumn<QString>("name");
+        QTest::newRow("table") << QStringList{"--table=%1"} << "t.csv";
+        QTest::newRow("png") << QStringList{"--picture=%1", "--size=300x200"} << "p.png";
+        QTest::newRow("svg") << QStringList{"--picture=%1"} << "p.svg";
+        QTest::newRow("worksheet") << QStringList{"--worksheet=%1"} << "w.pdf";
+    }
+    void fullDisk() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, name);
+        const QString disk = path("disk");
+        QVERIFY(QDir().mkpath(disk));
+        if (testing::runProgram({"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}, "mount").status != 0)
+            QSKIP("mounting a small tmpfs is not allowed here");
+        const auto unmount = qScopeGuard([&] { testing::runProgram({disk}, "umount"); });
+        const QByteArray old(1000, 'x');
+        QFile file(disk + "/" + name), filler(disk + "/filler");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(512, 'f')) > 0) {}
+        filler.close();
+        for (QString& a : args) a.replace("%1", file.fileName());
+        const testing::ProgramRun r = testing::runProgram(args);
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.err.trimmed(), QString("Не удалось записать файл «%1»: на диске нет места").arg(file.fileName()));
+        QCOMPARE(readAll(file.fileName()), old);
+        QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", name}));
     }
 
     // Each view its own picture at the size asked for, the full model's red drawn; the SVG drawn in vectors.
