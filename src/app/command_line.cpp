@@ -11,6 +11,7 @@
 #include "app/export_command.h"
 #include "app/frames.h"
 #include "app/report.h"
+#include "app/whole_file.h"
 
 #ifndef VELUNTA_VERSION
 #define VELUNTA_VERSION "?"
@@ -95,17 +96,14 @@ int printHelp(CommandContext& c) {
 
 namespace {
 
-// Why the standard output took nothing more, in the words of the program's other messages.
+// Why the standard output took nothing more: a closed stream and a reader that left
+// are the stream's own cases, the rest are the reasons of every failed file write.
 std::string writeProblem(int error) {
     switch (error) {
-    case ENOSPC: return "нет места на устройстве";
-    case EDQUOT: return "превышена квота диска";
-    case EFBIG: return "файл слишком велик";
-    case EIO: return "ошибка ввода-вывода";
     case EBADF: return "стандартный вывод закрыт";
     case EPIPE: return "читающая программа завершилась";
     case 0: return "поток не принимает данные";
-    default: return "ошибка с кодом " + std::to_string(error);
+    default: return fileErrorReason(error).toStdString();
     }
 }
 

@@ -76,7 +76,7 @@ private slots:
         const QString noDisplay = exactly("velunta: нет графического дисплея, окно не открыть; для работы без окна: velunta --help\n");
         QTest::newRow("no display") << QStringList{} << 1 << "^$" << noDisplay;
         QTest::newRow("no display, inputs") << QStringList{"--h", "5"} << 1 << "^$" << noDisplay;
-        const QString full = "velunta: не удалось вывести результат на стандартный вывод: нет места на устройстве\n";
+        const QString full = "velunta: не удалось вывести результат на стандартный вывод: на диске нет места\n";
         for (const char* command : {"--report", "--frames", "--help"})
             QTest::addRow("%s > /dev/full", command) << QStringList{command, ">/dev/full"} << 2 << "^$" << full;
         QTest::newRow("frames") << QStringList{"--frames", "--h=3"} << 0 << "^phase,t,Y,Vy\n(rise,[^\n]+\n)+(fall,[^\n]+\n)+$" << "";
