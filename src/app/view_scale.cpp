@@ -53,6 +53,11 @@ ViewScale::ViewScale(Form1* form) : QObject(form), form_(form) {
     reset_ = menu_->addAction(QStringLiteral("Обычный размер (100 %)"), this, &ViewScale::reset);
     reset_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     for (QAction* a : {enlarge_, shrink_, reset_}) form->addAction(a);
+    menu_->addSeparator();
+    QAction* full = menu_->addAction(QStringLiteral("Кривые Fc~v+v² до ПУСКа"), form, &Form1::setShowFullModelCurve);
+    full->setObjectName(QStringLiteral("mnuViewFullModelCurve"));
+    full->setCheckable(true);
+    full->setChecked(form->showsFullModelCurve());
 }
 
 void ViewScale::enlarge() {
