@@ -56,6 +56,11 @@ QList<QRectF> setNumberBoxes(const Model& m, const KeptCurves& kept, DrawingSurf
     const QRectF bounds(QPointF(0, 0), QSizeF(graph.surfaceSize()));
     QList<QRectF> taken, boxes;
     if (!legend.isEmpty()) taken << QRectF(legend);
+    // The axes' numbers: down the left edge, and along the time axis (Vy(t)) or
+    // just above the ground (Y(t), where they stand at 6 % of the height).
+    const double rowHeight = graph.textSize(QStringLiteral("0")).height();
+    const double times = graph.toPixel(0, velocity ? 0 : 0.06 * graph.ScaleTop()).y();
+    taken << QRectF(0, 0, 45, bounds.height()) << QRectF(0, times - 2, bounds.width(), rowHeight + 6);
     for (std::size_t i = 0; i < kept.sets.size(); ++i) {
         const KeptCurve& c = kept.sets[i].models[2];
         if (c.t.empty()) continue;
@@ -74,7 +79,12 @@ QList<QRectF> setNumberBoxes(const Model& m, const KeptCurves& kept, DrawingSurf
         };
         const auto free = std::find_if(places.begin(), places.end(), [&isFree](const auto& p) { return isFree(p.second); });
         QRectF box = free != places.end() ? free->second : places.front().second;
-        if (free == places.end()) box.moveTopLeft(freePlace(box, taken, bounds));
+        if (free == places.end()) {
+            // Inside the picture first: freePlace keeps a wanted place that is free, even outside.
+            box.moveTopLeft(QPointF(std::clamp(box.left(), 0.0, std::max(0.0, bounds.width() - box.width())),
+                                    std::clamp(box.top(), 0.0, std::max(0.0, bounds.height() - box.height()))));
+            box.moveTopLeft(freePlace(box, taken, bounds));
+        }
         taken << box;
         boxes << box;
     }

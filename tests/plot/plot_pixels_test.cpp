@@ -1,6 +1,7 @@
 // The drawings as pixels: axes, grid, marks, curves and the ball where the
 // user coordinates put them.
 
+#include <QSet>
 #include <QTest>
 #include <cmath>
 
@@ -55,16 +56,6 @@ inline QPoint pixelOf(const Canvas& c, double x, double y) {  // the pixel that 
 inline QColor colourAt(const Canvas& c, double x, double y) { return c.image().pixelColor(pixelOf(c, x, y)); }
 inline const QColor black(0, 0, 0), green(0x80, 0xFF, 0x80), blue(0, 0, 255), red(255, 0, 0);  // as painted
 inline bool dark(QRgb p) { return qGray(p) < 100; }  // text or an axis, not the grid
-
-// The on/off run of a dashed horizontal line, as a string of '#' and '.'.
-QString dashRun(int set) {
-    Canvas c;
-    c.resize(120, 3);
-    dashed(c, {0.5, 119.5}, {1.5, 1.5}, 0, set);
-    QString run;
-    for (int x = 0; x < 120; ++x) run += c.image().pixelColor(x, 1) == black ? '#' : '.';
-    return run;
-}
 
 }  // namespace
 
@@ -122,7 +113,7 @@ private slots:
     }
 
     // Before any run, through the recompute pipeline: the full model's red beside the others unless
-    // hidden; kept sets each in their own dashes, their numbers apart and off the legend.
+    // hidden; kept sets each in their own dashes, their numbers apart, inside and off the legend.
     void pipeline_data() {
         QTest::addColumn<bool>("fullModel");
         QTest::addColumn<int>("sets");
@@ -136,39 +127,39 @@ private slots:
         QFETCH(int, sets);
         Drawn c(Inputs{10, 5, 0.01, 0.001, 1000, 0.1, 0.47});
         KeptCurves kept;
-        for (int i = 0; i < sets; ++i) {
-            Model other = c.m;
-            other.set_inputs(Inputs{10, 5, 0.01, i < 3 ? 0.001 : 0.002 * i, 1000, 0.1, 0.47});
-            recompute(other);
-            kept.keep(other, "set");
-        }
+        for (Model other = c.m; int(kept.sets.size()) < sets; recompute(other), kept.keep(other, "set"))
+            other.set_inputs(Inputs{10, 5, 0.01, kept.sets.size() < 3 ? 0.001 : 0.002 * kept.sets.size(), 1000, 0.1, 0.47});
         const PipelineSurfaces s{c.Picture1, c.Picture2, c.Picture3, *c.Shape1, &kept, fullModel};
         recompute(c.m, &s);
-        const Model& m = c.m;
         int reds = 0;
-        for (double fraction : {0.2, 0.4, 0.6, 0.8}) {
-            const double t = fraction * (m.Tp2 + m.Ts2);
-            const MotionState full = motionAt(m, DragModel::full, t);
-            reds += colourAt(c.Picture3, t, full.Vy) == red;
-            reds += colourAt(c.Picture2, t, full.Y) == red;
+        for (double t : {0.2, 0.4, 0.6, 0.8}) {
+            const MotionState full = motionAt(c.m, DragModel::full, t *= c.m.Tp2 + c.m.Ts2);
+            reds += (colourAt(c.Picture3, t, full.Vy) == red) + (colourAt(c.Picture2, t, full.Y) == red);
         }
         QVERIFY2(fullModel ? reds >= 6 : reds == 0, qPrintable(QString::number(reds)));
         QCOMPARE(c.Picture2.DrawWidth(), 3);  // as the run expects the pen
-        for (bool velocity : {false, true}) {
-            DrawingSurface& graph = velocity ? static_cast<DrawingSurface&>(c.Picture3) : c.Picture2;
-            const QRect legend = drawLegend(m, kept, graph, velocity);
-            const QList<QRectF> boxes = setNumberBoxes(m, kept, graph, velocity, legend);
+        for (Canvas* graph : {&c.Picture2, &c.Picture3}) {
+            const QRect legend = drawLegend(c.m, kept, *graph, graph == &c.Picture3);
+            const QList<QRectF> boxes = setNumberBoxes(c.m, kept, *graph, graph == &c.Picture3, legend);
             QCOMPARE(boxes.size(), sets);
             for (int i = 0; i < boxes.size(); ++i) {
-                QVERIFY(QRectF(c.Picture2.rect()).contains(boxes[i]) && !boxes[i].intersects(legend));
+                QVERIFY(QRectF(graph->rect()).contains(boxes[i]) && !boxes[i].intersects(legend));
                 for (int j = 0; j < i; ++j) QVERIFY2(!boxes[i].intersects(boxes[j]), qPrintable(QString("%1 on %2").arg(i).arg(j)));
             }
         }
-        for (int i = 1; i < KeptCurves::kMaxSets; ++i)
-            for (int j = 0; j < i; ++j) QVERIFY(dashRun(i) != dashRun(j));
+        QStringList runs;  // each set's dashes along a straight line, as '#' and '.'
+        for (int set = 0; set < KeptCurves::kMaxSets; ++set) {
+            Canvas line;
+            line.resize(120, 3);
+            dashed(line, {0.5, 119.5}, {1.5, 1.5}, 0, set);
+            runs << QString();
+            for (int x = 0; x < 120; ++x) runs.back() += line.image().pixelColor(x, 1) == black ? '#' : '.';
+        }
+        QCOMPARE(QSet<QString>(runs.begin(), runs.end()).size(), KeptCurves::kMaxSets);
     }
 
-    // The numbers along the axes keep a pixel clear of the thick axis lines; one "0.00" at the origin.
+    // The numbers keep a pixel clear of the thick axis lines (pixels 0 and 1 for t = 0, three rows at
+    // Vy = 0); one "0.00" at the origin: where a lone one leaves white (a pixel either side too), no ink.
     void numbersClearOfTheAxes_data() {
         QTest::addColumn<Inputs>("inputs");
         QTest::newRow("defaults") << Inputs{};
@@ -181,41 +172,36 @@ private slots:
         Drawn c(inputs);
         c.Picture2.Cls(), axes_2(c.m, c.Picture2);
         c.Picture3.Cls(), axes_3(c.m, c.Picture3);
-        const int rowH = int(std::ceil(c.Picture3.textSize("0").height()));
-        // Beside the vertical axis (pixels 0 and 1): column 2 holds no ink, the numbers start after it.
         for (Canvas* graph : {&c.Picture2, &c.Picture3}) {
             const QImage image = graph->image().convertToFormat(QImage::Format_RGB32);
             int inkAfter = 0;
-            for (int y = 0; y < image.height(); ++y) {
-                if (dark(image.pixel(1, y)) && dark(image.pixel(2, y)) && dark(image.pixel(40, y))) continue;  // a horizontal axis
-                QVERIFY2(!dark(image.pixel(2, y)), qPrintable(QString("row %1").arg(y)));
-                for (int x = 3; x < 10; ++x) inkAfter += dark(image.pixel(x, y));
-            }
+            for (int y = 0; y < image.height(); ++y)
+                if (!dark(image.pixel(40, y))) {  // not a horizontal axis
+                    QVERIFY2(!dark(image.pixel(2, y)), qPrintable(QString("row %1").arg(y)));
+                    for (int x = 3; x < 10; ++x) inkAfter += dark(image.pixel(x, y));
+                }
             QVERIFY(inkAfter > 20);
         }
-        // Below the time axis of Vy(t): the row after the axis's three holds no ink.
         const QImage v = c.Picture3.image().convertToFormat(QImage::Format_RGB32);
-        const int axis = pixelOf(c.Picture3, c.m.t_right / 2, 0).y();
-        for (int x = 3; x < v.width(); ++x) QVERIFY2(!dark(v.pixel(x, axis + 2)), qPrintable(QString("column %1").arg(x)));
-        // One "0.00" at the origin: where a lone one leaves white (a pixel either side too), nothing dark.
+        const QPointF origin = c.Picture3.toPixel(0, 0) + QPointF(3, 3);
+        for (int x = 3; x < v.width(); ++x) QVERIFY2(!dark(v.pixel(x, int(origin.y()) - 1)), qPrintable(QString("column %1").arg(x)));
         Canvas alone;
         alone.resize(c.Picture3.size());
         alone.setFontSize(11.25);
-        alone.Cls();
-        const QPointF origin = c.Picture3.toPixel(0, 0) + QPointF(3, 3);
         alone.setCurrentX(origin.x()), alone.setCurrentY(origin.y());
         const QString zero = QString::fromStdString(Format(0.0, "#0.00", c.m.locale_decimal_point));
         alone.Print(zero);
-        const int right = 3 + int(alone.textSize(zero).width());
         const QImage one = alone.image().convertToFormat(QImage::Format_RGB32);
-        int shared = 0;
-        for (int y = axis + 3; y < axis + 3 + rowH; ++y)
-            for (int x = 3; x < right; ++x) {
+        int shared = 0, ink = 0, inkAlone = 0;  // a second one over it would darken its smoothed edges
+        for (int y = int(origin.y()); y < origin.y() + alone.textSize(zero).height(); ++y)
+            for (int x = 3; x < origin.x() + alone.textSize(zero).width(); ++x) {
                 const auto white = [&one, y](int at) { return one.pixel(at, y) == qRgb(255, 255, 255); };
                 if (white(x - 1) && white(x) && white(x + 1)) QVERIFY2(!dark(v.pixel(x, y)), qPrintable(QString("%1, %2").arg(x).arg(y)));
                 shared += dark(one.pixel(x, y)) && dark(v.pixel(x, y));
+                if (!white(x)) ink += 255 - qGray(v.pixel(x, y)), inkAlone += 255 - qGray(one.pixel(x, y));
             }
         QVERIFY(shared > 10);
+        QVERIFY2(ink < inkAlone * 1.04, qPrintable(QString("%1 / %2").arg(ink).arg(inkAlone)));
     }
 
     void labelsKeepTheDecimalSeparator() {
