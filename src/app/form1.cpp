@@ -123,7 +123,7 @@ void Form1::Form_Resize() {
     if (zagruzka_.value_or(0) == 0) return;
     const RunPlace place = RunPlace::of(m_);
     layout();
-    const PipelineSurfaces surfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get()};
+    const PipelineSurfaces surfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get(), showFullModelCurve_};
     recompute(m_, &surfaces);
     showCaptions();
     // The same inputs: a run in progress goes on from its place, on the renewed pictures.
@@ -134,7 +134,14 @@ void Form1::Form_Resize() {
 }
 
 void Form1::redrawGraphs() {
-    velunta::redrawGraphs(m_, PipelineSurfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get()});
+    velunta::redrawGraphs(m_, PipelineSurfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get(),
+                                               showFullModelCurve_});
+}
+
+void Form1::setShowFullModelCurve(bool on) {
+    if (on == showFullModelCurve_) return;
+    showFullModelCurve_ = on;
+    Form_Resize();
 }
 
 // Copies the texts the model procedures gave the labels onto the labels.

@@ -70,6 +70,9 @@ public:
     StatusLine* statusLine() const { return statusLine_; }
     const KeptCurves& keptCurves() const { return *kept_; }
     KeptCurves& keptCurves() { return *kept_; }
+    // The full model's thin closed-form curves on the graphs before a run ("Вид").
+    bool showsFullModelCurve() const { return showFullModelCurve_; }
+    void setShowFullModelCurve(bool on);
 
     // Menu "Файл" / "Выход": asks to unload the window.
     void mnuFileExit_Click();
@@ -243,6 +246,7 @@ private:
     ViewScale* viewScale_ = nullptr;
     StatusLine* statusLine_ = nullptr;
     std::unique_ptr<KeptCurves> kept_;
+    bool showFullModelCurve_ = true;
 };
 
 }  // namespace velunta

@@ -64,7 +64,8 @@ void Form1::connectMenuCommands() {
     connect(menu_->shrink, &QAction::triggered, viewScale_, &ViewScale::shrink);
     connect(menu_->resetScale, &QAction::triggered, viewScale_, &ViewScale::reset);
     connect(viewScale_, &ViewScale::scaleChanged, this, &Form1::Form_Resize);
-    // The full model's thin curve of "Вид" is connected here.
+    menu_->fullModelCurve->setChecked(showFullModelCurve_);
+    connect(menu_->fullModelCurve, &QAction::toggled, this, &Form1::setShowFullModelCurve);
 }
 
 }  // namespace velunta

@@ -61,7 +61,10 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
                       {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
     shrink = command(viewMenu, QStringLiteral("Мельче"), "mnuShrink", {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
     resetScale = command(viewMenu, QStringLiteral("Обычный размер (100 %)"), "mnuResetScale", {QKeySequence(Qt::CTRL | Qt::Key_0)});
-    // What the graphs show (the curves drawn) goes below the scale, after a separator.
+    // What the graphs show goes below the scale, after a separator.
+    viewMenu->addSeparator();
+    fullModelCurve = command(viewMenu, QStringLiteral("Кривые Fc~v+v² до ПУСКа"), "mnuViewFullModelCurve");
+    fullModelCurve->setCheckable(true);
 }
 
 QList<QAction*> MainMenu::windowShortcuts() const { return {keepCurves, enlarge, shrink, resetScale}; }

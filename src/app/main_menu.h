@@ -29,6 +29,7 @@ struct MainMenu {
     // Вид.
     QMenu* viewMenu = nullptr;
     QAction *enlarge = nullptr, *shrink = nullptr, *resetScale = nullptr;
+    QAction* fullModelCurve = nullptr;  // checked: the full model's thin curves before a run
 
     // Makes them all in the bar, before the window's "Помощь".
     MainMenu(QMenuBar* bar, const Form1Controls& c);

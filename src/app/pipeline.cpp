@@ -2,6 +2,7 @@
 
 #include "plot/axes.h"
 #include "plot/curves.h"
+#include "plot/full_model_curves.h"
 #include "plot/grid_steps.h"
 #include "plot/legend.h"
 #include "plot/minmax.h"
@@ -41,6 +42,9 @@ void redrawGraphs(Model& m, const PipelineSurfaces& s) {
     axes_3(m, s.Picture3);
     raschet3(m, s.Picture1, s.Picture2, s.Picture3);
     drawKept(kept, s.Picture2, s.Picture3);
+    // One pixel wide over the others, so that all three show even where they
+    // coincide; the run draws its own thick red over it.
+    if (s.fullModelCurve) drawFullModelCurves(m, s.Picture2, s.Picture3, 1);
     drawLegends(m, kept, s.Picture2, s.Picture3);
 }
 

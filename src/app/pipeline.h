@@ -16,6 +16,7 @@ struct PipelineSurfaces {
     DrawingSurface& Picture3;  // Vy(t)
     Shape& Shape1;             // the ball in the trajectory picture
     const KeptCurves* kept = nullptr;  // curves kept for comparison, drawn with the current ones
+    bool fullModelCurve = true;        // the full model's closed-form curves, thin, beside the other two
 };
 
 // Characteristics, trajectory picture, both landings, then the two graphs. The

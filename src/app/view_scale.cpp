@@ -105,7 +105,11 @@ QSize ViewScale::freeClientArea(double step) const {
     const QScreen* screen = form_->screen();
     if (!screen) return QSize(INT_MAX, INT_MAX);
     // Title bar and borders stay as they are; the menu and status bars grow with the fonts.
-    const QSize frame = form_->frameGeometry().size() - form_->size();
+    // The window system's margins, not frameGeometry() - size(): while a resize is on its way
+    // the two sizes can belong to different moments.
+    const QWindow* window = form_->windowHandle();
+    const QMargins margins = window ? window->frameMargins() : QMargins();
+    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
     const int bars = qCeil((baseMenuHeight_ + kStatusBarHeight) * step);
     return screen->availableGeometry().size() - frame - QSize(0, bars);
 }

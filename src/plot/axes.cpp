@@ -8,16 +8,34 @@ namespace velunta {
 
 namespace {
 
+// The user point at a pixel position: the mapping is linear in each axis.
+void moveToPixel(DrawingSurface& canvas, QPointF at, double& x, double& y) {
+    const QPointF origin = canvas.toPixel(0, 0), unit = canvas.toPixel(1, 1) - origin;
+    if (unit.x() != 0) x = (at.x() - origin.x()) / unit.x();
+    if (unit.y() != 0) y = (at.y() - origin.y()) / unit.y();
+}
+
+// The gap, in pixels, from an axis to the numbers along it: the thick axis
+// covers a pixel on either side of its own, and a digit or a minus sign
+// touching it would read as another one ("8" as "3", "-4" as "4").
+constexpr double kClearOfAxis = 3;
+
 // A number label: PSet without a colour marks the spot (one point in
-// ForeColor) and makes it the current point; the text starts there. The
-// separator is the locale's: these labels are not rewritten with a point.
-// The box the text fills, in pixels, goes to `taken`.
+// ForeColor) and makes it the current point; the text starts there, or
+// `shift` pixels from there to keep it off an axis. The separator is the
+// locale's: these labels are not rewritten with a point. The box the text
+// fills, in pixels, goes to `taken`.
 void label(DrawingSurface& canvas, const Model& m, double x, double y, double value, const char* pattern,
-           QList<QRectF>& taken) {
+           QList<QRectF>& taken, QPointF shift = {}) {
     canvas.PSet(x, y);
     const QString text = QString::fromStdString(Format(value, pattern, m.locale_decimal_point));
-    const QRectF box(canvas.toPixel(x, y), canvas.textSize(text));
+    const QRectF box(canvas.toPixel(x, y) + shift, canvas.textSize(text));
     if (box.intersects(QRectF(QPointF(0, 0), QSizeF(canvas.surfaceSize())))) taken << box;
+    if (!shift.isNull()) {
+        moveToPixel(canvas, box.topLeft(), x, y);
+        canvas.setCurrentX(x);
+        canvas.setCurrentY(y);
+    }
     canvas.Print(text);
 }
 
@@ -26,12 +44,7 @@ void caption(DrawingSurface& canvas, double x, double y, const QString& text, QL
     const QRectF wanted(canvas.toPixel(x, y), canvas.textSize(text));
     const QPointF at = freePlace(wanted, taken, QRectF(QPointF(0, 0), QSizeF(canvas.surfaceSize())));
     taken << QRectF(at, wanted.size());
-    if (at != wanted.topLeft()) {
-        // Back to user coordinates: the mapping is linear in each axis.
-        const QPointF origin = canvas.toPixel(0, 0), unit = canvas.toPixel(1, 1) - origin;
-        if (unit.x() != 0) x = (at.x() - origin.x()) / unit.x();
-        if (unit.y() != 0) y = (at.y() - origin.y()) / unit.y();
-    }
+    if (at != wanted.topLeft()) moveToPixel(canvas, at, x, y);
     canvas.setCurrentX(x);
     canvas.setCurrentY(y);
     canvas.Print(text);
@@ -91,7 +104,7 @@ void axes_2(Model& m, DrawingSurface& Picture2) {
         Picture2.Line(m.t_left, y, m.t_right, y, kGridGreen);
         Picture2.Line(t, m.y_top, t, m.y_bottom, kGridGreen);
         label(Picture2, m, t, 0.06 * m.y_top, t, "0.00", taken);
-        label(Picture2, m, 0, y, y, "0.00", taken);
+        label(Picture2, m, 0, y, y, "0.00", taken, QPointF(kClearOfAxis, 0));
     }
     blackAxes(Picture2, m.t_left, m.t_right, m.y_top, m.y_bottom);
     const double span = m.t_right - m.t_left;
@@ -112,8 +125,9 @@ void axes_3(Model& m, DrawingSurface& Picture3) {
         const double t = i * m.shag_setki_t;
         Picture3.Line(m.t_left, vy, m.t_right, vy, kGridGreen);
         Picture3.Line(t, m.Vy_top, t, m.Vy_bottom, kGridGreen);
-        label(Picture3, m, t, 0, t, "0.00", taken);
-        label(Picture3, m, 0, vy, vy, "#0.00", taken);
+        // The origin's "0.00" is the velocity's: the time's would be a second one beside it.
+        if (i != 0) label(Picture3, m, t, 0, t, "0.00", taken, QPointF(0, kClearOfAxis));
+        label(Picture3, m, 0, vy, vy, "#0.00", taken, QPointF(kClearOfAxis, i == 0 ? kClearOfAxis : 0));
     }
     blackAxes(Picture3, m.t_left, m.t_right, m.Vy_top, m.Vy_bottom);
     const double span = m.t_right - m.t_left;

@@ -7,9 +7,10 @@
 
 namespace velunta {
 
-void drawFullModelCurves(const Model& m, DrawingSurface& Picture2, DrawingSurface& Picture3) {
-    Picture2.setDrawWidth(3);
-    Picture3.setDrawWidth(3);
+void drawFullModelCurves(const Model& m, DrawingSurface& Picture2, DrawingSurface& Picture3, int width) {
+    const int width2 = Picture2.DrawWidth(), width3 = Picture3.DrawWidth();
+    Picture2.setDrawWidth(width);
+    Picture3.setDrawWidth(width);
     const double landing = landingTime(m, DragModel::full);
     const int steps = std::max(1, m.n);
     for (int i = 0; i <= steps; ++i) {
@@ -23,6 +24,8 @@ void drawFullModelCurves(const Model& m, DrawingSurface& Picture2, DrawingSurfac
             Picture3.LineTo(t, s.Vy, kRed);
         }
     }
+    Picture2.setDrawWidth(width2);
+    Picture3.setDrawWidth(width3);
 }
 
 }  // namespace velunta

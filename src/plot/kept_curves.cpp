@@ -13,31 +13,42 @@ namespace {
 constexpr DragModel kModels[3] = {DragModel::vacuum, DragModel::linear, DragModel::full};
 constexpr Colour kColours[3] = {kBlack, kBlue, kRed};
 
-// Dashes of 6 pixels with gaps of 4, measured along the drawn path.
-constexpr double kDash = 6, kGap = 4;
+// Each set's own dash pattern, alternately on and off, in pixels along the
+// drawn path: dashes, dots, dash-dot, long dashes, dash-dot-dot.
+struct DashPattern {
+    double lengths[6];
+    int count;
+};
+constexpr DashPattern kPatterns[KeptCurves::kMaxSets] = {
+    {{6, 4}, 2}, {{2, 3}, 2}, {{10, 3, 2, 3}, 4}, {{16, 5}, 2}, {{8, 3, 2, 3, 2, 3}, 6}};
 
-void dashed(DrawingSurface& canvas, const std::vector<double>& x, const std::vector<double>& y, Colour colour) {
-    double phase = 0;  // distance into the current dash+gap period
-    for (std::size_t i = 1; i < x.size(); ++i) {
+}  // namespace
+
+void dashed(DrawingSurface& canvas, const std::vector<double>& x, const std::vector<double>& y, Colour colour,
+            int set) {
+    const DashPattern& pattern = kPatterns[std::clamp(set, 0, KeptCurves::kMaxSets - 1)];
+    int part = 0;      // the pattern's piece being drawn (even: on, odd: off)
+    double into = 0;   // pixels into that piece
+    for (std::size_t i = 1; i < x.size() && i < y.size(); ++i) {
         const QPointF a = canvas.toPixel(x[i - 1], y[i - 1]), b = canvas.toPixel(x[i], y[i]);
         const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
         if (!std::isfinite(length)) continue;
         double done = 0;
         while (done < length) {
-            const bool on = phase < kDash;
-            const double step = std::min(length - done, (on ? kDash : kDash + kGap) - phase);
-            if (on) {
+            const double left = pattern.lengths[part] - into;
+            const bool ends = length - done >= left;  // the piece ends on this segment
+            const double step = ends ? left : length - done;
+            if (part % 2 == 0) {
                 const double f0 = done / length, f1 = (done + step) / length;
                 canvas.Line(x[i - 1] + f0 * (x[i] - x[i - 1]), y[i - 1] + f0 * (y[i] - y[i - 1]),
                             x[i - 1] + f1 * (x[i] - x[i - 1]), y[i - 1] + f1 * (y[i] - y[i - 1]), colour);
             }
             done += step;
-            phase = std::fmod(phase + step, kDash + kGap);
+            into = ends ? 0 : into + step;
+            if (ends) part = (part + 1) % pattern.count;
         }
     }
 }
-
-}  // namespace
 
 void KeptCurves::keep(const Model& m, std::string label) {
     KeptSet set;
@@ -86,10 +97,11 @@ void drawKept(const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& 
     const int width2 = Picture2.DrawWidth(), width3 = Picture3.DrawWidth();
     Picture2.setDrawWidth(1);
     Picture3.setDrawWidth(1);
-    for (const KeptSet& set : kept.sets)
+    for (std::size_t i = 0; i < kept.sets.size(); ++i)
         for (int k = 0; k < 3; ++k) {
-            dashed(Picture2, set.models[k].t, set.models[k].Y, kColours[k]);
-            dashed(Picture3, set.models[k].t, set.models[k].Vy, kColours[k]);
+            const KeptCurve& c = kept.sets[i].models[k];
+            dashed(Picture2, c.t, c.Y, kColours[k], int(i));
+            dashed(Picture3, c.t, c.Vy, kColours[k], int(i));
         }
     Picture2.setDrawWidth(width2);
     Picture3.setDrawWidth(width3);

@@ -1,7 +1,8 @@
 #pragma once
 // Curves kept for comparison: up to five sets of the three models' Y(t) and
-// Vy(t), sampled from their closed forms when kept, drawn thin and dashed in the
-// models' colours while the inputs change. The graphs' ranges widen to hold them.
+// Vy(t), sampled from their closed forms when kept, drawn thin in the models'
+// colours, each set in its own dash pattern, while the inputs change. The
+// graphs' ranges widen to hold them.
 
 #include <string>
 #include <vector>
@@ -36,6 +37,11 @@ struct KeptCurves {
 // to hold the kept curves and gives the canvases their new user coordinates.
 // Without kept curves nothing changes.
 void coverKept(Model& m, const KeptCurves& kept, DrawingSurface* Picture2, DrawingSurface* Picture3);
+
+// A polyline (user coordinates) dashed in the pattern of the kept set with
+// that index (0 to kMaxSets - 1): each set its own, on the graphs and in the legend.
+void dashed(DrawingSurface& canvas, const std::vector<double>& x, const std::vector<double>& y, Colour colour,
+            int set);
 
 // The kept curves, one pixel wide and dashed, in their models' colours.
 void drawKept(const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3);

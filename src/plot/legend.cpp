@@ -1,11 +1,12 @@
 #include "plot/legend.h"
 
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/trajectory.h"
 #include "plot/axes.h"
+#include "plot/caption_place.h"
 
 namespace velunta {
 
@@ -15,23 +16,17 @@ constexpr DragModel kModels[3] = {DragModel::vacuum, DragModel::linear, DragMode
 constexpr Colour kColours[3] = {kBlack, kBlue, kRed};
 const char* const kNames[3] = {"вакуум", "Fc~v", "Fc~v+v²"};
 
-// The pictures' own face at their print size.
-QFontMetricsF metrics(const DrawingSurface& graph) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("serif")});
-    font.setPointSizeF(graph.FontSize());
-    return QFontMetricsF(font);
-}
-
 double userX(const DrawingSurface& g, double px) { return g.ScaleLeft() + px * g.ScaleWidth() / std::max(1, g.surfaceSize().width()); }
 double userY(const DrawingSurface& g, double py) { return g.ScaleTop() + py * g.ScaleHeight() / std::max(1, g.surfaceSize().height()); }
 
+// A line between pixels, through their centres: a pixel's edge can round to
+// its neighbour, and the box's ground would miss a row the grid then shows through.
 void pixelLine(DrawingSurface& g, double x1, double y1, double x2, double y2, Colour c) {
-    g.Line(userX(g, x1), userY(g, y1), userX(g, x2), userY(g, y2), c);
+    g.Line(userX(g, x1 + 0.5), userY(g, y1 + 0.5), userX(g, x2 + 0.5), userY(g, y2 + 0.5), c);
 }
 
-// Points of every curve on the graph, in pixels: what the legend should not hide.
-std::vector<QPointF> curvePixels(const Model& m, const KeptCurves& kept, const DrawingSurface& graph, bool velocity) {
+// Points of the current models' curves on the graph, in pixels.
+std::vector<QPointF> currentPixels(const Model& m, const DrawingSurface& graph, bool velocity) {
     std::vector<QPointF> points;
     for (DragModel model : kModels) {
         const double end = landingTime(m, model);
@@ -40,6 +35,12 @@ std::vector<QPointF> curvePixels(const Model& m, const KeptCurves& kept, const D
             points.push_back(graph.toPixel(end * i / 200, velocity ? s.Vy : s.Y));
         }
     }
+    return points;
+}
+
+// Points of every curve on the graph, in pixels: what the legend should not hide.
+std::vector<QPointF> curvePixels(const Model& m, const KeptCurves& kept, const DrawingSurface& graph, bool velocity) {
+    std::vector<QPointF> points = currentPixels(m, graph, velocity);
     for (const KeptSet& set : kept.sets)
         for (const KeptCurve& c : set.models)
             for (std::size_t i = 0; i < c.t.size(); i += 2)
@@ -49,20 +50,76 @@ std::vector<QPointF> curvePixels(const Model& m, const KeptCurves& kept, const D
 
 }  // namespace
 
+QList<QRectF> setNumberBoxes(const Model& m, const KeptCurves& kept, DrawingSurface& graph, bool velocity,
+                             const QRect& legend) {
+    const std::vector<QPointF> current = currentPixels(m, graph, velocity);
+    const QRectF bounds(QPointF(0, 0), QSizeF(graph.surfaceSize()));
+    QList<QRectF> taken, boxes;
+    if (!legend.isEmpty()) taken << QRectF(legend);
+    // The axes' numbers: down the left edge, and along the time axis (Vy(t)) or
+    // just above the ground (Y(t), where they stand at 6 % of the height).
+    const double rowHeight = graph.textSize(QStringLiteral("0")).height();
+    const double times = graph.toPixel(0, velocity ? 0 : 0.06 * graph.ScaleTop()).y();
+    taken << QRectF(0, 0, 45, bounds.height()) << QRectF(0, times - 2, bounds.width(), rowHeight + 6);
+    for (std::size_t i = 0; i < kept.sets.size(); ++i) {
+        const KeptCurve& c = kept.sets[i].models[2];
+        if (c.t.empty()) continue;
+        const QSizeF size = graph.textSize(QString::number(i + 1));
+        // The number's box just above and right of a point of the curve, farthest first.
+        std::vector<std::pair<double, QRectF>> places;
+        for (std::size_t j = 0; j < c.t.size(); j += 4) {
+            const QPointF p = graph.toPixel(c.t[j], velocity ? c.Vy[j] : c.Y[j]);
+            double nearest = std::numeric_limits<double>::infinity();
+            for (const QPointF& q : current) nearest = std::min(nearest, QPointF::dotProduct(p - q, p - q));
+            places.emplace_back(nearest, QRectF(p + QPointF(2, -size.height() - 1), size));
+        }
+        std::stable_sort(places.begin(), places.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        const auto isFree = [&taken, &bounds](const QRectF& r) {
+            return bounds.contains(r) && std::none_of(taken.begin(), taken.end(), [&r](const QRectF& t) { return r.intersects(t); });
+        };
+        const auto free = std::find_if(places.begin(), places.end(), [&isFree](const auto& p) { return isFree(p.second); });
+        QRectF box = free != places.end() ? free->second : places.front().second;
+        if (free == places.end()) {
+            // Inside the picture first: freePlace keeps a wanted place that is free, even outside.
+            box.moveTopLeft(QPointF(std::clamp(box.left(), 0.0, std::max(0.0, bounds.width() - box.width())),
+                                    std::clamp(box.top(), 0.0, std::max(0.0, bounds.height() - box.height()))));
+            box.moveTopLeft(freePlace(box, taken, bounds));
+        }
+        taken << box;
+        boxes << box;
+    }
+    return boxes;
+}
+
+namespace {
+
+void drawSetNumbers(const Model& m, const KeptCurves& kept, DrawingSurface& graph, bool velocity, const QRect& legend) {
+    const QList<QRectF> boxes = setNumberBoxes(m, kept, graph, velocity, legend);
+    for (int i = 0, k = 0; i < int(kept.sets.size()) && k < boxes.size(); ++i) {
+        if (kept.sets[std::size_t(i)].models[2].t.empty()) continue;
+        graph.setCurrentX(userX(graph, boxes[k].left()));
+        graph.setCurrentY(userY(graph, boxes[k++].top()));
+        graph.Print(QString::number(i + 1));
+    }
+}
+
+}  // namespace
+
 QStringList legendRows(const KeptCurves& kept) {
     QStringList rows;
     for (const char* name : kNames) rows << QString::fromUtf8(name);
     for (std::size_t i = 0; i < kept.sets.size(); ++i)
         rows << QStringLiteral("%1: %2").arg(i + 1).arg(QString::fromStdString(kept.sets[i].label));
+    if (!kept.empty()) rows << QStringLiteral("(хранятся %1 последних)").arg(KeptCurves::kMaxSets);
     return rows;
 }
 
 QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, bool velocity) {
     const QStringList rows = legendRows(kept);
-    const QFontMetricsF fm = metrics(graph);
-    const int swatch = 24, pad = 4, rowHeight = int(std::ceil(fm.height()));
+    // Measured in the font Print uses, so that every row lies inside the box.
+    const int swatch = 24, pad = 4, rowHeight = int(std::ceil(graph.textSize(QStringLiteral("0")).height()));
     int textWidth = 0;
-    for (const QString& row : rows) textWidth = std::max(textWidth, int(std::ceil(fm.horizontalAdvance(row))));
+    for (const QString& row : rows) textWidth = std::max(textWidth, int(std::ceil(graph.textSize(row).width())));
     const int w = std::min(graph.surfaceSize().width() - 2, swatch + 3 * pad + textWidth);
     const int h = std::min(graph.surfaceSize().height() - 2, int(rows.size()) * rowHeight + 2 * pad);
     if (w < 40 || h < 20) return {};
@@ -93,12 +150,14 @@ QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, 
             graph.setDrawWidth(3);
             pixelLine(graph, x0, mid, x1, mid, kColours[i]);
             graph.setDrawWidth(1);
-        } else {
-            for (int x = x0; x < x1; x += 10) pixelLine(graph, x, mid, std::min(x + 5, x1), mid, 0x606060);
+        } else if (i - 3 < int(kept.sets.size())) {
+            const double y = userY(graph, mid + 0.5);
+            dashed(graph, {userX(graph, x0 + 0.5), userX(graph, x1 + 0.5)}, {y, y}, 0x404040, i - 3);
         }
         const Colour fore = graph.ForeColor();
         graph.setForeColor(i < 3 ? kColours[i] : kBlack);
-        graph.setCurrentX(userX(graph, x1 + pad));
+        // The note on how many sets are kept takes the whole row.
+        graph.setCurrentX(userX(graph, i < 3 + int(kept.sets.size()) ? x1 + pad : x0));
         graph.setCurrentY(userY(graph, top));
         graph.Print(rows[i]);
         graph.setForeColor(fore);
@@ -110,19 +169,9 @@ void drawLegends(const Model& m, const KeptCurves& kept, DrawingSurface& Picture
     // The run goes on drawing with the pen the curves left: give it back unchanged.
     const int width2 = Picture2.DrawWidth(), width3 = Picture3.DrawWidth();
     const Colour fore2 = Picture2.ForeColor(), fore3 = Picture3.ForeColor();
-    // Each kept set's number beside its full-model curve, a third of the way along.
-    for (std::size_t i = 0; i < kept.sets.size(); ++i) {
-        const KeptCurve& c = kept.sets[i].models[2];
-        if (c.t.empty()) continue;
-        const std::size_t j = c.t.size() / 3;
-        for (auto [graph, value] : {std::pair<DrawingSurface*, double>{&Picture2, c.Y[j]}, {&Picture3, c.Vy[j]}}) {
-            graph->setCurrentX(c.t[j]);
-            graph->setCurrentY(value);
-            graph->Print(QString::number(i + 1));
-        }
-    }
-    drawLegend(m, kept, Picture2, false);
-    drawLegend(m, kept, Picture3, true);
+    const QRect legend2 = drawLegend(m, kept, Picture2, false), legend3 = drawLegend(m, kept, Picture3, true);
+    drawSetNumbers(m, kept, Picture2, false, legend2);
+    drawSetNumbers(m, kept, Picture3, true, legend3);
     Picture2.setDrawWidth(width2);
     Picture3.setDrawWidth(width3);
     Picture2.setForeColor(fore2);

@@ -3,7 +3,9 @@
 // set is which kept one, in the corner where the curves leave the most room.
 // Drawn into the graphs' pictures, so that saved pictures carry it too.
 
+#include <QList>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,13 @@ QStringList legendRows(const KeptCurves& kept);
 // Draws the legend of a graph whose curves are Y(t) (velocity false) or Vy(t);
 // returns the pixel rectangle it took.
 QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, bool velocity);
+
+// Where each kept set's number goes (pixels, in the order of the sets that have
+// a full-model curve): beside that curve where it is farthest from the current
+// curves, where the sets differ most and the reader looks for them; on no other
+// number, off the legend box and inside the picture.
+QList<QRectF> setNumberBoxes(const Model& m, const KeptCurves& kept, DrawingSurface& graph, bool velocity,
+                             const QRect& legend);
 
 // Both graphs, and the kept sets' numbers beside their curves.
 void drawLegends(const Model& m, const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3);

@@ -1,13 +1,18 @@
 // The drawings as pixels: axes, grid, marks, curves and the ball where the
 // user coordinates put them.
 
+#include <QSet>
 #include <QTest>
 #include <cmath>
 
 #include "app/pipeline.h"
 #include "model/constants.h"
+#include "model/format.h"
+#include "model/trajectory.h"
 #include "plot/axes.h"
 #include "plot/curves.h"
+#include "plot/kept_curves.h"
+#include "plot/legend.h"
 #include "plot/minmax.h"
 #include "ui/canvas.h"
 
@@ -50,6 +55,7 @@ inline QPoint pixelOf(const Canvas& c, double x, double y) {  // the pixel that 
 }
 inline QColor colourAt(const Canvas& c, double x, double y) { return c.image().pixelColor(pixelOf(c, x, y)); }
 inline const QColor black(0, 0, 0), green(0x80, 0xFF, 0x80), blue(0, 0, 255), red(255, 0, 0);  // as painted
+inline bool dark(QRgb p) { return qGray(p) < 100; }  // text or an axis, not the grid
 
 }  // namespace
 
@@ -104,6 +110,98 @@ private slots:
         const QPoint p = pixelOf(c.Picture2, 0.6 * m.Tmax1, linearY(m, 0.6 * m.Tmax1));
         for (int dy : {-1, 1}) QCOMPARE(c.Picture2.image().pixelColor(p + QPoint(0, dy)), blue);
         QVERIFY(c.Picture2.image().pixelColor(p + QPoint(0, 3)) != blue);
+    }
+
+    // Before any run, through the recompute pipeline: the full model's red beside the others unless
+    // hidden; kept sets each in their own dashes, their numbers apart, inside and off the legend.
+    void pipeline_data() {
+        QTest::addColumn<bool>("fullModel");
+        QTest::addColumn<int>("sets");
+        QTest::newRow("red shown") << true << 0;
+        QTest::newRow("red hidden") << false << 0;
+        QTest::newRow("five sets, three alike") << true << 5;
+    }
+
+    void pipeline() {
+        QFETCH(bool, fullModel);
+        QFETCH(int, sets);
+        Drawn c(Inputs{10, 5, 0.01, 0.001, 1000, 0.1, 0.47});
+        KeptCurves kept;
+        for (Model other = c.m; int(kept.sets.size()) < sets; recompute(other), kept.keep(other, "set"))
+            other.set_inputs(Inputs{10, 5, 0.01, kept.sets.size() < 3 ? 0.001 : 0.002 * kept.sets.size(), 1000, 0.1, 0.47});
+        const PipelineSurfaces s{c.Picture1, c.Picture2, c.Picture3, *c.Shape1, &kept, fullModel};
+        recompute(c.m, &s);
+        int reds = 0;
+        for (double t : {0.2, 0.4, 0.6, 0.8}) {
+            const MotionState full = motionAt(c.m, DragModel::full, t *= c.m.Tp2 + c.m.Ts2);
+            reds += (colourAt(c.Picture3, t, full.Vy) == red) + (colourAt(c.Picture2, t, full.Y) == red);
+        }
+        QVERIFY2(fullModel ? reds >= 6 : reds == 0, qPrintable(QString::number(reds)));
+        QCOMPARE(c.Picture2.DrawWidth(), 3);  // as the run expects the pen
+        for (Canvas* graph : {&c.Picture2, &c.Picture3}) {
+            const QRect legend = drawLegend(c.m, kept, *graph, graph == &c.Picture3);
+            const QList<QRectF> boxes = setNumberBoxes(c.m, kept, *graph, graph == &c.Picture3, legend);
+            QCOMPARE(boxes.size(), sets);
+            for (int i = 0; i < boxes.size(); ++i) {
+                QVERIFY(QRectF(graph->rect()).contains(boxes[i]) && !boxes[i].intersects(legend));
+                for (int j = 0; j < i; ++j) QVERIFY2(!boxes[i].intersects(boxes[j]), qPrintable(QString("%1 on %2").arg(i).arg(j)));
+            }
+        }
+        QStringList runs;  // each set's dashes along a straight line, as '#' and '.'
+        for (int set = 0; set < KeptCurves::kMaxSets; ++set) {
+            Canvas line;
+            line.resize(120, 3);
+            dashed(line, {0.5, 119.5}, {1.5, 1.5}, 0, set);
+            runs << QString();
+            for (int x = 0; x < 120; ++x) runs.back() += line.image().pixelColor(x, 1) == black ? '#' : '.';
+        }
+        QCOMPARE(QSet<QString>(runs.begin(), runs.end()).size(), KeptCurves::kMaxSets);
+    }
+
+    // The numbers keep a pixel clear of the thick axis lines (pixels 0 and 1 for t = 0, three rows at
+    // Vy = 0); one "0.00" at the origin: where a lone one leaves white (a pixel either side too), no ink.
+    void numbersClearOfTheAxes_data() {
+        QTest::addColumn<Inputs>("inputs");
+        QTest::newRow("defaults") << Inputs{};
+        QTest::newRow("heavy drag") << Inputs{10, 5, 0.01, 0.001, 1000, 0.1, 0.47};
+        QTest::newRow("thrown down") << Inputs{30, -8, 0.05, 0.5, 1000, 0.1, 0.47};
+    }
+
+    void numbersClearOfTheAxes() {
+        QFETCH(Inputs, inputs);
+        Drawn c(inputs);
+        c.Picture2.Cls(), axes_2(c.m, c.Picture2);
+        c.Picture3.Cls(), axes_3(c.m, c.Picture3);
+        for (Canvas* graph : {&c.Picture2, &c.Picture3}) {
+            const QImage image = graph->image().convertToFormat(QImage::Format_RGB32);
+            int inkAfter = 0;
+            for (int y = 0; y < image.height(); ++y)
+                if (!dark(image.pixel(40, y))) {  // not a horizontal axis
+                    QVERIFY2(!dark(image.pixel(2, y)), qPrintable(QString("row %1").arg(y)));
+                    for (int x = 3; x < 10; ++x) inkAfter += dark(image.pixel(x, y));
+                }
+            QVERIFY(inkAfter > 20);
+        }
+        const QImage v = c.Picture3.image().convertToFormat(QImage::Format_RGB32);
+        const QPointF origin = c.Picture3.toPixel(0, 0) + QPointF(3, 3);
+        for (int x = 3; x < v.width(); ++x) QVERIFY2(!dark(v.pixel(x, int(origin.y()) - 1)), qPrintable(QString("column %1").arg(x)));
+        Canvas alone;
+        alone.resize(c.Picture3.size());
+        alone.setFontSize(11.25);
+        alone.setCurrentX(origin.x()), alone.setCurrentY(origin.y());
+        const QString zero = QString::fromStdString(Format(0.0, "#0.00", c.m.locale_decimal_point));
+        alone.Print(zero);
+        const QImage one = alone.image().convertToFormat(QImage::Format_RGB32);
+        int shared = 0, ink = 0, inkAlone = 0;  // a second one over it would darken its smoothed edges
+        for (int y = int(origin.y()); y < origin.y() + alone.textSize(zero).height(); ++y)
+            for (int x = 3; x < origin.x() + alone.textSize(zero).width(); ++x) {
+                const auto white = [&one, y](int at) { return one.pixel(at, y) == qRgb(255, 255, 255); };
+                if (white(x - 1) && white(x) && white(x + 1)) QVERIFY2(!dark(v.pixel(x, y)), qPrintable(QString("%1, %2").arg(x).arg(y)));
+                shared += dark(one.pixel(x, y)) && dark(v.pixel(x, y));
+                if (!white(x)) ink += 255 - qGray(v.pixel(x, y)), inkAlone += 255 - qGray(one.pixel(x, y));
+            }
+        QVERIFY(shared > 10);
+        QVERIFY2(ink < inkAlone * 1.04, qPrintable(QString("%1 / %2").arg(ink).arg(inkAlone)));
     }
 
     void labelsKeepTheDecimalSeparator() {
