@@ -11,6 +11,8 @@ PRESET    ?= release
 BUILD_DIR  = build/$(PRESET)
 JOBS      ?= $(shell nproc)
 PREFIX    ?= /usr/local
+# The benchmarks are built by `make bench` only: the everyday build and tests do not need them.
+BENCH     ?= OFF
 
 .PHONY: all deps configure build run test test-long test-asan bench install package clean
 
@@ -21,7 +23,7 @@ deps:
 
 # In CI warnings are errors, also in a build folder configured before.
 configure: deps
-	cmake --preset $(PRESET) $(if $(filter true,$(CI)),-DVELUNTA_WERROR=ON)
+	cmake --preset $(PRESET) -DVELUNTA_BUILD_BENCH=$(BENCH) $(if $(filter true,$(CI)),-DVELUNTA_WERROR=ON)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -39,7 +41,7 @@ test-asan:
 	$(MAKE) test PRESET=asan
 
 bench:
-	$(MAKE) build PRESET=release
+	$(MAKE) build PRESET=release BENCH=ON
 	@for b in $(BUILD_DIR)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "$$b"; fi; done
 	@bash bench/memory.sh $(BUILD_DIR)/bin/velunta
 
