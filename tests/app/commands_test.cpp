@@ -32,9 +32,9 @@ class CommandsTest : public QObject {
     std::unique_ptr<QTemporaryDir> work;  // a fresh, empty working folder for every test
     QString startDir;
 
-    static void touch(const QString& path) {
+    static void touch(const QString& path, const QByteArray& text = "x") {
         QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("x") == 1);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
     }
     static QAction* action(Form1& w, const char* name) { return w.findChild<QAction*>(name); }
 
@@ -93,9 +93,7 @@ private slots:
         QVERIFY(opener.opened.isEmpty() && boxes.size() == 1 && !w->instructionWindow());
         // Where no program takes the file, the program shows its text itself, and again after a close.
         opener.fails = true;
-        QFile text(work->path() + "/instruction.txt");
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Инструкция\r\nВведите высоту.") > 0);
-        text.close();
+        touch(work->path() + "/instruction.txt", "Инструкция\r\nВведите высоту.");
         for (int choice = 0; choice < 2; ++choice) {
             action(*w, "mnuHelpInstruction")->trigger();
             QVERIFY(w->instructionWindow() && w->instructionWindow()->isVisible());

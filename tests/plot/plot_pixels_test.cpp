@@ -161,9 +161,7 @@ private slots:
     // The numbers keep a pixel clear of the thick axis lines (pixels 0 and 1 for t = 0, three rows at
     // Vy = 0); one "0.00" at the origin: where a lone one leaves white (a pixel either side too), no ink.
     void numbersClearOfTheAxes_data() {
-        QTest::addColumn<Inputs>("inputs");
-        QTest::newRow("defaults") << Inputs{};
-        QTest::newRow("heavy drag") << Inputs{10, 5, 0.01, 0.001, 1000, 0.1, 0.47};
+        drawings_data();
         QTest::newRow("thrown down") << Inputs{30, -8, 0.05, 0.5, 1000, 0.1, 0.47};
     }
 
