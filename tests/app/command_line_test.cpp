@@ -58,7 +58,6 @@ private slots:
         QTest::newRow("window refused before it opens") << QStringList{"--c=0"} << 2 << "^$"
                                                         << exactly("Для случая с <= 0 программа не работает.\n");
         // Both forms of a value; a negative number is a value, a double dash is the next option.
-        QTest::newRow("space value") << QStringList{"--report", "--h", "3"} << 0 << "\"h\": 3," << "";
         QTest::newRow("negative space value") << QStringList{"--report", "--V0y", "-5"} << 0 << "\"V0y\": -5," << "";
         const QString needsHeight = exactly("velunta: параметру --h нужно значение: --h=ЧИСЛО") + hint;
         QTest::newRow("value missing at the end") << QStringList{"--report", "--h"} << 2 << "^$" << needsHeight;
@@ -71,7 +70,6 @@ private slots:
                                                     << "velunta: --view задаётся только вместе с --picture" + hint;
         QTest::newRow("picture, space values") << QStringList{"--picture", "%1/q.png", "--view", "1", "--size", "90x60"}
                                                << 0 << "^$" << "";
-        QTest::newRow("worksheet, space value") << QStringList{"--worksheet", "%1/q.pdf"} << 0 << "^$" << "";
         // The window without a display; output that cannot be written.
         QTest::newRow("no display") << QStringList{"--h", "5"} << 1 << "^$"
                                     << exactly("velunta: нет графического дисплея, окно не открыть; для работы без окна: velunta --help\n");
