@@ -40,25 +40,18 @@ TEST(FlowRegime, MatchesTheHandWorkedCases) {
 // resistances at 0.1 and 10, and the vacuum's few per cent of the weight for
 // the resistance at the fastest speed and for the buoyancy. tau = 1 s and a
 // vast R2 make the resistance at V0y the share V0y/g; Vp2 = q*R2/tau gives q.
-struct VerdictCase {
-    const char* name;
-    double Vp2, R2, V0y, r0;  // r = 1, tau = 1
-    const char* part;
-    bool present;
-};
-const VerdictCase kVerdicts[] = {
-    {"ratio_below_tenth", 0.0999, 1, 0, 1, "вязкое сопротивление в", true},
-    {"ratio_above_tenth", 0.1001, 1, 0, 1, "сравнимы", true},
-    {"ratio_ten", 10, 1, 0, 1, "сравнимы", true},
-    {"ratio_above_ten", 10.01, 1, 0, 1, "лобовое сопротивление в", true},
-    {"vacuum_drag_below", 1e12, 1e12, 0.0299 * kGravity, 0.01, "годится и вакуум", true},
-    {"vacuum_drag_above", 1e12, 1e12, 0.0301 * kGravity, 0.01, "годится и вакуум", false},
-    {"vacuum_buoyancy_below", 1e12, 1e12, 0.01 * kGravity, 0.0299, "годится и вакуум", true},
-    {"vacuum_buoyancy_above", 1e12, 1e12, 0.01 * kGravity, 0.0301, "годится и вакуум", false},
-};
-
 TEST(FlowRegime, VerdictBoundaries) {
-    for (const VerdictCase& c : kVerdicts) {
+    const struct { const char* name; double Vp2, R2, V0y, r0; const char* part; bool present; } cases[] = {  // r = tau = 1
+        {"ratio_below_tenth", 0.0999, 1, 0, 1, "вязкое сопротивление в", true},
+        {"ratio_above_tenth", 0.1001, 1, 0, 1, "сравнимы", true},
+        {"ratio_ten", 10, 1, 0, 1, "сравнимы", true},
+        {"ratio_above_ten", 10.01, 1, 0, 1, "лобовое сопротивление в", true},
+        {"vacuum_drag_below", 1e12, 1e12, 0.0299 * kGravity, 0.01, "годится и вакуум", true},
+        {"vacuum_drag_above", 1e12, 1e12, 0.0301 * kGravity, 0.01, "годится и вакуум", false},
+        {"vacuum_buoyancy_below", 1e12, 1e12, 0.01 * kGravity, 0.0299, "годится и вакуум", true},
+        {"vacuum_buoyancy_above", 1e12, 1e12, 0.01 * kGravity, 0.0301, "годится и вакуум", false},
+    };
+    for (const auto& c : cases) {
         Model m;
         m.d = m.eta = m.tau = m.r = 1;
         m.Vp2 = c.Vp2, m.R2 = c.R2, m.V0y = c.V0y, m.r0 = c.r0;
