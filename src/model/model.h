@@ -117,7 +117,6 @@ public:
     float Vy2_f(const double& t) const;
 
     // Runge-Kutta step of the full model.
-    double ff_1(const double& time, const double& coordinate, const double& velocity) const;
     double ff_2(const double& time, const double& coordinate, const double& velocity) const;
     void rk_step();
 };

@@ -8,10 +8,6 @@
 
 namespace velunta {
 
-double Model::ff_1(const double& /*time*/, const double& /*coordinate*/, const double& velocity) const {
-    return velocity;
-}
-
 double Model::ff_2(const double& /*time*/, const double& /*coordinate*/, const double& velocity) const {
     // |velocity| makes the quadratic drag oppose the motion both ways.
     return -(velocity * std::fabs(velocity) / R2 + (velocity / tau + Vp / tau));
