@@ -16,7 +16,7 @@
 #include <QtTest/QTest>
 #include <benchmark/benchmark.h>
 
-#include "app/form1.h"
+#include "window/form1.h"
 #include "model/format.h"
 #include "model/input_checks.h"
 #include "plot/axes.h"

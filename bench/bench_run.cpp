@@ -16,7 +16,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
-#include "app/form1.h"
+#include "window/form1.h"
 #include "plot/animation.h"
 
 using namespace velunta;

@@ -1,8 +1,5 @@
 #include "plot/animation.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -11,57 +8,6 @@
 #include "plot/axes.h"
 
 namespace velunta {
-
-// ---- The frame sequence ----------------------------------------------------------
-
-RunFrames::RunFrames(Model& m) : m_(m) {
-    fallFrames_ = m_.n / 5.0;
-    if (m_.V0y > 0) {
-        m_.t = 0;
-        m_.Y = m_.h;
-        m_.Vy = m_.V0y;
-        m_.outy = m_.h;
-        m_.outVy = float(m_.V0y);
-        m_.shag_t = m_.Tp2 / m_.n;
-        // A step that is not a positive number would never reach the top.
-        rising_ = m_.shag_t > 0 && std::isfinite(m_.shag_t);
-    }
-    if (!rising_) startFall();
-}
-
-void RunFrames::startFall() {
-    rising_ = false;
-    phase_ = RunPhase::fall;
-    // The product is taken in single precision, as Ts2 is.
-    const float fallSpan = 5.0f * m_.Ts2;
-    m_.shag_t = double(fallSpan) / m_.n;
-    k_ = 0;
-}
-
-bool RunFrames::next() {
-    cleanVectorState();  // the last frame was drawn
-    if (rising_) {
-        if (m_.t < m_.Tp2) {
-            m_.rk_step();
-            return true;
-        }
-        startFall();
-    }
-    if (k_ + 1 > fallFrames_) return false;
-    ++k_;
-    m_.t = m_.Tp2 + k_ * m_.shag_t;
-    m_.Y = m_.Y2_f(m_.t - m_.Tp2);
-    m_.Vy = m_.Vy2_f(m_.t - m_.Tp2);
-    return true;
-}
-
-std::vector<RunFrame> collectRunFrames(Model& m) {
-    std::vector<RunFrame> frames;
-    frames.reserve(std::size_t(std::max(0, m.n)) + std::size_t(std::max(0, m.n / 5)) + 2);
-    RunFrames run(m);
-    while (run.next()) frames.push_back({run.phase(), m.t, m.Y, m.Vy});
-    return frames;
-}
 
 // ---- Drawing ------------------------------------------------------------------------
 
@@ -181,46 +127,6 @@ bool raschet4(Model& m, const RunSurfaces& s, RunHost& host, RunTrail* trail) {
     s.Picture14.setToolTipText(QString::fromStdString(m.fff));
     host.signal(50);
     return true;
-}
-
-// ---- The pause --------------------------------------------------------------------------
-
-FramePause::FramePause(QTimer* Timer1) : QObject(Timer1), Timer1_(Timer1) {
-    // A coarse timer may fire 5 % late; the fall's 1000 pauses would add that up.
-    Timer1_->setTimerType(Qt::PreciseTimer);
-    connect(Timer1_, &QTimer::timeout, this, &FramePause::Timer1_Timer);
-}
-
-void FramePause::Timer1_Timer() {
-    Timer1_->stop();
-    Timer1_->setInterval(0);
-}
-
-int PausePace::next(int ms, Clock::time_point now) {
-    const auto length = std::chrono::milliseconds(ms);
-    due_ = (due_ && now < *due_ + length) ? *due_ + length : now + length;
-    const auto left = std::chrono::duration_cast<std::chrono::microseconds>(*due_ - now).count();
-    return std::max(1, int((left + 500) / 1000));
-}
-
-void FramePause::Wait(double k, const std::function<bool()>& stopped) {
-    const int ms = int(std::clamp(std::lround(k * 10), 0L, long(INT_MAX)));
-    if (ms > 0) {
-        Timer1_->setInterval(pace_.next(ms, PausePace::Clock::now()));
-        Timer1_->start();
-    } else {
-        Timer1_->setInterval(0);
-        pace_.reset();
-    }
-    while (Timer1_->interval() > 0 && !(stopped && stopped())) {
-        // A pause nested in this one (a run started from a handler) ends by
-        // switching the shared timer off; this pause still needs its tick.
-        if (!Timer1_->isActive()) Timer1_->start();
-        // Sleeps until an event comes (the timer's at the latest) instead of spinning.
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    if (Timer1_->interval() > 0) pace_.reset();  // stopped before its time
-    Timer1_->stop();
 }
 
 }  // namespace velunta

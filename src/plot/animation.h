@@ -3,53 +3,19 @@
 // the rise integrated step by step with Runge-Kutta, the fall played frame by
 // frame from the closed-form descent with a pause after every frame.
 //
-// RunFrames is the frame sequence alone, without Qt drawing, so that the
-// headless `--frames` output and the window show the very same frames.
-// raschet4 draws those frames; the window supplies the pauses through RunHost.
+// The frames themselves are model/run_frames.h; raschet4 draws them, and the
+// window supplies the pauses through RunHost.
 
-#include <QObject>
 #include <QString>
-#include <chrono>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "model/model.h"
+#include "model/run_frames.h"
 #include "draw/drawing_surface.h"
 
-class QTimer;
-
 namespace velunta {
-
-enum class RunPhase { rise, fall };
-
-struct RunFrame {
-    RunPhase phase;
-    double t, Y, Vy;
-};
-
-// Walks the model through the frames of a run. Each successful next() leaves
-// the frame to show in the model's t, Y and Vy (and the integrator's state in
-// outy, outVy, shag_t); after the last frame shag_t holds the fall's step.
-class RunFrames {
-public:
-    explicit RunFrames(Model& m);
-    bool next();
-    RunPhase phase() const { return phase_; }
-
-private:
-    void startFall();
-
-    Model& m_;
-    RunPhase phase_ = RunPhase::rise;
-    bool rising_ = false;
-    int k_ = 0;             // frames of the fall shown so far
-    double fallFrames_ = 0; // n / 5
-};
-
-// The whole sequence at once (tests, benchmarks, `--frames`).
-std::vector<RunFrame> collectRunFrames(Model& m);
 
 // The surfaces a run draws on.
 struct RunSurfaces {
@@ -146,39 +112,5 @@ QString heightCounterText(double Y);
 // of the user's locale (m.locale_decimal_point).
 std::string timeStepToolTip(const Model& m);
 std::string heightErrorToolTip(const Model& m);
-
-// The length of each pause so that the pauses keep a steady pace: a pause
-// that ends late (timers fire up to a millisecond after their time, and the
-// frame takes its own time to draw) shortens the next one, so 1000 pauses of
-// 10 ms take 10 s, not 10.6. After a longer break (a dialog, another run, the
-// first pause) the pace starts afresh from a whole pause.
-class PausePace {
-public:
-    using Clock = std::chrono::steady_clock;
-    // The interval in whole milliseconds (at least 1) for a pause of `ms` starting at `now`.
-    int next(int ms, Clock::time_point now);
-    // The pace is broken (a pause of 0, a stop).
-    void reset() { due_.reset(); }
-
-private:
-    std::optional<Clock::time_point> due_;  // when the last pause was due to end
-};
-
-// The pause of the fall, paced by Timer1: about 10 * k ms during which the
-// window's events are handled.
-class FramePause : public QObject {
-    Q_OBJECT
-public:
-    explicit FramePause(QTimer* Timer1);
-    // Returns when Timer1_Timer has ended the pause or `stopped` turns true.
-    // k = 0 (or less) makes no pause.
-    void Wait(double k, const std::function<bool()>& stopped = {});
-    // Timer1's tick: ends the pause.
-    void Timer1_Timer();
-
-private:
-    QTimer* Timer1_;
-    PausePace pace_;
-};
 
 }  // namespace velunta

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/form1_controls.h"
 
 namespace velunta {
 
@@ -34,18 +33,6 @@ void placeOverlay(QRectF& overlay, const QRectF& box, double dx) {
     overlay.setSize(QSizeF(kOverlayWidth, kOverlayHeight));
     setLeft(overlay, box.left() + dx);
     setTop(overlay, box.top() - 2);
-}
-
-QRect wholePixels(const QRectF& r) {
-    return QRect(qRound(r.left()), qRound(r.top()), std::max(0, qRound(r.width())),
-                 std::max(0, qRound(r.height())));
-}
-
-// The counters are black with green figures, whatever the design said.
-void styleCounter(Canvas* counter) {
-    counter->setBackColor(RGB(0, 0, 0));
-    counter->setForeColor(RGB(0, 255, 0));
-    counter->setFontSize(18);
 }
 
 }  // namespace
@@ -184,23 +171,6 @@ LayoutGrid computeLayout(double SW, double SH) {
           g.Picture15.left() + g.Picture15.width(), g.Picture15.top());
 
     return g;
-}
-
-QList<QPair<QString, QRectF>> LayoutGrid::named() const {
-    QList<QPair<QString, QRectF>> cells;
-    for (const ControlRow& row : form1ControlTable())
-        if (row.cell) cells.append({QString::fromLatin1(row.name), this->*row.cell});
-    return cells;
-}
-
-void applyLayout(const LayoutGrid& g, Form1Controls& c) {
-    for (const ControlRow& row : form1ControlTable())
-        if (QWidget* widget = row.cell ? c.widget(QString::fromLatin1(row.name)) : nullptr)
-            widget->setGeometry(wholePixels(g.*row.cell));
-
-    if (c.Picture4) styleCounter(c.Picture4);
-    if (c.Picture14) styleCounter(c.Picture14);
-    if (c.Command1) c.Command1->setVisible(false);
 }
 
 }  // namespace velunta

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # "ПУСК" clicked after the slow-down's left arrow (to 0): the run's end in the window title and the
 # run's red curve on the coordinate graph at the frames `velunta --frames` lists. (The caption's exact
-# form and the ball landing are the run's test in tests/app; the ball as drawn, the plot tests'.)
+# form and the ball landing are the run's test in tests/window; the ball as drawn, the plot tests'.)
 # Usage: run_test.sh PATH-TO-VELUNTA SHOTS-DIR
 source "$(dirname "$0")/lib.sh"   # runs this script again inside a fresh Xvfb
 

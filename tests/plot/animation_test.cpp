@@ -5,8 +5,9 @@
 #include <QTest>
 #include <ctime>
 
-#include "app/pipeline.h"
+#include "plot/pipeline.h"
 #include "plot/animation.h"
+#include "window/frame_pause.h"
 #include "ui/canvas.h"
 
 using namespace velunta;

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "app/pipeline.h"
+#include "plot/pipeline.h"
 #include "model/constants.h"
 #include "model/format.h"
 #include "model/trajectory.h"

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/form1.h"
+#include "window/form1.h"
 #include "support/fakes.h"
 
 namespace velunta::testing {

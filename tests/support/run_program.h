@@ -4,7 +4,7 @@
 
 #include <QProcess>
 
-#include "app/pipeline.h"
+#include "plot/pipeline.h"
 #include "model/input_acceptance.h"
 
 namespace velunta::testing {

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <cstdio>
 
-#include "app/presets.h"
+#include "presets/presets.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -1,0 +1,45 @@
+#pragma once
+// The window's three pictures outside the window: drawn on surfaces of their
+// own for a computed model, and saved as PNG at any size or as SVG (vector),
+// replayed from the surfaces' display lists.
+
+#include <QSize>
+#include <QString>
+#include <memory>
+
+#include "draw/drawing_surface.h"
+#include "model/model.h"
+
+namespace velunta {
+
+enum class PictureView { trajectory = 1, coordinate = 2, velocity = 3 };
+
+// The three pictures, each the size it has in the window.
+struct ViewSurfaces {
+    DrawingSurface trajectory, coordinate, velocity;
+    Shape* ball = nullptr;
+    DrawingSurface& view(PictureView v);
+};
+
+// The size of a picture in the window at its start size.
+QSize windowPictureSize(PictureView view);
+
+// The drawing stages of the recompute pipeline on the three surfaces, for a
+// model whose inputs are set, and the full model's closed-form curves. The two
+// graphs get `graphSize` when it is valid (a smaller picture has larger labels).
+std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize = QSize());
+
+// The window's pictures as they are now (with whatever a run drew) and the
+// full model's closed-form curves added on the graphs.
+std::unique_ptr<ViewSurfaces> copyViews(const Model& m, const DrawingSurface& trajectory,
+                                        const DrawingSurface& coordinate, const DrawingSurface& velocity);
+
+// Saves a surface's drawing, by the file's suffix: .png at `size`, .svg with
+// `size` as its nominal size. The file is written whole or not at all. False
+// with a message in Russian when it could not be written.
+bool savePicture(const DrawingSurface& surface, const QString& path, QSize size, QString& error);
+
+// The picture as an image of the given size (the clipboard, a PNG).
+QImage pictureImage(const DrawingSurface& surface, QSize size);
+
+}  // namespace velunta

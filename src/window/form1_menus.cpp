@@ -1,0 +1,71 @@
+// Every menu of the window and every command in it: made first, then connected
+// here, each command after the finishing of the pending edits, so that every
+// command, whenever its menu was added, acts on the finished inputs.
+
+#include <QLineEdit>
+#include <QMenuBar>
+
+#include "window/comparison_menu.h"
+#include "window/form1.h"
+#include "window/main_menu.h"
+#include "window/preset_menus.h"
+#include "window/view_scale.h"
+
+namespace velunta {
+
+void Form1::createMenus() {
+    menu_ = std::make_unique<MainMenu>(menuBar(), c_);
+    presetMenus_ = new PresetMenus(m_, *menu_, this);
+    comparisonMenu_ = new ComparisonMenu(m_, *kept_, *presetMenus_, *menu_, findChildren<QLineEdit*>(), this);
+    viewScale_ = new ViewScale(this, *menu_);
+    // The window's own shortcuts, whichever control has the focus.
+    addActions(menu_->windowShortcuts());
+}
+
+void Form1::connectMenuCommands() {
+    // First of all, on every command of every menu.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator() && !action->menu())
+                connect(action, &QAction::triggered, this, &Form1::finishPendingEdits);
+
+    auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+    on(c_.mnuFilespravka2, &Form1::mnuFilespravka2_Click);
+    on(c_.mnuFilespravka, &Form1::mnuFilespravka_Click);
+    on(c_.mnuFilesHistory, &Form1::mnuFilesHistory_Click);
+    on(menu_->saveTable, &Form1::mnuFileSaveTable_Click);
+    on(menu_->savePicture, &Form1::mnuFileSavePicture_Click);
+    on(menu_->print, &Form1::mnuFilePrint_Click);
+    on(menu_->copyResults, &Form1::copyResults);
+    on(menu_->copyPicture, &Form1::copyPicture);
+    on(c_.mnuFileExit, &Form1::mnuFileExit_Click);
+    on(c_.mnuHelpInstruction, &Form1::mnuHelpInstruction_Click);
+    on(c_.mnuHelpUprav, &Form1::mnuHelpUprav_Click);
+    on(c_.mnuHelpAvtors, &Form1::mnuHelpAvtors_Click);
+    on(c_.mnuHelpAbout, &Form1::mnuHelpAbout_Click);
+    on(c_.mnuHelpAbout2, &Form1::mnuHelpAbout2_Click);
+
+    PresetMenus* presets = presetMenus_;
+    for (int i = 0; i < menu_->balls.size(); ++i)
+        connect(menu_->balls[i], &QAction::triggered, presets, [presets, i] { presets->chooseBall(i); });
+    for (int i = 0; i < menu_->media.size(); ++i)
+        connect(menu_->media[i], &QAction::triggered, presets, [presets, i] { presets->chooseMedium(i); });
+    connect(menu_->startValues, &QAction::triggered, presets, &PresetMenus::restoreStartValues);
+    connect(presets, &PresetMenus::inputsChosen, this, [this](const std::vector<InputSetting>& settings) {
+        applyInputs(settings);
+    });
+    connect(this, &Form1::recomputed, presets, &PresetMenus::refresh);
+
+    connect(menu_->keepCurves, &QAction::triggered, comparisonMenu_, &ComparisonMenu::keep);
+    connect(menu_->forgetCurves, &QAction::triggered, comparisonMenu_, &ComparisonMenu::forget);
+    connect(comparisonMenu_, &ComparisonMenu::keptChanged, this, &Form1::Form_Resize);
+
+    connect(menu_->enlarge, &QAction::triggered, viewScale_, &ViewScale::enlarge);
+    connect(menu_->shrink, &QAction::triggered, viewScale_, &ViewScale::shrink);
+    connect(menu_->resetScale, &QAction::triggered, viewScale_, &ViewScale::reset);
+    connect(viewScale_, &ViewScale::scaleChanged, this, &Form1::Form_Resize);
+    menu_->fullModelCurve->setChecked(showFullModelCurve_);
+    connect(menu_->fullModelCurve, &QAction::toggled, this, &Form1::setShowFullModelCurve);
+}
+
+}  // namespace velunta

@@ -1,0 +1,72 @@
+#include "window/main_menu.h"
+
+#include <QMenuBar>
+
+#include "presets/presets.h"
+#include "ui/form1_controls.h"
+
+namespace velunta {
+
+namespace {
+
+QMenu* menu(QMenuBar* bar, QAction* before, const QString& title, const char* name) {
+    auto* m = new QMenu(title, bar);
+    m->setObjectName(QString::fromLatin1(name));
+    bar->insertMenu(before, m);
+    return m;
+}
+
+QAction* command(QMenu* m, const QString& caption, const char* name, const QList<QKeySequence>& keys = {},
+                 QAction* before = nullptr) {
+    auto* a = new QAction(caption, m);
+    if (name) a->setObjectName(QString::fromLatin1(name));
+    a->setShortcuts(keys);
+    m->insertAction(before, a);
+    return a;
+}
+
+}  // namespace
+
+MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
+    QMenu* file = c.mnuFile;
+    QAction* exit = c.mnuHelpSep1;
+    file->insertSeparator(exit);
+    saveTable = command(file, QStringLiteral("Сохранить таблицу…"), "mnuFileSaveTable", {}, exit);
+    savePicture = command(file, QStringLiteral("Сохранить рисунок…"), "mnuFileSavePicture", {}, exit);
+    print = command(file, QStringLiteral("Печать…"), "mnuFilePrint", {QKeySequence::Print}, exit);
+    copyResults = command(file, QStringLiteral("Копировать результаты"), "mnuFileCopyResults",
+                          {QKeySequence(QStringLiteral("Ctrl+Shift+C"))}, exit);
+    // Ctrl+C: a text field with the focus copies its own selection first.
+    copyPicture = command(file, QStringLiteral("Копировать рисунок"), "mnuFileCopyPicture", {QKeySequence::Copy}, exit);
+
+    QAction* help = c.mnuHelp->menuAction();
+    const Presets& presets = builtInPresets();
+    ballMenu = menu(bar, help, QStringLiteral("&Шар"), "mnuBall");
+    for (const BallPreset& b : presets.balls) balls << command(ballMenu, b.name, nullptr);
+    ballMenu->addSeparator();
+    startValues = command(ballMenu, QStringLiteral("Начальные значения"), "mnuStartValues");
+    mediumMenu = menu(bar, help, QStringLiteral("С&реда"), "mnuMedium");
+    for (const MediumPreset& s : presets.media) media << command(mediumMenu, s.name, nullptr);
+    for (QAction* a : balls + media) a->setCheckable(true);
+    ballMenu->setToolTipsVisible(true);
+    mediumMenu->setToolTipsVisible(true);
+
+    compareMenu = menu(bar, help, QStringLiteral("&Сравнение"), "mnuCompare");
+    keepCurves = command(compareMenu, QStringLiteral("Запомнить кривые"), "mnuKeepCurves", {QKeySequence(Qt::CTRL | Qt::Key_K)});
+    forgetCurves = command(compareMenu, QStringLiteral("Забыть запомненные"), "mnuForgetCurves");
+    forgetCurves->setEnabled(false);
+
+    viewMenu = menu(bar, help, QStringLiteral("&Вид"), "mnuView");
+    enlarge = command(viewMenu, QStringLiteral("Крупнее"), "mnuEnlarge",
+                      {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    shrink = command(viewMenu, QStringLiteral("Мельче"), "mnuShrink", {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    resetScale = command(viewMenu, QStringLiteral("Обычный размер (100 %)"), "mnuResetScale", {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    // What the graphs show goes below the scale, after a separator.
+    viewMenu->addSeparator();
+    fullModelCurve = command(viewMenu, QStringLiteral("Кривые Fc~v+v² до ПУСКа"), "mnuViewFullModelCurve");
+    fullModelCurve->setCheckable(true);
+}
+
+QList<QAction*> MainMenu::windowShortcuts() const { return {keepCurves, enlarge, shrink, resetScale}; }
+
+}  // namespace velunta
