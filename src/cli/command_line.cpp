@@ -128,8 +128,9 @@ void provideRuntimeFolder() {
 }
 
 std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                                  std::vector<InputSetting>* windowInputs) {
+                                  std::vector<InputSetting>* windowInputs, std::string* windowLesson) {
     const CommandLineOption* command = nullptr;
+    std::string lesson;
     std::string commandValue;
     std::vector<InputSetting> inputs;
     std::map<std::string, std::string> settings;
@@ -140,6 +141,11 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        // A word that is no option: the lesson file to open (a double click in the file manager).
+        if (!arg.starts_with("-") && lesson.empty()) {
+            lesson = arg;
+            continue;
+        }
         const std::size_t eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
         const CommandLineOption* option = nullptr;
@@ -177,6 +183,7 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     for (const CommandLineOption* o : settingOptions)
         if (!command || std::string(command->name) != o->settingOf)
             return refuse(std::string(o->name) + " задаётся только вместе с " + o->settingOf);
+    if (command && !lesson.empty()) return refuse("файл урока «" + lesson + "» открывается только в окне");
     std::ostringstream text;
     if (command && !command->takesInputs) {
         Model unused;
@@ -193,6 +200,7 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     }
     if (!command) {
         if (windowInputs) *windowInputs = inputs;
+        if (windowLesson) *windowLesson = lesson;
         return std::nullopt;
     }
     CommandContext context{m, commandValue, text, err, settings};

@@ -39,9 +39,11 @@ const std::vector<CommandLineOption>& commandLineOptions();
 
 // Handles the arguments (without the program's name). Returns the exit status when
 // they named a command or were wrong; nothing when the window is to open, with the
-// input options (already known to be accepted) in `windowInputs`.
+// input options (already known to be accepted) in `windowInputs` and the lesson file
+// named without an option, if any, in `windowLesson`.
 std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                                  std::vector<InputSetting>* windowInputs = nullptr);
+                                  std::vector<InputSetting>* windowInputs = nullptr,
+                                  std::string* windowLesson = nullptr);
 
 // Qt looks into the login's runtime folder as its GUI starts; without one (a cron job,
 // ssh, sudo) it would make a shared one in /tmp and say so on stderr. This gives the run

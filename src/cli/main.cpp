@@ -48,7 +48,8 @@ int main(int argc, char* argv[]) {
     // The options are handled before any application object exists: --help,
     // --version and the headless outputs need no display.
     std::vector<velunta::InputSetting> inputs;
-    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs))
+    std::string lesson;
+    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs, &lesson))
         return *status;
 
     velunta::provideRuntimeFolder();
@@ -63,7 +64,10 @@ int main(int argc, char* argv[]) {
 
     velunta::Form1 window;
     window.viewScale()->restore();  // the projector view of the last lesson
-    if (!inputs.empty()) window.applyInputs(inputs);
+    // A lesson named on the command line first; inputs given with it change it.
     window.show();
+    if (!lesson.empty()) window.openLessonFile(QString::fromLocal8Bit(lesson.c_str()));
+    if (!inputs.empty()) window.applyInputs(inputs);
+    window.undoHistory().reset();
     return app.exec();
 }

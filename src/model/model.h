@@ -101,6 +101,7 @@ public:
     // ---- Procedures -----------------------------------------------------------
     void set_defaults();  // the start-up values of the inputs and scales
     void set_inputs(const InputValues& in);  // the seven inputs only
+    InputValues inputs() const { return {h, V0y, d, massa, r0, eta, c}; }
 
     // Characteristics of the three models (closed forms).
     void parametr();

@@ -53,6 +53,7 @@ void dashed(DrawingSurface& canvas, const std::vector<double>& x, const std::vec
 void KeptCurves::keep(const Model& m, std::string label) {
     KeptSet set;
     set.label = std::move(label);
+    set.inputs = m.inputs();
     for (int k = 0; k < 3; ++k) {
         const double end = landingTime(m, kModels[k]);
         KeptCurve& curve = set.models[k];

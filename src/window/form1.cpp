@@ -61,6 +61,7 @@ void Form1::construct() {
     client_->installEventFilter(this);
     connectHandlers();
     Form_Load();
+    connectLessonCommands();
 }
 
 void Form1::connectHandlers() {
@@ -166,7 +167,8 @@ bool Form1::Form_Unload() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (ending_ || Form_Unload()) {
+    // Unsaved lesson changes first: the user may still save them, or stay.
+    if (ending_ || (maySetLessonAside() && Form_Unload())) {
         ending_ = true;
         event->accept();
         QApplication::closeAllWindows();

@@ -20,6 +20,7 @@
 #include "ui/form2.h"
 #include "export/picture_export.h"
 #include "ui/services.h"
+#include "window/undo_history.h"
 
 namespace velunta {
 
@@ -32,6 +33,7 @@ class ViewScale;
 class StatusLine;
 struct KeptCurves;
 struct MainMenu;
+class UndoHistory;
 
 // The desktop services the window talks to; tests pass fakes.
 struct Form1Services {
@@ -157,6 +159,22 @@ public:
     void copyResults();
     void copyPicture();
 
+    // Lessons in files. The open and save functions say why they failed; opening
+    // takes the inputs through the fields' acceptance, with their messages.
+    bool openLessonFile(const QString& path);
+    bool saveLessonFile(const QString& path, QString& error);
+    LessonDocument lessonDocument() const;
+    const QString& lessonPath() const { return lessonPath_; }
+    const QString& lessonNotes() const { return notes_; }
+    void setLessonNotes(const QString& notes) { notes_ = notes; showLessonTitle(); }
+    bool hasUnsavedLesson() const;
+    QStringList recentLessons() const;
+    // Every finished change is an undo step ("Правка").
+    UndoHistory& undoHistory() { return *undo_; }
+    // The state an undo step restores, and restoring it through the fields' acceptance.
+    LessonState lessonState() const;
+    std::vector<FieldRefusal> restoreLessonState(const LessonState& state);
+
 signals:
     // After every run of the recompute pipeline.
     void recomputed();
@@ -248,6 +266,20 @@ private:
     StatusLine* statusLine_ = nullptr;
     std::unique_ptr<KeptCurves> kept_;
     bool showFullModelCurve_ = true;
+
+    // The lesson file and the undo history.
+    UndoHistory* undo_ = nullptr;
+    QString lessonPath_;
+    QString notes_, notesSaved_;
+    void connectLessonCommands();
+    void settleChange(const QString& name = {});
+    void showLessonTitle();
+    void rememberRecentLesson(const QString& path);
+    bool maySetLessonAside();
+    bool saveLesson();
+    bool saveLessonAs();
+    void openLesson();
+    void editLessonNotes();
 };
 
 }  // namespace velunta

@@ -29,6 +29,16 @@ QAction* command(QMenu* m, const QString& caption, const char* name, const QList
 
 MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     QMenu* file = c.mnuFile;
+    QAction* first = file->actions().value(0);
+    openLesson = command(file, QStringLiteral("Открыть урок…"), "mnuFileOpenLesson", {QKeySequence::Open}, first);
+    saveLesson = command(file, QStringLiteral("Сохранить урок"), "mnuFileSaveLesson", {QKeySequence::Save}, first);
+    saveLessonAs = command(file, QStringLiteral("Сохранить урок как…"), "mnuFileSaveLessonAs",
+                           {QKeySequence(QStringLiteral("Ctrl+Shift+S"))}, first);
+    recentLessons = new QMenu(QStringLiteral("Последние уроки"), file);
+    recentLessons->setObjectName(QStringLiteral("mnuFileRecentLessons"));
+    file->insertMenu(first, recentLessons);
+    lessonNotes = command(file, QStringLiteral("Заметки к уроку…"), "mnuFileLessonNotes", {}, first);
+    file->insertSeparator(first);
     QAction* exit = c.mnuHelpSep1;
     file->insertSeparator(exit);
     saveTable = command(file, QStringLiteral("Сохранить таблицу…"), "mnuFileSaveTable", {}, exit);
@@ -40,6 +50,10 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     copyPicture = command(file, QStringLiteral("Копировать рисунок"), "mnuFileCopyPicture", {QKeySequence::Copy}, exit);
 
     QAction* help = c.mnuHelp->menuAction();
+    editMenu = menu(bar, bar->actions().value(1), QStringLiteral("&Правка"), "mnuEdit");
+    undo = command(editMenu, QStringLiteral("Отменить"), "mnuEditUndo", {QKeySequence::Undo});
+    redo = command(editMenu, QStringLiteral("Повторить"), "mnuEditRedo",
+                   {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     const Presets& presets = builtInPresets();
     ballMenu = menu(bar, help, QStringLiteral("&Шар"), "mnuBall");
     for (const BallPreset& b : presets.balls) balls << command(ballMenu, b.name, nullptr);
@@ -67,6 +81,8 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     fullModelCurve->setCheckable(true);
 }
 
-QList<QAction*> MainMenu::windowShortcuts() const { return {keepCurves, enlarge, shrink, resetScale}; }
+QList<QAction*> MainMenu::windowShortcuts() const {
+    return {keepCurves, enlarge, shrink, resetScale, undo, redo, openLesson, saveLesson, saveLessonAs};
+}
 
 }  // namespace velunta

@@ -1,6 +1,6 @@
 #pragma once
 // The menus the program adds to the window's own "Файл" and "Помощь": the lesson
-// materials in "Файл", then "Шар", "Среда", "Сравнение" and "Вид", every action made
+// files and materials in "Файл", then "Правка", "Шар", "Среда", "Сравнение" and "Вид", every action made
 // here in the order the menu bar shows them. Nothing is connected here: the window
 // connects every command in one place (Form1::connectMenuCommands), the finishing of
 // the pending edits first.
@@ -16,6 +16,12 @@ namespace velunta {
 struct Form1Controls;
 
 struct MainMenu {
+    // Файл: lessons kept in files, first in the menu.
+    QAction *openLesson = nullptr, *saveLesson = nullptr, *saveLessonAs = nullptr, *lessonNotes = nullptr;
+    QMenu* recentLessons = nullptr;  // "Последние уроки", filled when it opens
+    // Правка.
+    QMenu* editMenu = nullptr;
+    QAction *undo = nullptr, *redo = nullptr;
     // Файл: the lesson materials, between the documents and "Выход".
     QAction *saveTable = nullptr, *savePicture = nullptr, *print = nullptr, *copyResults = nullptr,
             *copyPicture = nullptr;
