@@ -74,8 +74,9 @@ const std::vector<CommandLineOption>& commandLineOptions() {
 namespace {
 
 int printHelp(CommandContext& c) {
-    c.out << "Использование: velunta [ПАРАМЕТРЫ]\n"
-             "Без команды открывается окно программы (с начальными данными из параметров, если они заданы).\n\n";
+    c.out << "Использование: velunta [ПАРАМЕТРЫ] [УРОК.velunta]\n"
+             "Без команды открывается окно программы (с начальными данными из параметров, если они заданы,\n"
+             "и с уроком из файла, если он назван).\n\n";
     for (const CommandLineOption& o : commandLineOptions()) {
         std::string usage = std::string("  ") + o.name + (*o.argument ? std::string("=") + o.argument : "");
         // Padding counts characters, not the bytes of the Cyrillic argument names.
