@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <memory>
 #include <ostream>
 #include <sstream>
 
@@ -139,10 +139,12 @@ DataSource readDataOption(const std::string& value) {
         return DataSource{std::nullopt, nullptr, "не удалось прочитать «" + value + "»: " + why};
     };
     errno = 0;
-    std::ifstream file(value, std::ios::binary);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(value.c_str(), "rb"), std::fclose);
     if (!file) return unread(errno);
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return unread(errno);
+    std::string bytes;
+    char buffer[65536];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) bytes.append(buffer, got);
+    if (std::ferror(file.get())) return unread(errno);
     const std::size_t slash = value.find_last_of('/');
     DataReadResult read = readMeasuredData(bytes, slash == std::string::npos ? value : value.substr(slash + 1));
     if (!read.ok()) return {std::nullopt, nullptr, "«" + value + "», " + read.error};
