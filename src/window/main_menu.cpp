@@ -2,6 +2,7 @@
 
 #include <QMenuBar>
 
+#include "presets/experiments.h"
 #include "presets/presets.h"
 #include "ui/form1_controls.h"
 
@@ -31,6 +32,9 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     QMenu* file = c.mnuFile;
     QAction* exit = c.mnuHelpSep1;
     file->insertSeparator(exit);
+    openData = command(file, QStringLiteral("Открыть данные опыта…"), "mnuFileOpenData", {QKeySequence::Open}, exit);
+    pasteData = command(file, QStringLiteral("Вставить данные опыта"), "mnuFilePasteData", {QKeySequence::Paste}, exit);
+    file->insertSeparator(exit);
     saveTable = command(file, QStringLiteral("Сохранить таблицу…"), "mnuFileSaveTable", {}, exit);
     savePicture = command(file, QStringLiteral("Сохранить рисунок…"), "mnuFileSavePicture", {}, exit);
     print = command(file, QStringLiteral("Печать…"), "mnuFilePrint", {QKeySequence::Print}, exit);
@@ -51,6 +55,20 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     ballMenu->setToolTipsVisible(true);
     mediumMenu->setToolTipsVisible(true);
 
+    experimentMenu = menu(bar, help, QStringLiteral("&Опыт"), "mnuExperiment");
+    for (const ExperimentSet& set : experimentSets()) {
+        experiments << command(experimentMenu, set.name, nullptr);
+        experiments.back()->setCheckable(true);
+        experiments.back()->setToolTip(set.source);
+    }
+    experimentMenu->setToolTipsVisible(true);
+    experimentMenu->addSeparator();
+    fitData = command(experimentMenu, QStringLiteral("Подобрать по данным…"), "mnuFitData");
+    alignToLaunch = command(experimentMenu, QStringLiteral("Первая точка — бросок из (0, h)"), "mnuAlignToLaunch");
+    alignToLaunch->setCheckable(true);
+    forgetData = command(experimentMenu, QStringLiteral("Убрать данные опыта"), "mnuForgetData");
+    for (QAction* a : {fitData, alignToLaunch, forgetData}) a->setEnabled(false);
+
     compareMenu = menu(bar, help, QStringLiteral("&Сравнение"), "mnuCompare");
     keepCurves = command(compareMenu, QStringLiteral("Запомнить кривые"), "mnuKeepCurves", {QKeySequence(Qt::CTRL | Qt::Key_K)});
     forgetCurves = command(compareMenu, QStringLiteral("Забыть запомненные"), "mnuForgetCurves");
@@ -67,6 +85,6 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     fullModelCurve->setCheckable(true);
 }
 
-QList<QAction*> MainMenu::windowShortcuts() const { return {keepCurves, enlarge, shrink, resetScale}; }
+QList<QAction*> MainMenu::windowShortcuts() const { return {keepCurves, enlarge, shrink, resetScale, openData, pasteData}; }
 
 }  // namespace velunta
