@@ -4,38 +4,21 @@
 #include <cmath>
 #include <numbers>
 
+#include "model/data_reader.h"
+
 namespace velunta {
-
-namespace {
-
-// Central differences of the heights, one-sided at the ends.
-std::vector<double> centralDifferences(const std::vector<double>& t, const std::vector<double>& Y) {
-    std::vector<double> v(t.size(), NAN);
-    if (t.size() < 2) return v;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        const std::size_t a = i == 0 ? 0 : i - 1, b = i + 1 == t.size() ? i : i + 1;
-        if (t[b] > t[a]) v[i] = (Y[b] - Y[a]) / (t[b] - t[a]);
-    }
-    return v;
-}
-
-}  // namespace
 
 MeasuredMarks measuredMarks(const MeasuredData& data, const Model& m) {
     MeasuredMarks marks;
     if (data.empty()) return marks;
-    const bool align = data.alignment == DataAlignment::firstPointAtLaunch;
-    const double dt = align ? data.points.front().t : 0, dY = align ? m.h - data.points.front().Y : 0;
-    marks.derivedVy = std::any_of(data.points.begin(), data.points.end(), [](const MeasuredPoint& p) { return !p.Vy; });
-    for (const MeasuredPoint& p : data.points) {
-        marks.t.push_back(p.t - dt);
-        marks.Y.push_back(p.Y + dY);
+    const std::vector<MeasuredPoint> points = alignedPoints(data, m.h);
+    marks.derivedVy = !hasMeasuredVelocities(data);
+    for (const MeasuredPoint& p : points) {
+        marks.t.push_back(p.t);
+        marks.Y.push_back(p.Y);
+        if (!marks.derivedVy) marks.Vy.push_back(*p.Vy);
     }
-    if (marks.derivedVy) {
-        marks.Vy = centralDifferences(marks.t, marks.Y);
-    } else {
-        for (const MeasuredPoint& p : data.points) marks.Vy.push_back(*p.Vy);
-    }
+    if (marks.derivedVy) marks.Vy = derivedVelocities(points);
     return marks;
 }
 

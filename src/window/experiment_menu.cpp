@@ -38,15 +38,15 @@ QString points(std::size_t n) {
 
 QString experimentSummary(const MeasuredData& data, const ModelComparison& comparison) {
     if (data.empty()) return {};
-    QString text = QStringLiteral("Опыт «%1»: %2, %3.\nСКО высоты:")
+    QString text = QStringLiteral("«%1»: %2, %3\nСКО:")
                        .arg(QString::fromStdString(data.name), points(data.points.size()),
                             data.alignment == DataAlignment::firstPointAtLaunch
-                                ? QStringLiteral("первая точка перенесена в (0, h)")
-                                : QStringLiteral("время и высота как измерены"));
+                                ? QStringLiteral("первая точка в (0, h)")
+                                : QStringLiteral("как измерены"));
     for (DragModel model : kDragModels)
         text += QStringLiteral(" %1 %2;").arg(QString::fromUtf8(dragModelName(model)), metres(comparison.rmsOf(model)));
     text.chop(1);
-    return text + QStringLiteral(".\n") + QString::fromStdString(comparison.verdict);
+    return text + QStringLiteral("\n") + QString::fromStdString(comparison.verdict);
 }
 
 ExperimentMenu::ExperimentMenu(const Model& model, const MainMenu& menu, Dialogs& dialogs, ApplyInputs apply,
@@ -173,11 +173,11 @@ void ExperimentMenu::refresh() {
     panel_->setText(summary);
     panel_->setVisible(!summary.isEmpty());
     status_ = data_.empty() ? QString()
-                            : QStringLiteral("Опыт: СКО %1 / %2 / %3; %4")
+                            : QStringLiteral("СКО опыта %1 / %2 / %3, лучше всех %4")
                                   .arg(metres(comparison_.rmsOf(DragModel::vacuum)),
                                        metres(comparison_.rmsOf(DragModel::linear)),
                                        metres(comparison_.rmsOf(DragModel::full)),
-                                       QString::fromStdString(comparison_.verdict));
+                                       QString::fromUtf8(dragModelName(comparison_.best)));
 }
 
 }  // namespace velunta

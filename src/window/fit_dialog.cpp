@@ -60,6 +60,7 @@ FitDialog::FitDialog(ExperimentMenu& experiment, QWidget* parent) : QDialog(pare
     layout->addWidget(what);
     auto* run = new QPushButton(QStringLiteral("Подобрать"), this);
     run->setObjectName(QStringLiteral("fitRun"));
+    run->setDefault(true);
     layout->addWidget(run);
     text_ = new QLabel(this);
     text_->setObjectName(QStringLiteral("fitResult"));
@@ -99,6 +100,8 @@ void FitDialog::runFit() {
 void FitDialog::showResult() {
     text_->setText(fitResultText(fit_));
     apply_->setEnabled(fit_.converged);
+    // Enter: the fit first, then its values into the fields.
+    if (fit_.converged) apply_->setDefault(true);
     drawResiduals();
 }
 
