@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/input_acceptance.h"
+#include "model/measured_data.h"
 
 namespace velunta {
 
@@ -21,6 +22,9 @@ struct CommandContext {
     std::ostream& out;
     std::ostream& err;
     std::map<std::string, std::string> settings = {};  // the command's settings given ("--step" -> "0.1")
+    // The measured fall of --data (a file read, or a built-in set, whose inputs the model
+    // then has unless input options override them), with the alignment of --align.
+    std::optional<MeasuredData> data = std::nullopt;
 };
 
 struct CommandLineOption {
@@ -31,7 +35,8 @@ struct CommandLineOption {
     int (*run)(CommandContext&) = nullptr;
     std::optional<InputField> input = std::nullopt;  // the field an input option sets
     bool takesInputs = true;                         // a command that works on the inputs
-    const char* settingOf = nullptr;  // a setting of this command ("--table"), refused without it
+    // A setting of these commands or settings ("--table", "--report|--picture"), refused without any of them.
+    const char* settingOf = nullptr;
 };
 
 // All options, in the order --help lists them.

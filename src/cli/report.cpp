@@ -6,6 +6,8 @@
 #include <ostream>
 
 #include "cli/command_line.h"
+#include "model/data_reader.h"
+#include "model/model_comparison.h"
 #include "plot/pipeline.h"
 
 namespace velunta {
@@ -58,7 +60,7 @@ private:
 
 }  // namespace
 
-std::string reportJson(const Model& m) {
+std::string reportJson(const Model& m, const MeasuredData* data, std::optional<FitChoice> fitChoice) {
     JsonObject inputs(2);
     for (int i = 0; i < inputFieldCount; ++i)
         inputs.add(inputFields()[i].quantity, number(inputValue(m, inputFields()[i].field)));
@@ -92,12 +94,42 @@ std::string reportJson(const Model& m) {
     top.add("inputs", inputs.str());
     top.add("model", model.str());
     top.add("captions", captions.str());
+    if (!data) return top.str() + "\n";
+
+    const std::vector<MeasuredPoint> points = alignedPoints(*data, m.h);
+    const ModelComparison comparison = compareModels(m, points);
+    JsonObject rms(4);
+    for (DragModel model : kDragModels) rms.add(dragModelKey(model), number(comparison.rmsOf(model)));
+    JsonObject experiment(2);
+    experiment.add("points", number(double(points.size())));
+    experiment.add("rms", rms.str());
+    experiment.add("best", quoted(dragModelKey(comparison.best)));
+    top.add("experiment", experiment.str());
+    if (!fitChoice) return top.str() + "\n";
+
+    const InputValues start{m.h, m.V0y, m.d, m.massa, m.r0, m.eta, m.c};
+    const DragFit fit = fitDrag(start, points, *fitChoice);
+    JsonObject fitted(2);
+    for (FitParameter p : {FitParameter::c, FitParameter::eta, FitParameter::t0}) {
+        const bool chosen = p == FitParameter::c ? fitChoice->c : p == FitParameter::eta ? fitChoice->eta : fitChoice->t0;
+        if (!chosen) continue;
+        const FittedValue* v = fit.converged ? fit.find(p) : nullptr;
+        fitted.add(fitParameterKey(p), v ? number(v->value) : "null");
+        fitted.add(std::string(fitParameterKey(p)) + "_error", v && v->error ? number(*v->error) : "null");
+    }
+    fitted.add("rms", fit.converged ? number(fit.rms) : "null");
+    fitted.add("converged", fit.converged ? "true" : "false");
+    fitted.add("iterations", number(fit.iterations));
+    fitted.add("message", quoted(fit.message));
+    top.add("fit", fitted.str());
     return top.str() + "\n";
 }
 
 int runReport(CommandContext& c) {
     recompute(c.model);
-    c.out << reportJson(c.model);
+    std::optional<FitChoice> fit;
+    if (auto it = c.settings.find("--fit"); it != c.settings.end()) fit = parseFitChoice(it->second);
+    c.out << reportJson(c.model, c.data ? &*c.data : nullptr, fit);
     return 0;
 }
 
