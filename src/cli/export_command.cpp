@@ -76,7 +76,7 @@ int runTableCommand(CommandContext& c) {
     if (!stepText) step = defaultTableStep(c.model);
     const QString problem = tableStepProblem(c.model, step);
     if (!problem.isEmpty()) return refuse(c, problem);
-    const QByteArray data = tableCsv(c.model, step);
+    const QByteArray data = tableCsv(c.model, step, c.data ? &*c.data : nullptr);
     QString error;
     if (!writeWholeFile(*path, data, error))
         return refuse(c, error);
@@ -105,7 +105,7 @@ int runPictureCommand(CommandContext& c) {
     }
     const auto app = guiWithoutDisplay();
     c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
-    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model);
+    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(), c.data ? &*c.data : nullptr);
     QString error;
     if (!savePicture(views->view(view), *path, size, error)) return refuse(c, error);
     return 0;
@@ -117,7 +117,7 @@ int runWorksheetCommand(CommandContext& c) {
     const auto app = guiWithoutDisplay();
     c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
     // Graphs of about the page's proportions, so that their labels read well in print.
-    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(500, 400));
+    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(500, 400), c.data ? &*c.data : nullptr);
     QString error;
     if (!saveWorksheetPdf(*path, c.model, *views, QDate::currentDate(), error)) return refuse(c, error);
     return 0;
