@@ -119,7 +119,7 @@ QString StatusLine::readout(const Canvas* picture, QPointF pixel) const {
         const MeasuredMarks marks = measuredMarks(*data_, m);
         if (const int i = nearestMark(marks, x); i >= 0) {
             const double value = velocity ? marks.Vy[std::size_t(i)] : marks.Y[std::size_t(i)];
-            text += QStringLiteral("    опыт, точка %1: t = %2 c, %3").arg(i + 1).arg(number(marks.t[std::size_t(i)]));
+            text += QStringLiteral("    опыт, точка %1: t = %2 c, ").arg(i + 1).arg(number(marks.t[std::size_t(i)]));
             text += velocity ? QStringLiteral("Vy = %1 м/с%2").arg(number(value), marks.derivedVy ? QStringLiteral(" (по разностям)") : QString())
                              : QStringLiteral("Y = %1 м").arg(number(value));
         }
