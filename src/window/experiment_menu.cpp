@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
@@ -60,7 +61,6 @@ ExperimentMenu::ExperimentMenu(const Model& model, const MainMenu& menu, Dialogs
     palette.setColor(QPalette::Window, QColor(255, 245, 255));
     panel_->setPalette(palette);
     panel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    panel_->setWordWrap(true);
     panel_->hide();
 }
 
@@ -170,7 +170,12 @@ void ExperimentMenu::showFitDialog() {
 void ExperimentMenu::refresh() {
     comparison_ = data_.empty() ? ModelComparison{} : compareModels(model_, comparedPoints());
     const QString summary = experimentSummary(data_, comparison_);
-    panel_->setText(summary);
+    // A line too long for the panel (a long name) ends in "…"; the tooltip holds it whole.
+    QStringList lines = summary.split('\n');
+    const QFontMetrics metrics(panel_->font());
+    for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideRight, panel_->contentsRect().width() - 4);
+    panel_->setText(lines.join('\n'));
+    panel_->setToolTip(summary);
     panel_->setVisible(!summary.isEmpty());
     status_ = data_.empty() ? QString()
                             : QStringLiteral("СКО опыта %1 / %2 / %3, лучше всех %4")

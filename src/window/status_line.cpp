@@ -40,7 +40,8 @@ StatusLine::StatusLine(QStatusBar* bar, const Model& model, const Form1Controls&
     experiment_ = new QLabel(bar);
     experiment_->setObjectName(QStringLiteral("experimentLabel"));
     experiment_->setStyleSheet(QStringLiteral("color: rgb(150, 0, 150)"));
-    bar->addPermanentWidget(experiment_);
+    // Beside the regime, so that the readout's message covers both.
+    bar->addWidget(experiment_);
     experiment_->hide();
 
     marker_ = new QWidget(c_.Picture2);
