@@ -167,7 +167,7 @@ Column columnKind(std::string name) {
 // The factor to SI of a unit for a column of that kind; nothing for a unit unknown there.
 std::optional<double> unitScale(Column kind, const std::string& unit) {
     struct Unit { const char* name; double scale; };
-    static const Unit kTime[] = {{"s", 1}, {"с", 1}, {"сек", 1}, {"ms", 1e-3}, {"мс", 1e-3}, {"min", 60}, {"мин", 60}};
+    static const Unit kTime[] = {{"s", 1}, {"с", 1}, {"c", 1}, {"сек", 1}, {"ms", 1e-3}, {"мс", 1e-3}, {"min", 60}, {"мин", 60}};
     static const Unit kLength[] = {{"m", 1}, {"м", 1}, {"cm", 1e-2}, {"см", 1e-2}, {"mm", 1e-3}, {"мм", 1e-3},
                                    {"km", 1e3}, {"км", 1e3}};
     static const Unit kSpeed[] = {{"m/s", 1}, {"м/с", 1}, {"м/c", 1}, {"cm/s", 1e-2}, {"см/с", 1e-2},

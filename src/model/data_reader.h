@@ -12,7 +12,7 @@
 //    point or, where the columns are not separated by commas, a decimal comma
 //    ("1,5;2,3" or "1,5 2,3"; in "1,5,2,3" the commas separate columns);
 //  - units in brackets or parentheses after a column name ("t (с)", "y[cm]"):
-//    s, с, ms, мс, min, мин; m, м, cm, см, mm, мм, km, км; m/s, м/с, cm/s, см/с,
+//    s, с (also a Latin c), сек, ms, мс, min, мин; m, м, cm, см, mm, мм, km, км; m/s, м/с, cm/s, см/с,
 //    mm/s, мм/с, km/h, км/ч; converted to SI;
 //  - any lines of text before the first row of numbers (a Tracker-style export
 //    names the object on its first line, "mass A", then gives the header "t,y").

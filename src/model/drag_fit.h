@@ -49,8 +49,9 @@ struct DragFit {
     std::vector<FittedValue> values;  // in the order c, eta, t0, the chosen ones only
     double rms = 0;                   // m, at the values found (or at the start when it failed)
     std::vector<double> residuals;    // Y measured - Y model, m, one per point, at the values found
-    InputValues inputs;               // the start inputs with the fitted c and eta in them
-    double t0 = 0;                    // s, 0 unless fitted
+    InputValues inputs;               // the start inputs with the fitted c and eta in them (not yet
+                                      // rounded to the fields: applying goes through their acceptance)
+    double t0 = 0;                    // s, the launch in the measured time (model time = t - t0); 0 unless fitted
     int iterations = 0;
     std::string message;              // Russian: why the fit failed or is ill-posed; empty when fine
     const FittedValue* find(FitParameter p) const;
