@@ -126,7 +126,7 @@ int runPictureCommand(CommandContext& c) {
     }
     const auto app = guiWithoutDisplay();
     c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
-    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model);
+    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(), c.data ? &*c.data : nullptr);
     QString error;
     if (!savePicture(views->view(view), *path, size, error)) return refuse(c, error);
     return 0;
@@ -138,7 +138,7 @@ int runWorksheetCommand(CommandContext& c) {
     const auto app = guiWithoutDisplay();
     c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
     // Graphs of about the page's proportions, so that their labels read well in print.
-    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(500, 400));
+    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(500, 400), c.data ? &*c.data : nullptr);
     QString error;
     if (!saveWorksheetPdf(*path, c.model, *views, QDate::currentDate(), error)) return refuse(c, error);
     return 0;

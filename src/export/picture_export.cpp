@@ -38,7 +38,7 @@ QSize windowPictureSize(PictureView view) {
     return QSize(std::max(1, qRound(r.width())), std::max(1, qRound(r.height())));
 }
 
-std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize) {
+std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize, const MeasuredData* measured) {
     auto s = std::make_unique<ViewSurfaces>();
     for (PictureView v : {PictureView::trajectory, PictureView::coordinate, PictureView::velocity}) {
         DrawingSurface& surface = s->view(v);
@@ -55,7 +55,7 @@ std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize) {
     }
     s->ball = new Shape(&s->trajectory);
     s->ball->setFillColor(0x0000FF);
-    const PipelineSurfaces surfaces{s->trajectory, s->coordinate, s->velocity, *s->ball};
+    const PipelineSurfaces surfaces{s->trajectory, s->coordinate, s->velocity, *s->ball, nullptr, true, measured};
     recompute(m, &surfaces);
     drawFullModelCurves(m, s->coordinate, s->velocity);
     return s;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "draw/drawing_surface.h"
+#include "model/measured_data.h"
 #include "model/model.h"
 
 namespace velunta {
@@ -26,8 +27,9 @@ QSize windowPictureSize(PictureView view);
 
 // The drawing stages of the recompute pipeline on the three surfaces, for a
 // model whose inputs are set, and the full model's closed-form curves. The two
-// graphs get `graphSize` when it is valid (a smaller picture has larger labels).
-std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize = QSize());
+// graphs get `graphSize` when it is valid (a smaller picture has larger labels);
+// the points of a measured fall, when given, go on the graphs.
+std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize = QSize(), const MeasuredData* measured = nullptr);
 
 // The window's pictures as they are now (with whatever a run drew) and the
 // full model's closed-form curves added on the graphs.

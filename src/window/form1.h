@@ -29,6 +29,7 @@ class FramePause;
 class Form1RunHost;
 class PresetMenus;
 class ComparisonMenu;
+class ExperimentMenu;
 class ViewScale;
 class StatusLine;
 struct KeptCurves;
@@ -71,6 +72,8 @@ public:
     ComparisonMenu* comparisonMenu() const { return comparisonMenu_; }
     ViewScale* viewScale() const { return viewScale_; }
     StatusLine* statusLine() const { return statusLine_; }
+    // The measured fall: its menus, points, panel and fit.
+    ExperimentMenu* experiment() const { return experiment_; }
     const KeptCurves& keptCurves() const { return *kept_; }
     KeptCurves& keptCurves() { return *kept_; }
     // The full model's thin closed-form curves on the graphs before a run ("Вид").
@@ -262,6 +265,7 @@ private:
     std::unique_ptr<MainMenu> menu_;
     PresetMenus* presetMenus_ = nullptr;
     ComparisonMenu* comparisonMenu_ = nullptr;
+    ExperimentMenu* experiment_ = nullptr;
     ViewScale* viewScale_ = nullptr;
     StatusLine* statusLine_ = nullptr;
     std::unique_ptr<KeptCurves> kept_;

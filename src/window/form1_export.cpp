@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include "window/experiment_menu.h"
 #include "window/form1.h"
 #include "export/picture_export.h"
 #include "export/results_table.h"
@@ -41,7 +42,7 @@ std::unique_ptr<ViewSurfaces> Form1::currentViews() const {
 bool Form1::saveTableFile(const QString& path, double step, QString& error) {
     error = tableStepProblem(m_, step);
     if (!error.isEmpty()) return false;
-    const QByteArray data = tableCsv(m_, step);
+    const QByteArray data = tableCsv(m_, step, experiment_->shown());
     return writeWholeFile(path, data, error);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMenuBar>
 
+#include "presets/experiments.h"
 #include "presets/presets.h"
 #include "ui/form1_controls.h"
 
@@ -41,6 +42,9 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     file->insertSeparator(first);
     QAction* exit = c.mnuHelpSep1;
     file->insertSeparator(exit);
+    openData = command(file, QStringLiteral("Открыть данные опыта…"), "mnuFileOpenData", {QKeySequence::Open}, exit);
+    pasteData = command(file, QStringLiteral("Вставить данные опыта"), "mnuFilePasteData", {QKeySequence::Paste}, exit);
+    file->insertSeparator(exit);
     saveTable = command(file, QStringLiteral("Сохранить таблицу…"), "mnuFileSaveTable", {}, exit);
     savePicture = command(file, QStringLiteral("Сохранить рисунок…"), "mnuFileSavePicture", {}, exit);
     print = command(file, QStringLiteral("Печать…"), "mnuFilePrint", {QKeySequence::Print}, exit);
@@ -65,6 +69,20 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     ballMenu->setToolTipsVisible(true);
     mediumMenu->setToolTipsVisible(true);
 
+    experimentMenu = menu(bar, help, QStringLiteral("&Опыт"), "mnuExperiment");
+    for (const ExperimentSet& set : experimentSets()) {
+        experiments << command(experimentMenu, set.name, nullptr);
+        experiments.back()->setCheckable(true);
+        experiments.back()->setToolTip(set.source);
+    }
+    experimentMenu->setToolTipsVisible(true);
+    experimentMenu->addSeparator();
+    fitData = command(experimentMenu, QStringLiteral("Подобрать по данным…"), "mnuFitData");
+    alignToLaunch = command(experimentMenu, QStringLiteral("Первая точка — бросок из (0, h)"), "mnuAlignToLaunch");
+    alignToLaunch->setCheckable(true);
+    forgetData = command(experimentMenu, QStringLiteral("Убрать данные опыта"), "mnuForgetData");
+    for (QAction* a : {fitData, alignToLaunch, forgetData}) a->setEnabled(false);
+
     compareMenu = menu(bar, help, QStringLiteral("&Сравнение"), "mnuCompare");
     keepCurves = command(compareMenu, QStringLiteral("Запомнить кривые"), "mnuKeepCurves", {QKeySequence(Qt::CTRL | Qt::Key_K)});
     forgetCurves = command(compareMenu, QStringLiteral("Забыть запомненные"), "mnuForgetCurves");
@@ -82,7 +100,7 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
 }
 
 QList<QAction*> MainMenu::windowShortcuts() const {
-    return {keepCurves, enlarge, shrink, resetScale, undo, redo, openLesson, saveLesson, saveLessonAs};
+    return {keepCurves, enlarge, shrink, resetScale, undo, redo, openLesson, saveLesson, saveLessonAs, openData, pasteData};
 }
 
 }  // namespace velunta

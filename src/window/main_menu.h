@@ -25,6 +25,12 @@ struct MainMenu {
     // Файл: the lesson materials, between the documents and "Выход".
     QAction *saveTable = nullptr, *savePicture = nullptr, *print = nullptr, *copyResults = nullptr,
             *copyPicture = nullptr;
+    // Файл: a measured fall, from a file or the clipboard (Ctrl+V: a text field with the focus pastes first).
+    QAction *openData = nullptr, *pasteData = nullptr;
+    // Опыт: the published sets, the fit, the alignment of the points, and taking them away.
+    QMenu* experimentMenu = nullptr;
+    QList<QAction*> experiments;
+    QAction *fitData = nullptr, *alignToLaunch = nullptr, *forgetData = nullptr;
     // Шар and Среда: an entry for each ball and medium of the data file.
     QMenu *ballMenu = nullptr, *mediumMenu = nullptr;
     QList<QAction*> balls, media;

@@ -148,7 +148,7 @@ private slots:
         closer.start(50);
         w->findChild<QMenu*>(menu)->actions().at(index)->trigger();
         QVERIFY(!w->isPending(InputField::h) && !pendingInDialog);
-        QCOMPARE(h->text(), QString("2.000"));
+        if (menu != "mnuExperiment") QCOMPARE(h->text(), QString("2.000"));  // a published fall has its own height
         QVERIFY(!boxes.empty() && boxes[0].title == "Ошибка");
         if (w->findChild<QMenu*>(menu)->actions().at(index)->objectName().contains(QRegularExpression("Save|Print")))
             QCOMPARE(dialogs, 1);
