@@ -117,7 +117,7 @@ QToolButton* button(const QString& text, const QString& name, const QString& tip
 }  // namespace
 
 TimeBar::TimeBar(Playback* playback, QWidget* parent) : QWidget(parent), playback_(playback) {
-    start_ = button(QStringLiteral("⏮ к началу"), QStringLiteral("К началу"), QStringLiteral("Время к моменту броска"), this);
+    start_ = button(QStringLiteral("⇤ к началу"), QStringLiteral("К началу"), QStringLiteral("Время к моменту броска"), this);
     back_ = button(QStringLiteral("◀|"), QStringLiteral("Кадр назад"), QStringLiteral("На кадр назад (←)"), this);
     play_ = button(QString(), QStringLiteral("Пуск"), QString(), this);
     forward_ = button(QStringLiteral("|▶"), QStringLiteral("Кадр вперёд"), QStringLiteral("На кадр вперёд (→)"), this);
@@ -201,7 +201,7 @@ void TimeBar::fitLabel() {
 }
 
 void TimeBar::showPlaying(bool playing) {
-    play_->setText(playing ? QStringLiteral("⏸ Пауза") : QStringLiteral("▶ Пуск"));
+    play_->setText(playing ? QStringLiteral("❚❚ Пауза") : QStringLiteral("▶ Пуск"));
     play_->setAccessibleName(playing ? QStringLiteral("Пауза") : QStringLiteral("Пуск"));
     play_->setToolTip(playing ? QStringLiteral("Остановить время (пробел)") : QStringLiteral("Запустить время (пробел)"));
 }

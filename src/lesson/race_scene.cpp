@@ -184,6 +184,7 @@ void RaceScene::setShowNetForce(bool show) {
 void RaceScene::recomputeRange() {
     heightTop_ = 0;
     largestForce_ = 0;
+    reach_.clear();
     if (model_) {
         const Model& m = *model_;
         heightTop_ = std::max({m.h, m.Ymax0, m.Ymax1, m.Ymax2});
@@ -194,8 +195,16 @@ void RaceScene::recomputeRange() {
             const double end = landingTime(m, s.model);
             for (int i = 0; i <= kSamples; ++i) {
                 const double t = std::isfinite(end) ? end * i / kSamples : 0;
-                const Forces f = forcesAt(m, s.model, motionAt(m, s.model, t).Vy);
-                for (ForceKind k : kKinds) largestForce_ = std::max(largestForce_, std::fabs(forceOf(f, k)));
+                const MotionState state = motionAt(m, s.model, t);
+                const Forces f = forcesAt(m, s.model, state.Vy);
+                Reach r{state.Y, 0, 0};
+                for (ForceKind k : kKinds) {
+                    const double v = forceOf(f, k);
+                    largestForce_ = std::max(largestForce_, std::fabs(v));
+                    r.up = std::max(r.up, v);
+                    r.down = std::max(r.down, -v);
+                }
+                reach_.push_back(r);
             }
         }
     }
@@ -211,7 +220,7 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     Geometry g;
     g.area = area;
     const double w = area.width(), h = area.height();
-    g.font = std::max(9.0, std::min(w / 55, h / 36)) * textScale_;
+    g.font = std::max(9.0, std::min(w / 70, h / 42)) * textScale_;
     g.small = g.font * 0.82;
     g.line = std::max(1.0, g.font / 12);
     const double pad = g.font * 0.5;
@@ -252,7 +261,7 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     // The height axis's labels are as wide as the widest of them.
     const double regionTop = g.header.bottom() + pad, regionBottom = g.linesTop - pad;
     const double region = std::max(1.0, regionBottom - regionTop);
-    g.maxArrow = 0.14 * region;
+    g.maxArrow = 0.25 * region;
     const double rough = heightTop_ / std::max(1.0, region / (g.small * 3.5));
     g.tickStep = niceStep(rough);
     const int decimals = std::max(0, int(-std::floor(std::log10(g.tickStep) + 1e-9)));
@@ -262,11 +271,25 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
 
     g.radius = std::max(4.0, std::min(g.columnWidth() * 0.07, region * 0.035));
     g.spacing = std::max(g.radius * 1.6, fm.horizontalAdvance(QStringLiteral("Fc2")) + g.small * 0.4);
-    // Room under the ground and over the top for an arrow of the largest force.
-    g.groundY = regionBottom - g.maxArrow;
-    g.ppm = std::max(1e-9, (g.groundY - regionTop - g.maxArrow - 2 * g.radius) / heightTop_);
-    g.heightShown = (g.groundY - regionTop) / g.ppm;
     g.ppn = largestForce_ > 0 ? g.maxArrow / largestForce_ : 0;
+    // Room under the ground and over the highest ball for the arrows that would
+    // reach out of the columns at some moment of the flight; the less room, the
+    // lower the balls, so a few rounds settle it.
+    double above = 0, below = 0;
+    for (int round = 0; round < 4; ++round) {
+        g.ppm = std::max(1e-9, (region - 2 * g.radius - above - below) / heightTop_);
+        for (const Reach& r : reach_) {
+            const double centre = r.Y * g.ppm + g.radius;
+            above = std::max(above, centre + r.up * g.ppn - (heightTop_ * g.ppm + 2 * g.radius));
+            below = std::max(below, r.down * g.ppn - centre);
+        }
+        above = std::min(above, g.maxArrow);
+        below = std::min(below, g.maxArrow);
+    }
+    below = std::max(below + g.line * 2, g.small * 1.2);  // a strip of ground at least
+    g.ppm = std::max(1e-9, (region - 2 * g.radius - above - below) / heightTop_);
+    g.groundY = regionBottom - below;
+    g.heightShown = (g.groundY - regionTop) / g.ppm;
     return g;
 }
 
@@ -365,7 +388,7 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
             // A round force near a third of the longest arrow, as a bar.
             const double newtons = niceStep(g.maxArrow / g.ppn / 3);
             const double length = newtons * g.ppn;
-            const QString text = QStringLiteral("%1 Н").arg(significant(newtons));
+            const QString text = QStringLiteral("%1 Н").arg(ru.toString(newtons, 'g', 3));
             const double at = next(length + g.small * 0.5 + fm.horizontalAdvance(text));
             const double mid = y + row / 2;
             p.setPen(QPen(ink, g.line));
@@ -468,6 +491,34 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
                 p.drawEllipse(QPointF(g.columnX(s.model), y), g.radius, g.radius);
             }
 
+    // The forces: arrows from the ball's centre, labelled at their heads; the
+    // net force through the ball, under it.
+    const QFont labelFont = pixelFont(g.small * 0.9);
+    const QFontMetricsF afm(labelFont);
+    auto drawForces = [&](bool net) {
+        p.setFont(labelFont);
+        for (const ModelStyle& s : kModelStyles) {
+            const Forces f = forcesAtTime(m, s.model, time_);
+            const double cy = g.yOf(motionAt(m, s.model, time_).Y) - g.radius;
+            for (ForceKind k : kKinds) {
+                if (!modelHas(s.model, k) || (k == ForceKind::net) != net || (net && !showNet_)) continue;
+                const double length = forceOf(f, k) * g.ppn;
+                if (std::fabs(length) < 1) continue;
+                const double x = g.columnX(s.model) + kindStyle(k).slot * g.spacing;
+                const QPointF tail(x, cy), head(x, cy - length);
+                drawArrow(p, tail, head, k, colourOf(s.colour), g.line);
+                // A label without a visible arrow would name nothing.
+                if (std::fabs(length) < g.line * 8 + (net ? g.radius : 0)) continue;
+                const QString label = QString::fromUtf8(kindStyle(k).symbol);
+                const double lw = afm.horizontalAdvance(label);
+                const double ly = length > 0 ? head.y() - afm.descent() - g.line : head.y() + afm.ascent() + g.line;
+                p.setPen(colourOf(s.colour));
+                p.drawText(QPointF(x - lw / 2, ly), label);
+            }
+        }
+    };
+    drawForces(true);
+
     // The balls, each with its model's letter.
     for (const ModelStyle& s : kModelStyles) {
         const double bottom = g.yOf(motionAt(m, s.model, time_).Y);
@@ -483,26 +534,7 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
         }
     }
 
-    // The forces: arrows from the ball's centre, labelled at their heads.
-    p.setFont(pixelFont(g.small * 0.9));
-    const QFontMetricsF afm(p.font());
-    for (const ModelStyle& s : kModelStyles) {
-        const Forces f = forcesAtTime(m, s.model, time_);
-        const double cy = g.yOf(motionAt(m, s.model, time_).Y) - g.radius;
-        for (ForceKind k : kKinds) {
-            if (!modelHas(s.model, k) || (k == ForceKind::net && !showNet_)) continue;
-            const double length = forceOf(f, k) * g.ppn;
-            if (std::fabs(length) < 1) continue;
-            const double x = g.columnX(s.model) + kindStyle(k).slot * g.spacing;
-            const QPointF tail(x, cy), head(x, cy - length);
-            drawArrow(p, tail, head, k, colourOf(s.colour), g.line);
-            const QString label = QString::fromUtf8(kindStyle(k).symbol);
-            const double lw = afm.horizontalAdvance(label);
-            const double ly = length > 0 ? head.y() - afm.descent() - g.line : head.y() + afm.ascent() + g.line;
-            p.setPen(colourOf(s.colour));
-            p.drawText(QPointF(x - lw / 2, ly), label);
-        }
-    }
+    drawForces(false);
 
     // The forces' values under the scene, a line per model in its colour.
     {

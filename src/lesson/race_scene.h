@@ -86,6 +86,11 @@ private:
     // Set by recomputeRange when the model or the kept sets change.
     double heightTop_ = 1;      // the highest point any ball reaches, m
     double largestForce_ = 0;   // the largest force of the flight, N
+    // Samples of the flight: a ball's height and its largest force up and down.
+    struct Reach {
+        double Y, up, down;
+    };
+    std::vector<Reach> reach_;
 };
 
 }  // namespace velunta
