@@ -213,10 +213,11 @@ void TimeBar::showSpeed(double factor) {
 }
 
 void TimeBar::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
-        playback_->toggle();
-        return;
-    }
+    // Keys the focused control leaves alone: Space plays or pauses, ← and → step a frame.
+    const bool plain = event->modifiers() == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Space) return playback_->toggle();
+    if (plain && event->key() == Qt::Key_Left) return playback_->stepBack();
+    if (plain && event->key() == Qt::Key_Right) return playback_->stepForward();
     QWidget::keyPressEvent(event);
 }
 

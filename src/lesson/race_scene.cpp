@@ -113,6 +113,8 @@ void drawArrow(QPainter& p, QPointF from, QPointF to, ForceKind kind, const QCol
     p.setBrush(Qt::NoBrush);
 }
 
+QString keptText() { return QStringLiteral("сохранённые наборы"); }
+
 // The height of a kept set's ball at time t, from its samples (the landing height after its landing).
 double keptHeight(const KeptCurve& curve, double t) {
     if (curve.t.empty()) return 0;
@@ -241,7 +243,8 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
         const KindStyle ks = kindStyle(k);
         place(g.small * 3 + fm.horizontalAdvance(QStringLiteral("%1 — %2").arg(ks.symbol, ks.meaning)));
     }
-    place(g.small * 8);  // the scale bar and its value
+    if (kept_ && !kept_->empty()) place(g.small * 3 + fm.horizontalAdvance(keptText()));
+    place(g.small * 6.5 + fm.horizontalAdvance(QStringLiteral("0,0000 Н")));  // the scale bar, at most this wide
     g.legendHeight = rows * fm.lineSpacing() * 1.3 + pad;
 
     g.header = QRectF(area.left(), area.top() + g.legendHeight, w, 2 * g.small * 1.35 + pad);
@@ -293,25 +296,25 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     return g;
 }
 
-QRectF RaceScene::ballRect(DragModel model) const {
-    const Geometry g = geometry(QRectF(rect()));
-    const double Y = model_ ? motionAt(*model_, model, time_).Y : 0;
-    const double bottom = g.yOf(Y);
+QRectF RaceScene::ballIn(const Geometry& g, DragModel model) const {
+    const double bottom = g.yOf(model_ ? motionAt(*model_, model, time_).Y : 0);
     return {g.columnX(model) - g.radius, bottom - 2 * g.radius, 2 * g.radius, 2 * g.radius};
 }
+
+QRectF RaceScene::ballRect(DragModel model) const { return ballIn(geometry(QRectF(rect())), model); }
 
 double RaceScene::groundY() const { return geometry(QRectF(rect())).groundY; }
 double RaceScene::pixelsPerMetre() const { return geometry(QRectF(rect())).ppm; }
 double RaceScene::pixelsPerNewton() const { return geometry(QRectF(rect())).ppn; }
 
-std::vector<RaceScene::Arrow> RaceScene::arrows() const {
+std::vector<RaceScene::Arrow> RaceScene::arrows() const { return arrowsIn(geometry(QRectF(rect()))); }
+
+std::vector<RaceScene::Arrow> RaceScene::arrowsIn(const Geometry& g) const {
     std::vector<Arrow> out;
     if (!model_) return out;
-    const Geometry g = geometry(QRectF(rect()));
     for (const ModelStyle& s : kModelStyles) {
         const Forces f = forcesAtTime(*model_, s.model, time_);
-        const double Y = motionAt(*model_, s.model, time_).Y;
-        const double cy = g.yOf(Y) - g.radius;
+        const double cy = ballIn(g, s.model).center().y();
         for (ForceKind k : kKinds) {
             if (!modelHas(s.model, k) || (k == ForceKind::net && !showNet_)) continue;
             const double force = forceOf(f, k);
@@ -384,9 +387,21 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
             p.setPen(ink);
             p.drawText(QPointF(at + g.small * 3, mid + fm.ascent() / 2 - fm.descent() / 2), text);
         }
+        if (kept_ && !kept_->empty()) {
+            const double at = next(g.small * 3 + fm.horizontalAdvance(keptText()));
+            const double mid = y + row / 2;
+            QPen pen(ink, g.line);
+            pen.setDashPattern({3, 2});
+            p.setPen(pen);
+            p.drawEllipse(QPointF(at + g.small * 1.25, mid), g.small * 0.5, g.small * 0.5);
+            p.setPen(ink);
+            p.drawText(QPointF(at + g.small * 3, mid + fm.ascent() / 2 - fm.descent() / 2), keptText());
+        }
         if (g.ppn > 0) {
-            // A round force near a third of the longest arrow, as a bar.
-            const double newtons = niceStep(g.maxArrow / g.ppn / 3);
+            // The largest round force whose bar fits its place in the legend.
+            const double fit = std::min(g.small * 6, g.maxArrow) / g.ppn;
+            const double power = std::pow(10.0, std::floor(std::log10(fit)));
+            const double newtons = (fit >= 5 * power ? 5 : fit >= 2 * power ? 2 : 1) * power;
             const double length = newtons * g.ppn;
             const QString text = QStringLiteral("%1 Н").arg(ru.toString(newtons, 'g', 3));
             const double at = next(length + g.small * 0.5 + fm.horizontalAdvance(text));
@@ -495,34 +510,27 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
     // net force through the ball, under it.
     const QFont labelFont = pixelFont(g.small * 0.9);
     const QFontMetricsF afm(labelFont);
+    const std::vector<Arrow> shown = arrowsIn(g);
     auto drawForces = [&](bool net) {
         p.setFont(labelFont);
-        for (const ModelStyle& s : kModelStyles) {
-            const Forces f = forcesAtTime(m, s.model, time_);
-            const double cy = g.yOf(motionAt(m, s.model, time_).Y) - g.radius;
-            for (ForceKind k : kKinds) {
-                if (!modelHas(s.model, k) || (k == ForceKind::net) != net || (net && !showNet_)) continue;
-                const double length = forceOf(f, k) * g.ppn;
-                if (std::fabs(length) < 1) continue;
-                const double x = g.columnX(s.model) + kindStyle(k).slot * g.spacing;
-                const QPointF tail(x, cy), head(x, cy - length);
-                drawArrow(p, tail, head, k, colourOf(s.colour), g.line);
-                // A label without a visible arrow would name nothing.
-                if (std::fabs(length) < g.line * 8 + (net ? g.radius : 0)) continue;
-                const QString label = QString::fromUtf8(kindStyle(k).symbol);
-                const double lw = afm.horizontalAdvance(label);
-                const double ly = length > 0 ? head.y() - afm.descent() - g.line : head.y() + afm.ascent() + g.line;
-                p.setPen(colourOf(s.colour));
-                p.drawText(QPointF(x - lw / 2, ly), label);
-            }
+        for (const Arrow& a : shown) {
+            if ((a.kind == ForceKind::net) != net || std::fabs(a.length) < 1) continue;
+            const QColor colour = colourOf(styleOf(a.model).colour);
+            const QPointF head = a.tail - QPointF(0, a.length);
+            drawArrow(p, a.tail, head, a.kind, colour, g.line);
+            // A label without a visible arrow would name nothing.
+            if (std::fabs(a.length) < g.line * 8 + (net ? g.radius : 0)) continue;
+            const QString label = QString::fromUtf8(kindStyle(a.kind).symbol);
+            const double ly = a.length > 0 ? head.y() - afm.descent() - g.line : head.y() + afm.ascent() + g.line;
+            p.setPen(colour);
+            p.drawText(QPointF(head.x() - afm.horizontalAdvance(label) / 2, ly), label);
         }
     };
     drawForces(true);
 
     // The balls, each with its model's letter.
     for (const ModelStyle& s : kModelStyles) {
-        const double bottom = g.yOf(motionAt(m, s.model, time_).Y);
-        const QRectF ball(g.columnX(s.model) - g.radius, bottom - 2 * g.radius, 2 * g.radius, 2 * g.radius);
+        const QRectF ball = ballIn(g, s.model);
         p.setPen(QPen(colourOf(s.colour).darker(130), g.line));
         p.setBrush(colourOf(s.colour));
         p.drawEllipse(ball);

@@ -76,6 +76,8 @@ protected:
 private:
     struct Geometry;
     Geometry geometry(const QRectF& area) const;
+    QRectF ballIn(const Geometry& g, DragModel model) const;
+    std::vector<Arrow> arrowsIn(const Geometry& g) const;
     void recomputeRange();
 
     const Model* model_ = nullptr;
