@@ -141,6 +141,7 @@ struct RaceScene::Geometry {
     double radius = 6, spacing = 10;
     double tickStep = 1, heightShown = 1;
     double linesTop = 0, linesFont = 10;
+    QStringList lines;      // the forces' values, as measured for their font
     double columnX(DragModel model) const {
         const double w = (plotRight - plotLeft) / 3;
         return plotLeft + w * (double(int(model)) + 0.5);
@@ -252,10 +253,10 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     // Three lines of forces under the scene, their font shrunk until the widest fits.
     g.linesFont = g.small;
     {
-        const QStringList lines = forcesLines();
+        g.lines = forcesLines();
         double widest = 0;
         const QFontMetricsF lm(pixelFont(g.linesFont));
-        for (const QString& s : lines) widest = std::max(widest, lm.horizontalAdvance(s));
+        for (const QString& s : g.lines) widest = std::max(widest, lm.horizontalAdvance(s));
         if (widest > w - 2 * pad && widest > 0) g.linesFont = std::max(6.0, g.linesFont * (w - 2 * pad) / widest);
     }
     const double linesHeight = 3 * QFontMetricsF(pixelFont(g.linesFont)).lineSpacing() + pad;
@@ -460,7 +461,7 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
         p.fillRect(ground, QBrush(QColor(200, 185, 160), Qt::BDiagPattern));
         p.setPen(QPen(QColor(120, 90, 60), g.line * 2));
         p.drawLine(QPointF(g.plotLeft, g.groundY), QPointF(g.plotRight, g.groundY));
-        p.setPen(QPen(grid, g.line, Qt::DashLine));
+        p.setPen(QPen(grid, g.line));
         for (int i = 1; i < 3; ++i) {
             const double x = g.plotLeft + g.columnWidth() * i;
             p.drawLine(QPointF(x, plotTop), QPointF(x, g.groundY));
@@ -548,7 +549,7 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
     {
         p.setFont(pixelFont(g.linesFont));
         const QFontMetricsF fm(p.font());
-        const QStringList lines = forcesLines();
+        const QStringList& lines = g.lines;
         double y = g.linesTop + pad / 2 + fm.ascent();
         for (int i = 0; i < lines.size() && i < 3; ++i) {
             p.setPen(colourOf(kModelStyles[std::size_t(i)].colour));
