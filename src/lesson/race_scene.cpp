@@ -129,6 +129,12 @@ double keptHeight(const KeptCurve& curve, double t) {
 
 }  // namespace
 
+double lastLanding(const Model& m) {
+    double end = 0;
+    for (const ModelStyle& s : kModelStyles) end = std::max(end, landingTime(m, s.model));
+    return end;
+}
+
 // Every length of the drawing, from the area it is drawn in.
 struct RaceScene::Geometry {
     QRectF area;

@@ -19,6 +19,9 @@ namespace velunta {
 
 struct KeptCurves;
 
+// The end of the race: the last of the three landings, s.
+double lastLanding(const Model& m);
+
 class RaceScene : public QWidget {
     Q_OBJECT
 public:
@@ -36,7 +39,9 @@ public:
 
     explicit RaceScene(QWidget* parent = nullptr);
 
-    // A computed model (parametr, raschet1 and raschet2 done), not owned; null shows an empty scale.
+    // A computed model (parametr, raschet1 and raschet2 done), not owned; null
+    // shows an empty scale. Called again after every recompute: the height and
+    // force scales are taken from the whole flight here.
     void setModel(const Model* m);
     void setTime(double t);
     double time() const { return time_; }

@@ -38,12 +38,6 @@ Model computed(const InputValues& in) {
     return m;
 }
 
-double lastLanding(const Model& m) {
-    double end = 0;
-    for (DragModel k : kModels) end = std::max(end, landingTime(m, k));
-    return end;
-}
-
 // A scene, its playback and bar wired as the lesson view wires them.
 struct Rig {
     Model m;
