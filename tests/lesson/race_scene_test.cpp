@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStyle>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -59,9 +60,9 @@ class RaceSceneTest : public QObject {
 private slots:
     void ballsAtClosedFormHeights_data() {
         QTest::addColumn<InputValues>("inputs");
-        QTest::addColumn<double>("fraction");  // of the slider; 1 is pressed with End
+        QTest::addColumn<double>("fraction");  // of the slider; 1 is pressed with End, -1 a drag by the mouse
         for (const auto& [name, in] : kBalls)
-            for (double f : {0.0, 0.137, 0.5, 0.9, 1.0})
+            for (double f : {0.0, 0.137, 0.5, 0.9, 1.0, -1.0})
                 QTest::addRow("%s, %g of the flight", name, f) << in << f;
     }
 
@@ -69,12 +70,23 @@ private slots:
         QFETCH(InputValues, inputs);
         QFETCH(double, fraction);
         Rig rig(inputs);
-        rig.bar.slider()->setValue(TimeBar::kSteps / 2);  // somewhere else first
-        if (fraction == 1.0)
-            QTest::keyClick(rig.bar.slider(), Qt::Key_End);
-        else
-            rig.bar.slider()->setValue(int(std::lround(fraction * TimeBar::kSteps)));
-        const double t = rig.playback.end() * std::lround(fraction * TimeBar::kSteps) / TimeBar::kSteps;
+        QSlider* slider = rig.bar.slider();
+        slider->setValue(fraction < 0 ? 0 : TimeBar::kSteps / 2);  // somewhere else first
+        if (fraction < 0) {
+            rig.bar.resize(800, rig.bar.sizeHint().height());
+            rig.bar.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&rig.bar));
+            const int y = slider->height() / 2, grip = slider->style()->pixelMetric(QStyle::PM_SliderLength) / 2;
+            QTest::mousePress(slider, Qt::LeftButton, {}, {grip, y});
+            QTest::mouseMove(slider, {slider->width() * 3 / 5, y});
+            QTest::mouseRelease(slider, Qt::LeftButton, {}, {slider->width() * 3 / 5, y});
+            QVERIFY(slider->value() > TimeBar::kSteps / 2 && slider->value() < TimeBar::kSteps * 7 / 10);
+        } else if (fraction == 1.0) {
+            QTest::keyClick(slider, Qt::Key_End);
+        } else {
+            slider->setValue(int(std::lround(fraction * TimeBar::kSteps)));
+        }
+        const double t = rig.playback.end() * slider->value() / TimeBar::kSteps;
         QCOMPARE(rig.scene.time(), t);
         for (DragModel k : kModels) {
             const QRectF ball = rig.scene.ballRect(k);
