@@ -60,6 +60,7 @@ const std::vector<CommandLineOption>& commandLineOptions() {
         {"--size", "ШxВ", "размер PNG в пикселях (по умолчанию вдвое больше, чем в окне)", nullptr, std::nullopt,
          true, "--picture"},
         {"--worksheet", "ФАЙЛ.pdf", "рабочий лист урока на одной странице A4 (PDF), без окна", runWorksheetCommand},
+        {"--lesson", "", "открыть окно в виде «Урок» (Ctrl+L переключает виды)", nullptr, std::nullopt, false},
         {"--h", "ЧИСЛО", "начальная высота, м", nullptr, InputField::h},
         {"--V0y", "ЧИСЛО", "проекция начальной скорости, м/с (вверх положительна)", nullptr, InputField::V0y},
         {"--d", "ЧИСЛО", "диаметр шара, м", nullptr, InputField::d},
@@ -128,8 +129,9 @@ void provideRuntimeFolder() {
 }
 
 std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                                  std::vector<InputSetting>* windowInputs) {
+                                  std::vector<InputSetting>* windowInputs, bool* lessonView) {
     const CommandLineOption* command = nullptr;
+    const CommandLineOption* windowOption = nullptr;
     std::string commandValue;
     std::vector<InputSetting> inputs;
     std::map<std::string, std::string> settings;
@@ -163,6 +165,8 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
         if (option->settingOf) {
             settings[option->name] = value;
             settingOptions.push_back(option);
+        } else if (!option->run && !option->input) {
+            windowOption = option;
         } else if (option->input) {
             const FieldText read = readFieldText(*option->input, value);
             if (!read.whole) return refuse("не число: «" + written + "»");
@@ -177,6 +181,8 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     for (const CommandLineOption* o : settingOptions)
         if (!command || std::string(command->name) != o->settingOf)
             return refuse(std::string(o->name) + " задаётся только вместе с " + o->settingOf);
+    if (windowOption && command)
+        return refuse(std::string(windowOption->name) + " задаётся только без команды, для окна: " + command->name);
     std::ostringstream text;
     if (command && !command->takesInputs) {
         Model unused;
@@ -193,6 +199,7 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     }
     if (!command) {
         if (windowInputs) *windowInputs = inputs;
+        if (lessonView) *lessonView = windowOption != nullptr;
         return std::nullopt;
     }
     CommandContext context{m, commandValue, text, err, settings};

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "lesson/view_switch.h"
 #include "window/form1.h"
 #include "window/view_scale.h"
 
@@ -48,7 +49,8 @@ int main(int argc, char* argv[]) {
     // The options are handled before any application object exists: --help,
     // --version and the headless outputs need no display.
     std::vector<velunta::InputSetting> inputs;
-    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs))
+    bool lesson = false;
+    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs, &lesson))
         return *status;
 
     velunta::provideRuntimeFolder();
@@ -64,6 +66,7 @@ int main(int argc, char* argv[]) {
     velunta::Form1 window;
     window.viewScale()->restore();  // the projector view of the last lesson
     if (!inputs.empty()) window.applyInputs(inputs);
-    window.show();
+    velunta::ViewSwitch views(window);
+    views.start(lesson);
     return app.exec();
 }
