@@ -21,20 +21,16 @@ LessonGraph::LessonGraph(const QString& name, const QString& description, QWidge
 
 DrawingSurface& LessonGraph::beginDrawing(double textScale) {
     textScale_ = textScale;
-    // The plot code draws its pens and fonts for a screen at 100 %.
-    surface_.setSurfaceSize((QSizeF(size()) / textScale_).toSize().expandedTo(QSize(1, 1)));
+    // Drawn at the device's pixels, pens and fonts grown by the text size and the pixel ratio.
+    const double ratio = devicePixelRatioF();
+    surface_.setSurfaceSize((QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1)));
+    surface_.setPenScale(textScale_ * ratio);
     surface_.setBaseFont(QFont(font().family()));
     return surface_;
 }
 
 void LessonGraph::finishDrawing() {
-    const double ratio = devicePixelRatioF();
-    picture_ = QImage((QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    picture_.setDevicePixelRatio(ratio);
-    {
-        QPainter p(&picture_);
-        surface_.replay(p, QRectF(QPointF(0, 0), QSizeF(size())));
-    }
+    drawn_ = true;
     shownCursor_ = cursorX();
     update();
 }
@@ -63,13 +59,14 @@ void LessonGraph::setTime(double t) {
 
 void LessonGraph::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    if (picture_.isNull()) {
-        p.fillRect(event->rect(), Qt::white);
+    const QRect r = event->rect();
+    const QImage& picture = surface_.image();
+    if (!drawn_ || picture.isNull()) {
+        p.fillRect(r, Qt::white);
         return;
     }
-    const double ratio = picture_.devicePixelRatio();
-    const QRect r = event->rect();
-    p.drawImage(QRectF(r), picture_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    const double ratio = double(picture.width()) / std::max(1, width());
+    p.drawImage(QRectF(r), picture, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
     if (shownCursor_ >= 0) {
         p.setPen(QPen(kCursor, std::max(1.0, std::round(textScale_))));
         p.drawLine(QPointF(shownCursor_ + 0.5, 0), QPointF(shownCursor_ + 0.5, height()));

@@ -1,11 +1,10 @@
 #pragma once
-// One graph of the lesson view. The plot code draws it on a surface the size
-// the graph would have at 100 % text; the drawing is then replayed at the
-// widget's real pixels (device-pixel ratio included), so a larger text size
-// thickens the lines and grows the fonts instead of enlarging a bitmap. A
-// vertical line marks the time shown everywhere in the view.
+// One graph of the lesson view. The plot code draws it on a surface at the
+// widget's device pixels with pens and fonts grown by the text size and the
+// pixel ratio, so a larger text size thickens the lines and grows the fonts
+// instead of enlarging a bitmap. A vertical line marks the time shown
+// everywhere in the view.
 
-#include <QImage>
 #include <QWidget>
 
 #include "draw/drawing_surface.h"
@@ -43,7 +42,7 @@ private:
     QRect cursorStrip(int x) const;
 
     DrawingSurface surface_;
-    QImage picture_;  // the replayed drawing, in device pixels
+    bool drawn_ = false;
     double textScale_ = 1;
     double time_ = 0;
     int shownCursor_ = -1;

@@ -73,14 +73,14 @@ LessonWindow::LessonWindow(Form1& form) : form_(form) {
     left->setObjectName(QStringLiteral("lessonLeft"));
     auto* leftColumn = new QVBoxLayout(left);
     leftColumn->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(left);
+    auto* scroll = inputsScroll_ = new QScrollArea(left);
     scroll->setObjectName(QStringLiteral("lessonInputsScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     inputs_ = new InputPanel(form, scroll);
     scroll->setWidget(inputs_);
-    scroll->setMinimumWidth(inputs_->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    inputs_->installEventFilter(this);
     leftColumn->addWidget(scroll, 1);
     auto* sizeRow = new QHBoxLayout;
     auto* sizeLabel = new QLabel(QStringLiteral("Текст:"), left);
@@ -108,6 +108,8 @@ LessonWindow::LessonWindow(Form1& form) : form_(form) {
     splitter_->setStretchFactor(1, 2);
     splitter_->setStretchFactor(2, 4);
 
+    results_->regimeLine()->setParent(central);
+    column->addWidget(results_->regimeLine());
     playback_ = new Playback(this);
     timeBar_ = new TimeBar(playback_, central);
     timeBar_->setObjectName(QStringLiteral("lessonTimeBar"));
@@ -187,6 +189,15 @@ void LessonWindow::setTabChain() {
     for (int i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
+// The inputs never narrower than their texts (which grow with the text size), with
+// room for a scroll bar on a low screen.
+bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == inputs_ && event->type() == QEvent::LayoutRequest)
+        inputsScroll_->setMinimumWidth(inputs_->minimumSizeHint().width() +
+                                       inputsScroll_->verticalScrollBar()->sizeHint().width());
+    return QMainWindow::eventFilter(watched, event);
+}
+
 double LessonWindow::time() const { return playback_->time(); }
 
 void LessonWindow::showEvent(QShowEvent* event) {
@@ -197,7 +208,7 @@ void LessonWindow::showEvent(QShowEvent* event) {
         sized_ = true;
         QTableWidget* t = results_->table();
         const int table = t->horizontalHeader()->height() + t->verticalHeader()->length() + 2 * t->frameWidth() +
-                          results_->regimeLine()->sizeHint().height() + 8;
+                          results_->copyButton()->sizeHint().height() + 8;
         const int total = right_->height();
         const int shown = std::min(table, total * 45 / 100);
         right_->setSizes({total - shown, shown});

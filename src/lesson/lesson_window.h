@@ -9,6 +9,7 @@
 
 class QAction;
 class QComboBox;
+class QScrollArea;
 class QSplitter;
 
 namespace velunta {
@@ -57,6 +58,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createMenus();
@@ -76,7 +78,8 @@ private:
     TimeBar* timeBar_ = nullptr;
     QComboBox* textSize_ = nullptr;
     QSplitter* splitter_ = nullptr;
-    QSplitter* right_ = nullptr;  // the graphs over the results
+    QSplitter* right_ = nullptr;
+    QScrollArea* inputsScroll_ = nullptr;  // the graphs over the results
     bool sized_ = false;
     QAction* classic_ = nullptr;
     QAction *enlarge_ = nullptr, *shrink_ = nullptr, *resetScale_ = nullptr;

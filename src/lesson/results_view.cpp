@@ -58,17 +58,17 @@ ResultsView::ResultsView(QWidget* parent) : QWidget(parent) {
     column->addWidget(table_, 1);
 
     auto* line = new QHBoxLayout;
+    // The regime's line runs under everything, as wide as the window: the window places it.
     regime_ = new QLabel(this);
     regime_->setObjectName(QStringLiteral("lessonRegime"));
     regime_->setWordWrap(true);
     regime_->setAccessibleName(QStringLiteral("Режим обтекания"));
-    regime_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    line->addWidget(regime_, 1);
+    line->addStretch(1);
     copy_ = new QPushButton(QStringLiteral("Копировать"), this);
     copy_->setObjectName(QStringLiteral("lessonCopyResults"));
     copy_->setToolTip(QStringLiteral("Начальные данные и таблица со всеми цифрами — в буфер обмена, для электронной таблицы"));
     copy_->setAccessibleName(QStringLiteral("Копировать результаты"));
-    line->addWidget(copy_, 0, Qt::AlignTop);
+    line->addWidget(copy_);
     column->addLayout(line);
     connect(copy_, &QPushButton::clicked, this, &ResultsView::copyRequested);
 }
