@@ -71,6 +71,7 @@ const std::vector<CommandLineOption>& commandLineOptions() {
          std::nullopt, true, "--data"},
         {"--fit", "c|eta|c,eta|c,t0|eta,t0|c,eta,t0", "подобрать по данным опыта c, η и сдвиг времени t0 (в отчёт)",
          nullptr, std::nullopt, true, "--report"},
+        {"--lesson", "", "открыть окно в виде «Урок» (Ctrl+L переключает виды)", nullptr, std::nullopt, false},
         {"--h", "ЧИСЛО", "начальная высота, м", nullptr, InputField::h},
         {"--V0y", "ЧИСЛО", "проекция начальной скорости, м/с (вверх положительна)", nullptr, InputField::V0y},
         {"--d", "ЧИСЛО", "диаметр шара, м", nullptr, InputField::d},
@@ -184,8 +185,10 @@ void provideRuntimeFolder() {
 }
 
 std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                                  std::vector<InputSetting>* windowInputs, std::string* windowLesson) {
+                                  std::vector<InputSetting>* windowInputs, std::string* windowLesson,
+                                  bool* lessonView) {
     const CommandLineOption* command = nullptr;
+    const CommandLineOption* windowOption = nullptr;
     std::string lesson;
     std::string commandValue;
     std::vector<InputSetting> inputs;
@@ -225,6 +228,8 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
         if (option->settingOf) {
             settings[option->name] = value;
             settingOptions.push_back(option);
+        } else if (!option->run && !option->input) {
+            windowOption = option;
         } else if (option->input) {
             const FieldText read = readFieldText(*option->input, value);
             if (!read.whole) return refuse("не число: «" + written + "»");
@@ -266,6 +271,8 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
             inputs.insert(inputs.begin(), own.begin(), own.end());
         }
     }
+    if (windowOption && command)
+        return refuse(std::string(windowOption->name) + " задаётся только без команды, для окна: " + command->name);
     std::ostringstream text;
     if (command && !command->takesInputs) {
         Model unused;
@@ -283,6 +290,7 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     if (!command) {
         if (windowInputs) *windowInputs = inputs;
         if (windowLesson) *windowLesson = lesson;
+        if (lessonView) *lessonView = windowOption != nullptr;
         return std::nullopt;
     }
     CommandContext context{m, commandValue, text, err, settings, std::move(data)};

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "lesson/view_switch.h"
 #include "window/form1.h"
 #include "window/view_scale.h"
 
@@ -49,7 +50,8 @@ int main(int argc, char* argv[]) {
     // --version and the headless outputs need no display.
     std::vector<velunta::InputSetting> inputs;
     std::string lesson;
-    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs, &lesson))
+    bool lessonView = false;
+    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs, &lesson, &lessonView))
         return *status;
 
     velunta::provideRuntimeFolder();
@@ -65,7 +67,8 @@ int main(int argc, char* argv[]) {
     velunta::Form1 window;
     window.viewScale()->restore();  // the projector view of the last lesson
     // A lesson named on the command line first; inputs given with it change it.
-    window.show();
+    velunta::ViewSwitch views(window);
+    views.start(lessonView);
     if (!lesson.empty()) window.openLessonFile(QString::fromLocal8Bit(lesson.c_str()));
     if (!inputs.empty()) window.applyInputs(inputs);
     window.undoHistory().reset();

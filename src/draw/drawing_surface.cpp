@@ -143,7 +143,7 @@ void DrawingSurface::stroke(double x1, double y1, double x2, double y2, Colour c
     // while the painter is open (image() closes it before anyone can copy).
     const PixelBuffer buffer{reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4,
                              image_.width(), image_.height()};
-    strokeSegment(buffer, a, b, drawWidth_, toArgb(c));
+    strokeSegment(buffer, a, b, penWidth(), toArgb(c));
     lastStroke_ = {x2, y2, mappingVersion_, b, c, drawWidth_, true};
     surfaceChanged();
 }
@@ -172,7 +172,7 @@ QPainter& DrawingSurface::textPainter() {
     ensureImage();
     if (printFontStale_) {
         printFont_ = baseFont();
-        printFont_.setPointSizeF(fontSize_);
+        printFont_.setPointSizeF(fontSize_ * penScale_);
         printFont_.setBold(fontBold_);
         const QFontMetricsF fm(printFont_, &image_);
         printAscent_ = fm.ascent();
@@ -218,6 +218,13 @@ void DrawingSurface::Print(const QString& text) {
 }
 
 void DrawingSurface::setDrawWidth(int w) { drawWidth_ = std::max(1, w); }
+
+int DrawingSurface::penWidth() const { return std::max(1, int(std::lround(drawWidth_ * penScale_))); }
+
+void DrawingSurface::setPenScale(double scale) {
+    penScale_ = scale > 0 ? scale : 1;
+    printFontStale_ = true;
+}
 
 void DrawingSurface::setBackColor(Colour c) {
     // A new background clears the surface; setting the one it has changes
@@ -279,7 +286,7 @@ void DrawingSurface::recordStroke(double x1, double y1, double x2, double y2, Co
     if (!fraction(x1, y1, a) || !fraction(x2, y2, b)) return;
     if (!drawn_.empty()) {
         DrawnItem& last = drawn_.back();
-        if (last.text.isEmpty() && last.colour == c && last.width == drawWidth_ && last.points.back() == a) {
+        if (last.text.isEmpty() && last.colour == c && last.width == penWidth() && last.points.back() == a) {
             if (b != a || last.points.size() == 1) last.points << b;
             return;
         }
@@ -288,7 +295,7 @@ void DrawingSurface::recordStroke(double x1, double y1, double x2, double y2, Co
     item.points << a;
     if (b != a) item.points << b;
     item.colour = c;
-    item.width = drawWidth_;
+    item.width = penWidth();
     drawn_.push_back(std::move(item));
 }
 
@@ -352,6 +359,7 @@ void DrawingSurface::copyDrawingFrom(const DrawingSurface& other) {
     drawWidth_ = other.drawWidth_;
     fore_ = other.fore_; back_ = other.back_;
     fontSize_ = other.fontSize_; fontBold_ = other.fontBold_;
+    penScale_ = other.penScale_;
     printFontStale_ = true;
     image_ = other.image().copy();
     lastStroke_ = {};

@@ -110,6 +110,11 @@ public:
 
     void setDrawWidth(int w);
     int DrawWidth() const { return drawWidth_; }
+    // Pens and fonts drawn this many times their set size (a larger text for a
+    // projector, a screen's device-pixel ratio), so that the same drawing code
+    // fills more pixels with thicker lines rather than an enlarged bitmap.
+    void setPenScale(double scale);
+    double penScale() const { return penScale_; }
     void setForeColor(Colour c) { fore_ = c; }
     Colour ForeColor() const { return fore_; }
     void setBackColor(Colour c);
@@ -210,6 +215,8 @@ private:
     int drawWidth_ = 1;
     Colour fore_ = 0, back_ = 0xFFFFFF;
     double fontSize_ = 8.25;
+    double penScale_ = 1;
+    int penWidth() const;  // the pixels a stroke is wide
     bool fontBold_ = false;
     std::vector<Shape*> shapes_;
 };

@@ -181,6 +181,8 @@ public:
 signals:
     // After every run of the recompute pipeline.
     void recomputed();
+    // "Вид" / "Урок": the lesson view is to take this window's place.
+    void lessonViewRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -81,6 +81,7 @@ void Form1::connectMenuCommands() {
     connect(viewScale_, &ViewScale::scaleChanged, this, &Form1::Form_Resize);
     menu_->fullModelCurve->setChecked(showFullModelCurve_);
     connect(menu_->fullModelCurve, &QAction::toggled, this, &Form1::setShowFullModelCurve);
+    connect(menu_->lessonView, &QAction::triggered, this, &Form1::lessonViewRequested);
 }
 
 }  // namespace velunta

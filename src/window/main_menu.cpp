@@ -97,6 +97,8 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     viewMenu->addSeparator();
     fullModelCurve = command(viewMenu, QStringLiteral("Кривые Fc~v+v² до ПУСКа"), "mnuViewFullModelCurve");
     fullModelCurve->setCheckable(true);
+    viewMenu->addSeparator();
+    lessonView = command(viewMenu, QStringLiteral("Урок"), "mnuViewLesson", {QKeySequence(Qt::CTRL | Qt::Key_L)});
 }
 
 QList<QAction*> MainMenu::windowShortcuts() const {

@@ -42,6 +42,7 @@ struct MainMenu {
     QMenu* viewMenu = nullptr;
     QAction *enlarge = nullptr, *shrink = nullptr, *resetScale = nullptr;
     QAction* fullModelCurve = nullptr;  // checked: the full model's thin curves before a run
+    QAction* lessonView = nullptr;      // the resizable lesson view in place of this window
 
     // Makes them all in the bar, before the window's "Помощь".
     MainMenu(QMenuBar* bar, const Form1Controls& c);

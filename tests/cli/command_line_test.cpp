@@ -67,6 +67,9 @@ private slots:
                                       << exactly("velunta: параметру --picture нужно значение: --picture=ФАЙЛ.png|svg") + hint;
         QTest::newRow("value on a plain option") << QStringList{"--help=1"} << 2 << "^$"
                                                  << "velunta: параметру --help значение не нужно: «--help=1»" + hint;
+        QTest::newRow("lesson view with a command") << QStringList{"--report", "--lesson"} << 2 << "^$"
+                                                    << "velunta: --lesson задаётся только без команды, для окна: --report" + hint;
+        QTest::newRow("lesson view without a display") << QStringList{"--lesson", "--h=5"} << 1 << "^$" << ".*нет графического дисплея.*\n";
         QTest::newRow("setting alone, space value") << QStringList{"--view", "2"} << 2 << "^$"
                                                     << "velunta: --view задаётся только вместе с --picture" + hint;
         QTest::newRow("picture, space values") << QStringList{"--picture", "%1/q.png", "--view", "1", "--size", "90x60"}
