@@ -1,7 +1,6 @@
 #include "model/quantities.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "model/format.h"
 

@@ -50,6 +50,9 @@ TEST(Characteristics, DefaultCaptionsInBothLocales) {
                   "Время спуска с максимальной высоты. Уточнение корня методом половинного деления.\r\n"
                   "точность 0,00000001 с. 14 итераций.");
     }
+    // A landing not yet searched leaves its boxes as they were.
+    const velunta::LabelTexts before = velunta::labelTexts(computed({}, false, false));
+    EXPECT_TRUE(before.caption("Label26").empty() && before.caption("Label33").empty() && before.toolTips().empty());
 }
 
 // The glossary explains each quantity as the table of quantities has it: every
