@@ -16,6 +16,7 @@
 #include "window/status_line.h"
 #include "window/view_scale.h"
 #include "model/format.h"
+#include "model/quantities.h"
 #include "plot/kept_curves.h"
 #include "ui/fit_text.h"
 #include "ui/layout_grid.h"
@@ -162,15 +163,16 @@ void Form1::setShowFullModelCurve(bool on) {
     Form_Resize();
 }
 
-// Copies the texts the model procedures gave the labels onto the labels.
+// Gives the result labels the captions and hints of what has been computed.
 void Form1::showCaptions() {
-    for (const auto& [name, text] : m_.labels.captions())
+    const LabelTexts texts = labelTexts(m_);
+    for (const auto& [name, text] : texts.captions())
         if (QLabel* label = c_.label(QString::fromStdString(name))) {
             const QString caption = QString::fromStdString(text);
             if (label->text() != caption) label->setText(caption);
             fitTextToBox(*label, viewScale_->scale());
         }
-    for (const auto& [name, text] : m_.labels.toolTips())
+    for (const auto& [name, text] : texts.toolTips())
         if (QLabel* label = c_.label(QString::fromStdString(name)))
             label->setToolTip(QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
