@@ -17,8 +17,6 @@ namespace velunta {
 
 namespace {
 
-constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
-
 // Below this ratio b the difference sqrt(b + 1) - 1 keeps too few digits
 // (none at all below 1e-16, which gave a terminal speed of 0): the same
 // quantity is then taken as b / (sqrt(b + 1) + 1).
@@ -31,7 +29,7 @@ constexpr double kSmallRatio = 1e-6;
 struct DescentRounding {
     double start = 0, speed = 0, length = 0;
     double operator()(double time) const {
-        return 64 * kEpsilon * (start + speed * std::fabs(time) + length);
+        return 64 * std::numeric_limits<double>::epsilon() * (start + speed * std::fabs(time) + length);
     }
 };
 

@@ -6,14 +6,13 @@
 
 #include "model/trajectory.h"
 #include "plot/axes.h"
+#include "plot/model_styles.h"
 #include "plot/caption_place.h"
 
 namespace velunta {
 
 namespace {
 
-constexpr DragModel kModels[3] = {DragModel::vacuum, DragModel::linear, DragModel::full};
-constexpr Colour kColours[3] = {kBlack, kBlue, kRed};
 const char* const kNames[3] = {"вакуум", "Fc~v", "Fc~v+v²"};
 
 double userX(const DrawingSurface& g, double px) { return g.ScaleLeft() + px * g.ScaleWidth() / std::max(1, g.surfaceSize().width()); }
@@ -28,7 +27,8 @@ void pixelLine(DrawingSurface& g, double x1, double y1, double x2, double y2, Co
 // Points of the current models' curves on the graph, in pixels.
 std::vector<QPointF> currentPixels(const Model& m, const DrawingSurface& graph, bool velocity) {
     std::vector<QPointF> points;
-    for (DragModel model : kModels) {
+    for (const ModelStyle& style : kModelStyles) {
+        const DragModel model = style.model;
         const double end = landingTime(m, model);
         for (int i = 0; i <= 200 && std::isfinite(end); ++i) {
             const MotionState s = motionAt(m, model, end * i / 200);
@@ -158,7 +158,7 @@ QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, 
         const int x0 = box.left() + pad, x1 = x0 + swatch;
         if (i < 3) {
             graph.setDrawWidth(3);
-            pixelLine(graph, x0, mid, x1, mid, kColours[i]);
+            pixelLine(graph, x0, mid, x1, mid, kModelStyles[std::size_t(i)].colour);
             graph.setDrawWidth(1);
         } else if (i == measuredRow) {
             drawMarker(graph, userX(graph, (x0 + x1) / 2 + 0.5), userY(graph, mid + 0.5), velocity && marks->derivedVy);
@@ -168,7 +168,7 @@ QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, 
             dashed(graph, {userX(graph, x0 + 0.5), userX(graph, x1 + 0.5)}, {y, y}, 0x404040, i - firstSet);
         }
         const Colour fore = graph.ForeColor();
-        graph.setForeColor(i < 3 ? kColours[i] : i == measuredRow ? kMeasuredColour : kBlack);
+        graph.setForeColor(i < 3 ? kModelStyles[std::size_t(i)].colour : i == measuredRow ? kMeasuredColour : kBlack);
         // The note on how many sets are kept takes the whole row.
         graph.setCurrentX(userX(graph, i < firstSet + int(kept.sets.size()) ? x1 + pad : x0));
         graph.setCurrentY(userY(graph, top));

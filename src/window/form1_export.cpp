@@ -36,7 +36,8 @@ PictureView Form1::shownView() const {
 }
 
 std::unique_ptr<ViewSurfaces> Form1::currentViews() const {
-    return copyViews(m_, *c_.Picture1, *c_.Picture2, *c_.Picture3);
+    return copyViews(m_, WindowViews{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get(),
+                                     showFullModelCurve_, &trail_});
 }
 
 bool Form1::saveTableFile(const QString& path, double step, QString& error) {
