@@ -42,7 +42,8 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     file->insertSeparator(first);
     QAction* exit = c.mnuHelpSep1;
     file->insertSeparator(exit);
-    openData = command(file, QStringLiteral("Открыть данные опыта…"), "mnuFileOpenData", {QKeySequence::Open}, exit);
+    openData = command(file, QStringLiteral("Открыть данные опыта…"), "mnuFileOpenData",
+                       {QKeySequence(QStringLiteral("Ctrl+Shift+O"))}, exit);
     pasteData = command(file, QStringLiteral("Вставить данные опыта"), "mnuFilePasteData", {QKeySequence::Paste}, exit);
     file->insertSeparator(exit);
     saveTable = command(file, QStringLiteral("Сохранить таблицу…"), "mnuFileSaveTable", {}, exit);

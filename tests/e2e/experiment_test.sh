@@ -17,8 +17,8 @@ t_last=$(tail -n 1 "$data" | cut -d';' -f1 | tr , .)
 t_right=$(awk -v a="$t_right" -v b="$t_last" 'BEGIN { c = int(b) + (b > int(b)); print (c > a ? c : a) }')
 
 open_main "$program"
-xdotool mousemove $((X + 20)) $((Y + 10)) click 1; sleep 0.5     # Файл
-xdotool mousemove $((X + 114)) $((Y + 97)) click 1               # Открыть данные опыта…
+xdotool mousemove $((X + 20)) $((Y + 10)) click 1; sleep 0.5     # Файл, for the focus
+xdotool key Escape; sleep 0.2; xdotool key ctrl+shift+o          # Открыть данные опыта…
 wait_window "^Открыть данные опыта$" 10 >/dev/null
 sleep 0.5; xdotool type --delay 20 "$data"; xdotool key Return; sleep 1
 xdotool search --onlyvisible --name "^Ошибка$" >/dev/null && fail "a box appeared on opening"
@@ -31,7 +31,7 @@ while IFS=';' read -r t y; do
     check expect_pixel "$shots/experiment_points.png" $((px + 4)) "$py" 150,0,150 "the circle of the point t=$t, Y=$y"
 done < <(sed -n '3,$p' "$data" | grep -v '; 0$')   # (the landing's circle is cut by the graph's edge)
 
-xdotool mousemove $((X + 168)) $((Y + 10)) click 1; sleep 0.5    # Опыт
+xdotool mousemove $((X + 227)) $((Y + 10)) click 1; sleep 0.5    # Опыт
 xdotool key Up Up Up Return                                      # Подобрать по данным… (third from the end)
 wait_window "^Подобрать по данным$" 10 >/dev/null
 xdotool key Return; sleep 2                                      # Подобрать: c
