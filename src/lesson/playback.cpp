@@ -117,7 +117,7 @@ QToolButton* button(const QString& text, const QString& name, const QString& tip
 }  // namespace
 
 TimeBar::TimeBar(Playback* playback, QWidget* parent) : QWidget(parent), playback_(playback) {
-    start_ = button(QStringLiteral("⏮ к началу"), QStringLiteral("К началу"), QStringLiteral("Время к моменту броска"), this);
+    start_ = button(QStringLiteral("⇤ к началу"), QStringLiteral("К началу"), QStringLiteral("Время к моменту броска"), this);
     back_ = button(QStringLiteral("◀|"), QStringLiteral("Кадр назад"), QStringLiteral("На кадр назад (←)"), this);
     play_ = button(QString(), QStringLiteral("Пуск"), QString(), this);
     forward_ = button(QStringLiteral("|▶"), QStringLiteral("Кадр вперёд"), QStringLiteral("На кадр вперёд (→)"), this);
@@ -201,7 +201,7 @@ void TimeBar::fitLabel() {
 }
 
 void TimeBar::showPlaying(bool playing) {
-    play_->setText(playing ? QStringLiteral("⏸ Пауза") : QStringLiteral("▶ Пуск"));
+    play_->setText(playing ? QStringLiteral("❚❚ Пауза") : QStringLiteral("▶ Пуск"));
     play_->setAccessibleName(playing ? QStringLiteral("Пауза") : QStringLiteral("Пуск"));
     play_->setToolTip(playing ? QStringLiteral("Остановить время (пробел)") : QStringLiteral("Запустить время (пробел)"));
 }
@@ -213,10 +213,11 @@ void TimeBar::showSpeed(double factor) {
 }
 
 void TimeBar::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
-        playback_->toggle();
-        return;
-    }
+    // Keys the focused control leaves alone: Space plays or pauses, ← and → step a frame.
+    const bool plain = event->modifiers() == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Space) return playback_->toggle();
+    if (plain && event->key() == Qt::Key_Left) return playback_->stepBack();
+    if (plain && event->key() == Qt::Key_Right) return playback_->stepForward();
     QWidget::keyPressEvent(event);
 }
 

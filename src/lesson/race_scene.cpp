@@ -113,6 +113,8 @@ void drawArrow(QPainter& p, QPointF from, QPointF to, ForceKind kind, const QCol
     p.setBrush(Qt::NoBrush);
 }
 
+QString keptText() { return QStringLiteral("сохранённые наборы"); }
+
 // The height of a kept set's ball at time t, from its samples (the landing height after its landing).
 double keptHeight(const KeptCurve& curve, double t) {
     if (curve.t.empty()) return 0;
@@ -127,6 +129,12 @@ double keptHeight(const KeptCurve& curve, double t) {
 
 }  // namespace
 
+double lastLanding(const Model& m) {
+    double end = 0;
+    for (const ModelStyle& s : kModelStyles) end = std::max(end, landingTime(m, s.model));
+    return end;
+}
+
 // Every length of the drawing, from the area it is drawn in.
 struct RaceScene::Geometry {
     QRectF area;
@@ -139,6 +147,7 @@ struct RaceScene::Geometry {
     double radius = 6, spacing = 10;
     double tickStep = 1, heightShown = 1;
     double linesTop = 0, linesFont = 10;
+    QStringList lines;      // the forces' values, as measured for their font
     double columnX(DragModel model) const {
         const double w = (plotRight - plotLeft) / 3;
         return plotLeft + w * (double(int(model)) + 0.5);
@@ -184,6 +193,7 @@ void RaceScene::setShowNetForce(bool show) {
 void RaceScene::recomputeRange() {
     heightTop_ = 0;
     largestForce_ = 0;
+    reach_.clear();
     if (model_) {
         const Model& m = *model_;
         heightTop_ = std::max({m.h, m.Ymax0, m.Ymax1, m.Ymax2});
@@ -194,8 +204,16 @@ void RaceScene::recomputeRange() {
             const double end = landingTime(m, s.model);
             for (int i = 0; i <= kSamples; ++i) {
                 const double t = std::isfinite(end) ? end * i / kSamples : 0;
-                const Forces f = forcesAt(m, s.model, motionAt(m, s.model, t).Vy);
-                for (ForceKind k : kKinds) largestForce_ = std::max(largestForce_, std::fabs(forceOf(f, k)));
+                const MotionState state = motionAt(m, s.model, t);
+                const Forces f = forcesAt(m, s.model, state.Vy);
+                Reach r{state.Y, 0, 0};
+                for (ForceKind k : kKinds) {
+                    const double v = forceOf(f, k);
+                    largestForce_ = std::max(largestForce_, std::fabs(v));
+                    r.up = std::max(r.up, v);
+                    r.down = std::max(r.down, -v);
+                }
+                reach_.push_back(r);
             }
         }
     }
@@ -211,7 +229,7 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     Geometry g;
     g.area = area;
     const double w = area.width(), h = area.height();
-    g.font = std::max(9.0, std::min(w / 55, h / 36)) * textScale_;
+    g.font = std::max(9.0, std::min(w / 70, h / 42)) * textScale_;
     g.small = g.font * 0.82;
     g.line = std::max(1.0, g.font / 12);
     const double pad = g.font * 0.5;
@@ -232,7 +250,8 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
         const KindStyle ks = kindStyle(k);
         place(g.small * 3 + fm.horizontalAdvance(QStringLiteral("%1 — %2").arg(ks.symbol, ks.meaning)));
     }
-    place(g.small * 8);  // the scale bar and its value
+    if (kept_ && !kept_->empty()) place(g.small * 3 + fm.horizontalAdvance(keptText()));
+    place(g.small * 6.5 + fm.horizontalAdvance(QStringLiteral("0,0000 Н")));  // the scale bar, at most this wide
     g.legendHeight = rows * fm.lineSpacing() * 1.3 + pad;
 
     g.header = QRectF(area.left(), area.top() + g.legendHeight, w, 2 * g.small * 1.35 + pad);
@@ -240,10 +259,10 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     // Three lines of forces under the scene, their font shrunk until the widest fits.
     g.linesFont = g.small;
     {
-        const QStringList lines = forcesLines();
+        g.lines = forcesLines();
         double widest = 0;
         const QFontMetricsF lm(pixelFont(g.linesFont));
-        for (const QString& s : lines) widest = std::max(widest, lm.horizontalAdvance(s));
+        for (const QString& s : g.lines) widest = std::max(widest, lm.horizontalAdvance(s));
         if (widest > w - 2 * pad && widest > 0) g.linesFont = std::max(6.0, g.linesFont * (w - 2 * pad) / widest);
     }
     const double linesHeight = 3 * QFontMetricsF(pixelFont(g.linesFont)).lineSpacing() + pad;
@@ -252,7 +271,7 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     // The height axis's labels are as wide as the widest of them.
     const double regionTop = g.header.bottom() + pad, regionBottom = g.linesTop - pad;
     const double region = std::max(1.0, regionBottom - regionTop);
-    g.maxArrow = 0.14 * region;
+    g.maxArrow = 0.25 * region;
     const double rough = heightTop_ / std::max(1.0, region / (g.small * 3.5));
     g.tickStep = niceStep(rough);
     const int decimals = std::max(0, int(-std::floor(std::log10(g.tickStep) + 1e-9)));
@@ -262,33 +281,47 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
 
     g.radius = std::max(4.0, std::min(g.columnWidth() * 0.07, region * 0.035));
     g.spacing = std::max(g.radius * 1.6, fm.horizontalAdvance(QStringLiteral("Fc2")) + g.small * 0.4);
-    // Room under the ground and over the top for an arrow of the largest force.
-    g.groundY = regionBottom - g.maxArrow;
-    g.ppm = std::max(1e-9, (g.groundY - regionTop - g.maxArrow - 2 * g.radius) / heightTop_);
-    g.heightShown = (g.groundY - regionTop) / g.ppm;
     g.ppn = largestForce_ > 0 ? g.maxArrow / largestForce_ : 0;
+    // Room under the ground and over the highest ball for the arrows that would
+    // reach out of the columns at some moment of the flight; the less room, the
+    // lower the balls, so a few rounds settle it.
+    double above = 0, below = 0;
+    for (int round = 0; round < 4; ++round) {
+        g.ppm = std::max(1e-9, (region - 2 * g.radius - above - below) / heightTop_);
+        for (const Reach& r : reach_) {
+            const double centre = r.Y * g.ppm + g.radius;
+            above = std::max(above, centre + r.up * g.ppn - (heightTop_ * g.ppm + 2 * g.radius));
+            below = std::max(below, r.down * g.ppn - centre);
+        }
+        above = std::min(above, g.maxArrow);
+        below = std::min(below, g.maxArrow);
+    }
+    below = std::max(below + g.line * 2, g.small * 1.2);  // a strip of ground at least
+    g.ppm = std::max(1e-9, (region - 2 * g.radius - above - below) / heightTop_);
+    g.groundY = regionBottom - below;
+    g.heightShown = (g.groundY - regionTop) / g.ppm;
     return g;
 }
 
-QRectF RaceScene::ballRect(DragModel model) const {
-    const Geometry g = geometry(QRectF(rect()));
-    const double Y = model_ ? motionAt(*model_, model, time_).Y : 0;
-    const double bottom = g.yOf(Y);
+QRectF RaceScene::ballIn(const Geometry& g, DragModel model) const {
+    const double bottom = g.yOf(model_ ? motionAt(*model_, model, time_).Y : 0);
     return {g.columnX(model) - g.radius, bottom - 2 * g.radius, 2 * g.radius, 2 * g.radius};
 }
+
+QRectF RaceScene::ballRect(DragModel model) const { return ballIn(geometry(QRectF(rect())), model); }
 
 double RaceScene::groundY() const { return geometry(QRectF(rect())).groundY; }
 double RaceScene::pixelsPerMetre() const { return geometry(QRectF(rect())).ppm; }
 double RaceScene::pixelsPerNewton() const { return geometry(QRectF(rect())).ppn; }
 
-std::vector<RaceScene::Arrow> RaceScene::arrows() const {
+std::vector<RaceScene::Arrow> RaceScene::arrows() const { return arrowsIn(geometry(QRectF(rect()))); }
+
+std::vector<RaceScene::Arrow> RaceScene::arrowsIn(const Geometry& g) const {
     std::vector<Arrow> out;
     if (!model_) return out;
-    const Geometry g = geometry(QRectF(rect()));
     for (const ModelStyle& s : kModelStyles) {
         const Forces f = forcesAtTime(*model_, s.model, time_);
-        const double Y = motionAt(*model_, s.model, time_).Y;
-        const double cy = g.yOf(Y) - g.radius;
+        const double cy = ballIn(g, s.model).center().y();
         for (ForceKind k : kKinds) {
             if (!modelHas(s.model, k) || (k == ForceKind::net && !showNet_)) continue;
             const double force = forceOf(f, k);
@@ -361,11 +394,23 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
             p.setPen(ink);
             p.drawText(QPointF(at + g.small * 3, mid + fm.ascent() / 2 - fm.descent() / 2), text);
         }
+        if (kept_ && !kept_->empty()) {
+            const double at = next(g.small * 3 + fm.horizontalAdvance(keptText()));
+            const double mid = y + row / 2;
+            QPen pen(ink, g.line);
+            pen.setDashPattern({3, 2});
+            p.setPen(pen);
+            p.drawEllipse(QPointF(at + g.small * 1.25, mid), g.small * 0.5, g.small * 0.5);
+            p.setPen(ink);
+            p.drawText(QPointF(at + g.small * 3, mid + fm.ascent() / 2 - fm.descent() / 2), keptText());
+        }
         if (g.ppn > 0) {
-            // A round force near a third of the longest arrow, as a bar.
-            const double newtons = niceStep(g.maxArrow / g.ppn / 3);
+            // The largest round force whose bar fits its place in the legend.
+            const double fit = std::min(g.small * 6, g.maxArrow) / g.ppn;
+            const double power = std::pow(10.0, std::floor(std::log10(fit)));
+            const double newtons = (fit >= 5 * power ? 5 : fit >= 2 * power ? 2 : 1) * power;
             const double length = newtons * g.ppn;
-            const QString text = QStringLiteral("%1 Н").arg(significant(newtons));
+            const QString text = QStringLiteral("%1 Н").arg(ru.toString(newtons, 'g', 3));
             const double at = next(length + g.small * 0.5 + fm.horizontalAdvance(text));
             const double mid = y + row / 2;
             p.setPen(QPen(ink, g.line));
@@ -422,7 +467,7 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
         p.fillRect(ground, QBrush(QColor(200, 185, 160), Qt::BDiagPattern));
         p.setPen(QPen(QColor(120, 90, 60), g.line * 2));
         p.drawLine(QPointF(g.plotLeft, g.groundY), QPointF(g.plotRight, g.groundY));
-        p.setPen(QPen(grid, g.line, Qt::DashLine));
+        p.setPen(QPen(grid, g.line));
         for (int i = 1; i < 3; ++i) {
             const double x = g.plotLeft + g.columnWidth() * i;
             p.drawLine(QPointF(x, plotTop), QPointF(x, g.groundY));
@@ -468,10 +513,31 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
                 p.drawEllipse(QPointF(g.columnX(s.model), y), g.radius, g.radius);
             }
 
+    // The forces: arrows from the ball's centre, labelled at their heads; the
+    // net force through the ball, under it.
+    const QFont labelFont = pixelFont(g.small * 0.9);
+    const QFontMetricsF afm(labelFont);
+    const std::vector<Arrow> shown = arrowsIn(g);
+    auto drawForces = [&](bool net) {
+        p.setFont(labelFont);
+        for (const Arrow& a : shown) {
+            if ((a.kind == ForceKind::net) != net || std::fabs(a.length) < 1) continue;
+            const QColor colour = colourOf(styleOf(a.model).colour);
+            const QPointF head = a.tail - QPointF(0, a.length);
+            drawArrow(p, a.tail, head, a.kind, colour, g.line);
+            // A label without a visible arrow would name nothing.
+            if (std::fabs(a.length) < g.line * 8 + (net ? g.radius : 0)) continue;
+            const QString label = QString::fromUtf8(kindStyle(a.kind).symbol);
+            const double ly = a.length > 0 ? head.y() - afm.descent() - g.line : head.y() + afm.ascent() + g.line;
+            p.setPen(colour);
+            p.drawText(QPointF(head.x() - afm.horizontalAdvance(label) / 2, ly), label);
+        }
+    };
+    drawForces(true);
+
     // The balls, each with its model's letter.
     for (const ModelStyle& s : kModelStyles) {
-        const double bottom = g.yOf(motionAt(m, s.model, time_).Y);
-        const QRectF ball(g.columnX(s.model) - g.radius, bottom - 2 * g.radius, 2 * g.radius, 2 * g.radius);
+        const QRectF ball = ballIn(g, s.model);
         p.setPen(QPen(colourOf(s.colour).darker(130), g.line));
         p.setBrush(colourOf(s.colour));
         p.drawEllipse(ball);
@@ -483,32 +549,13 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
         }
     }
 
-    // The forces: arrows from the ball's centre, labelled at their heads.
-    p.setFont(pixelFont(g.small * 0.9));
-    const QFontMetricsF afm(p.font());
-    for (const ModelStyle& s : kModelStyles) {
-        const Forces f = forcesAtTime(m, s.model, time_);
-        const double cy = g.yOf(motionAt(m, s.model, time_).Y) - g.radius;
-        for (ForceKind k : kKinds) {
-            if (!modelHas(s.model, k) || (k == ForceKind::net && !showNet_)) continue;
-            const double length = forceOf(f, k) * g.ppn;
-            if (std::fabs(length) < 1) continue;
-            const double x = g.columnX(s.model) + kindStyle(k).slot * g.spacing;
-            const QPointF tail(x, cy), head(x, cy - length);
-            drawArrow(p, tail, head, k, colourOf(s.colour), g.line);
-            const QString label = QString::fromUtf8(kindStyle(k).symbol);
-            const double lw = afm.horizontalAdvance(label);
-            const double ly = length > 0 ? head.y() - afm.descent() - g.line : head.y() + afm.ascent() + g.line;
-            p.setPen(colourOf(s.colour));
-            p.drawText(QPointF(x - lw / 2, ly), label);
-        }
-    }
+    drawForces(false);
 
     // The forces' values under the scene, a line per model in its colour.
     {
         p.setFont(pixelFont(g.linesFont));
         const QFontMetricsF fm(p.font());
-        const QStringList lines = forcesLines();
+        const QStringList& lines = g.lines;
         double y = g.linesTop + pad / 2 + fm.ascent();
         for (int i = 0; i < lines.size() && i < 3; ++i) {
             p.setPen(colourOf(kModelStyles[std::size_t(i)].colour));

@@ -19,6 +19,9 @@ namespace velunta {
 
 struct KeptCurves;
 
+// The end of the race: the last of the three landings, s.
+double lastLanding(const Model& m);
+
 class RaceScene : public QWidget {
     Q_OBJECT
 public:
@@ -36,7 +39,9 @@ public:
 
     explicit RaceScene(QWidget* parent = nullptr);
 
-    // A computed model (parametr, raschet1 and raschet2 done), not owned; null shows an empty scale.
+    // A computed model (parametr, raschet1 and raschet2 done), not owned; null
+    // shows an empty scale. Called again after every recompute: the height and
+    // force scales are taken from the whole flight here.
     void setModel(const Model* m);
     void setTime(double t);
     double time() const { return time_; }
@@ -76,6 +81,8 @@ protected:
 private:
     struct Geometry;
     Geometry geometry(const QRectF& area) const;
+    QRectF ballIn(const Geometry& g, DragModel model) const;
+    std::vector<Arrow> arrowsIn(const Geometry& g) const;
     void recomputeRange();
 
     const Model* model_ = nullptr;
@@ -86,6 +93,11 @@ private:
     // Set by recomputeRange when the model or the kept sets change.
     double heightTop_ = 1;      // the highest point any ball reaches, m
     double largestForce_ = 0;   // the largest force of the flight, N
+    // Samples of the flight: a ball's height and its largest force up and down.
+    struct Reach {
+        double Y, up, down;
+    };
+    std::vector<Reach> reach_;
 };
 
 }  // namespace velunta
