@@ -17,7 +17,7 @@ differs() { [ "$(compare -metric AE "$shots/lesson_scene_$1.png" "$shots/lesson_
 
 open_main "$program"
 trap 'stop_app; rm -rf "$HOME"' EXIT
-xdotool key --window "$main" ctrl+l
+click_at 560 495; xdotool key ctrl+l
 lesson=$(wait_window "^Велунта\. Урок$")
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$lesson")"
