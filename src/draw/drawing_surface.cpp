@@ -235,13 +235,15 @@ void DrawingSurface::Print(const QString& text) {
     surfaceChanged();
 }
 
-void DrawingSurface::setDrawWidth(int w) { drawWidth_ = std::max(1, w); }
-
-int DrawingSurface::penWidth() const { return std::max(1, int(std::lround(drawWidth_ * penScale_))); }
+void DrawingSurface::setDrawWidth(int w) {
+    drawWidth_ = std::max(1, w);
+    penWidth_ = penScale_ == 1 ? drawWidth_ : std::max(1, int(std::lround(drawWidth_ * penScale_)));
+}
 
 void DrawingSurface::setPenScale(double scale) {
     penScale_ = scale > 0 ? scale : 1;
     printFontStale_ = true;
+    setDrawWidth(drawWidth_);
 }
 
 void DrawingSurface::setBackColor(Colour c) {
@@ -383,6 +385,7 @@ void DrawingSurface::copySetupFrom(const DrawingSurface& other) {
     fore_ = other.fore_; back_ = other.back_;
     fontSize_ = other.fontSize_; fontBold_ = other.fontBold_;
     penScale_ = other.penScale_;
+    penWidth_ = other.penWidth_;
     printFontStale_ = true;
     image_ = QImage();
     lastStroke_ = {};

@@ -233,7 +233,8 @@ private:
     Colour fore_ = 0, back_ = 0xFFFFFF;
     double fontSize_ = 8.25;
     double penScale_ = 1;
-    int penWidth() const;  // the pixels a stroke is wide
+    int penWidth_ = 1;  // the pixels a stroke is wide
+    int penWidth() const { return penWidth_; }
     bool fontBold_ = false;
     bool recording_ = false;
     std::vector<Shape*> shapes_;

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -204,6 +205,8 @@ void LessonWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     refresh();
     if (!sized_) {
+        // A teacher starts by typing a height: the first field takes the keys.
+        inputs_->field(InputField::h)->setFocus();
         // The whole table where the screen has room for it, the graphs taking the rest.
         sized_ = true;
         QTableWidget* t = results_->table();

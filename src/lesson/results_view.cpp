@@ -1,5 +1,6 @@
 #include "lesson/results_view.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -54,7 +55,9 @@ ResultsView::ResultsView(QWidget* parent) : QWidget(parent) {
         }
     }
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows as high as the font: measured once per text size, not on every change of a number.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    fitRows();
     column->addWidget(table_, 1);
 
     auto* line = new QHBoxLayout;
@@ -71,6 +74,15 @@ ResultsView::ResultsView(QWidget* parent) : QWidget(parent) {
     line->addWidget(copy_);
     column->addLayout(line);
     connect(copy_, &QPushButton::clicked, this, &ResultsView::copyRequested);
+}
+
+void ResultsView::fitRows() {
+    table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(table_->font()).height() + 6);
+}
+
+void ResultsView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) fitRows();
+    QWidget::changeEvent(event);
 }
 
 void ResultsView::fillRows(const Model& m, double t, bool timeRowsOnly) {

@@ -32,7 +32,11 @@ public:
 signals:
     void copyRequested();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitRows();
     void fillRows(const Model& m, double t, bool timeRowsOnly);
 
     QTableWidget* table_ = nullptr;
