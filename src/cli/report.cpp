@@ -79,7 +79,7 @@ std::string reportJson(const Model& m, const MeasuredData* data, std::optional<F
     JsonObject rms(4);
     for (DragModel model : kDragModels) rms.add(dragModelKey(model), number(comparison.rmsOf(model)));
     JsonObject experiment(2);
-    experiment.add("points", number(double(points.size())));
+    experiment.add("points", std::to_string(points.size()));
     experiment.add("rms", rms.str());
     experiment.add("best", quoted(dragModelKey(comparison.best)));
     top.add("experiment", experiment.str());
@@ -97,7 +97,7 @@ std::string reportJson(const Model& m, const MeasuredData* data, std::optional<F
     }
     fitted.add("rms", fit.converged ? number(fit.rms) : "null");
     fitted.add("converged", fit.converged ? "true" : "false");
-    fitted.add("iterations", number(fit.iterations));
+    fitted.add("iterations", std::to_string(fit.iterations));
     fitted.add("message", quoted(fit.message));
     top.add("fit", fitted.str());
     return top.str() + "\n";

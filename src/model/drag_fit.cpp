@@ -230,10 +230,10 @@ DragFit fitDrag(const InputValues& start, const std::vector<MeasuredPoint>& poin
                               ": опыт этой моделью не описывается; ничего не изменено.";
             else if (!(sensitivity > kNoInformation))
                 problemText = std::string("По этим данным ") + shownName(q) +
-                              " не найти: высоты от неё почти не зависят (как в вакууме); ничего не изменено.";
+                              " не найти: высоты от этой величины почти не зависят (как в вакууме); ничего не изменено.";
             else if (v.error && !(*v.error < std::fabs(v.value)) && q != FitParameter::t0)
                 problemText = std::string("По этим данным ") + shownName(q) +
-                              " не определяется: её погрешность больше её самой; ничего не изменено.";
+                              " не определяется: погрешность больше самого значения; ничего не изменено.";
         }
         values.push_back(v);
     }

@@ -163,7 +163,7 @@ TEST(DragFit, RecoversTheIntegratedFallWithinTwoStandardErrors) {
 TEST(DragFit, SaysWhyItCannot) {
     const auto air = integratedFall({2, 0, 0.01, 0.004084, 1.204, 1.81e-5, 0.47}, 50, 3);
     EXPECT_EQ(fitDrag({2, 0, 0.01, 0.004084, 1.204, 1e-3, 0.47}, air, {false, true, false}).message,
-              "По этим данным η не определяется: её погрешность больше её самой; ничего не изменено.");
+              "По этим данным η не определяется: погрешность больше самого значения; ничего не изменено.");
     const DragFit few = fitDrag(kBalls[0], {{0.1, 1.9, {}}}, {true, true, false});
     EXPECT_FALSE(few.converged);
     EXPECT_EQ(few.message, "Точек опыта меньше, чем подбираемых величин (1 < 2): подобрать их нельзя.");
