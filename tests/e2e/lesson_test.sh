@@ -48,7 +48,7 @@ xdotool key space
 differs dragged played || fail "playing moved no ball"
 
 xdotool key ctrl+l
-main=$(wait_window "^Велунта\.$")
+main=$(wait_window "^Велунта\.\*?$")   # with the unsaved mark: the height was changed
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$main")"
 cx=$X cy=$((Y + HEIGHT - 512 - 22))
