@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "lesson/playback.h"
+#include "model/computed.h"
 #include "lesson/race_scene.h"
 
 using namespace velunta;
@@ -28,16 +29,6 @@ const std::pair<const char*, InputValues> kBalls[] = {
     {"glass in glycerine, released", InputValues{0.5, 0, 0.005, 0.0001636, 1260, 1.48}},
     {"steel in air, thrown down", InputValues{10, -5, 0.01, 0.004084, 1.2, 0.0000182}},
 };
-
-Model computed(const InputValues& in) {
-    Model m;
-    m.set_defaults();
-    m.set_inputs(in);
-    m.parametr();
-    m.raschet1();
-    m.raschet2();
-    return m;
-}
 
 // A scene, its playback and bar wired as the lesson view wires them.
 struct Rig {
