@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "model/model_comparison.h"
 #include "model/trajectory.h"
 #include "plot/axes.h"
 
@@ -18,9 +19,9 @@ struct ModelStyle {
 };
 
 inline constexpr std::array<ModelStyle, 3> kModelStyles{{
-    {DragModel::vacuum, "вакуум", kBlack, "В"},
-    {DragModel::linear, "Fc~v", kBlue, "Л"},
-    {DragModel::full, "Fc~v+v²", kRed, "К"},
+    {DragModel::vacuum, kDragModelNames[0], kBlack, "В"},
+    {DragModel::linear, kDragModelNames[1], kBlue, "Л"},
+    {DragModel::full, kDragModelNames[2], kRed, "К"},
 }};
 
 inline const ModelStyle& styleOf(DragModel model) { return kModelStyles[std::size_t(model)]; }

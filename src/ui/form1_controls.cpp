@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include "model/quantities.h"
+#include "draw/colours.h"
+#include "draw/fonts.h"
 #include "ui/menu_pictures.h"
 
 namespace velunta {
@@ -15,35 +17,10 @@ namespace {
 constexpr Colour kGrey = 0xE0E0E0;    // window, captions, units, headers
 constexpr Colour kYellow = 0xC0FFFF;  // input boxes
 constexpr Colour kCyan = 0xFFFFC0;    // result boxes
-constexpr Colour kWhite = 0xFFFFFF;   // drawing surfaces
-constexpr Colour kBlack = 0x000000;
-constexpr Colour kBlue = 0xFF0000;  // linear-drag model
-constexpr Colour kRed = 0x0000FF;   // linear plus quadratic drag model
 
 constexpr double kTextPt = 12;
 constexpr double kGreekPt = 14.25;
 constexpr double kSmallPt = 11.25;
-
-// "Times New Roman" where it is installed, otherwise its metric twin.
-QFont serifFont(double pointSize, bool bold = false) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                      QStringLiteral("serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-QFont buttonFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("sans-serif")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    return font;
-}
 
 // Background and text colour through the palette roles the widget itself paints with.
 void setColours(QWidget* w, Colour background, Colour text = kBlack) {
@@ -146,7 +123,7 @@ QScrollBar* scrollBar(QWidget* parent, const char* name, Qt::Orientation orienta
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QString& toolTip) {
     auto* b = named(new QPushButton(caption, parent), name);
-    b->setFont(buttonFont());
+    b->setFont(dialogFont(true));
     b->setToolTip(toolTip);
     return b;
 }
@@ -285,7 +262,7 @@ void buildDrawingSurfaces(QWidget* w, Form1Controls& c) {
     c.Shape1 = named(new Shape(c.Picture1), "Shape1");
     c.Shape1->setWidth(10);
     c.Shape1->setHeight(10);
-    c.Shape1->setFillColor(0x0000FF);
+    c.Shape1->setFillColor(kRed);
 
     c.Picture2 = canvas(w, "Picture2", kSmallPt);
     c.Picture3 = canvas(w, "Picture3", kSmallPt);
