@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/format.h"
+#include "model/input_checks.h"
 
 namespace velunta {
 
@@ -16,22 +17,22 @@ bool quadraticDrag(const Model& m) { return m.c > 0; }
 // In the order of the report; the inputs in the order of the parameter panel.
 constexpr Quantity kQuantities[] = {
     {"h", G::input, field<&Model::h>, kInputs, "м", "initial height of the ball above the ground",
-     {.pattern = "0.000", .hint = "начальная высота", .name = "начальная высота", .sign = "h"}},
+     {.pattern = "0.000", .hint = "начальная высота", .name = "начальная высота", .sign = "h", .input = {"Label1", "h=", "Label2", " м"}}},
     {"V0y", G::input, field<&Model::V0y>, kInputs, "м/с",
      "initial vertical velocity: up positive, 0 a release, negative a throw down",
      {.pattern = "0.000", .hint = "проекция начальной скорости ", .name = "проекция начальной скорости",
-      .sign = "V0y"}},
+      .sign = "V0y", .input = {"Label3", "Vоy=", "Label4", " м/с"}}},
     {"d", G::input, field<&Model::d>, kInputs, "м", "diameter of the ball (not the radius)",
-     {.pattern = "0.000000", .hint = "Диаметр шара", .name = "диаметр шара", .sign = "d"}},
+     {.pattern = "0.000000", .hint = "Диаметр шара", .name = "диаметр шара", .sign = "d", .input = {"Label7", "d=", "Label8", " м"}}},
     {"massa", G::input, field<&Model::massa>, kInputs, "кг", "mass of the ball",
-     {.pattern = "0.000000", .hint = "масса шара", .name = "масса шара", .sign = "m"}},
+     {.pattern = "0.000000", .hint = "масса шара", .name = "масса шара", .sign = "m", .input = {"Label9", "m=", "Label10", " кг"}}},
     {"r0", G::input, field<&Model::r0>, kInputs, "кг/м3", "density of the medium",
-     {.pattern = "0.000", .hint = "плотность среды", .name = "плотность среды", .sign = "ρ0"}},
+     {.pattern = "0.000", .hint = "плотность среды", .name = "плотность среды", .sign = "ρ0", .input = {"Label11", "ρο=", "Label12", " кг/м3", true}}},
     {"eta", G::input, field<&Model::eta>, kInputs, "Па·с", "dynamic viscosity of the medium",
-     {.pattern = "0.0000000", .hint = "вязкость среды", .name = "вязкость среды", .sign = "η"}},
+     {.pattern = "0.0000000", .hint = "вязкость среды", .name = "вязкость среды", .sign = "η", .input = {"Label13", "η=", "Label14", " Па с", true}}},
     {"c", G::input, field<&Model::c>, kInputs, "", "drag coefficient of the quadratic (form) resistance",
      {.pattern = "0.000", .hint = "коэффициент лобового сопротивления для шара",
-      .name = "коэффициент лобового сопротивления", .sign = "c"}},
+      .name = "коэффициент лобового сопротивления", .sign = "c", .input = {"Label34", "c ="}}},
 
     {"r", G::ball, field<&Model::r>, kCharacteristics, "кг/м3", "density of the ball, 6·massa/(π·d³)",
      {.label = "Label43", .symbol = "  = ", .pattern = "0.000E+00", .letter = "ρ",
@@ -253,7 +254,10 @@ std::string glossaryTable(QuantityGroup group) {
         if (q.group != group) continue;
         table += std::string("| `") + q.key + "` | " + q.meaning + " | " + englishUnit(q.unit) + " |";
         const QuantityDisplay& d = q.display;
-        if (shown && d.label)
+        if (group == G::input)
+            table += std::string(" `") + findField(q.key)->control + "` | `" + d.input.label + "` \"" + d.input.caption +
+                     "\" | " + (d.input.unitLabel ? std::string("`") + d.input.unitLabel + "`" : "none") + " |";
+        else if (shown && d.label)
             table += std::string(" `") + d.label + "` \"" + lettered(q, d.symbol) + "\" | `" + d.pattern + "` |";
         else if (shown)
             table += " report only | |";

@@ -181,15 +181,12 @@ void buildMenu(QMenuBar* menuBar, Form1Controls& c) {
 void buildParameterPanel(QWidget* w, Form1Controls& c) {
     c.Label36 = legendLabel(w, "Label36", QStringLiteral("Параметры"), kBlack);
 
-    c.Label1 = captionLabel(w, "Label1", QStringLiteral("h="));
-    c.Label3 = captionLabel(w, "Label3", QStringLiteral("Vоy="));  // the "о" is Cyrillic
-    c.Label7 = captionLabel(w, "Label7", QStringLiteral("d="));
-    c.Label7->setToolTip(QStringLiteral("диаметр шара"));
-    c.Label9 = captionLabel(w, "Label9", QStringLiteral("m="));
-    c.Label11 = captionLabel(w, "Label11", QStringLiteral("ρο="), kGreekPt);  // rho, omicron
-    c.Label13 = captionLabel(w, "Label13", QStringLiteral("η="), kGreekPt);   // eta, not "h"
-    c.Label34 = captionLabel(w, "Label34", QStringLiteral("c ="));
-
+    // The captions and units come from the table of quantities; the result
+    // boxes that the unit labels reach under are created after them.
+    for (const Quantity& q : quantities())
+        if (q.group == QuantityGroup::input)
+            captionLabel(w, q.display.input.label, QString::fromUtf8(q.display.input.caption),
+                         q.display.input.greek ? kGreekPt : kTextPt);
     c.Text1 = inputBox(w, "Text1", "h");
     c.Text2 = inputBox(w, "Text2", "V0y");
     c.Text4 = inputBox(w, "Text4", "d");
@@ -197,17 +194,18 @@ void buildParameterPanel(QWidget* w, Form1Controls& c) {
     c.Text6 = inputBox(w, "Text6", "r0");
     c.Text7 = inputBox(w, "Text7", "eta");
     c.Text3 = inputBox(w, "Text3", "c");
+    for (const Quantity& q : quantities())
+        if (q.group == QuantityGroup::input && q.display.input.unitLabel)
+            captionLabel(w, q.display.input.unitLabel, QString::fromUtf8(q.display.input.unit));
 
-    c.Label2 = captionLabel(w, "Label2", QStringLiteral(" м"));
-    c.Label4 = captionLabel(w, "Label4", QStringLiteral(" м/с"));
-    c.Label8 = captionLabel(w, "Label8", QStringLiteral(" м"));
-    c.Label10 = captionLabel(w, "Label10", QStringLiteral(" кг"));
-    c.Label12 = captionLabel(w, "Label12", QStringLiteral(" кг/м3"));
-    c.Label14 = captionLabel(w, "Label14", QStringLiteral(" Па с"));
+    const auto label = [w](const char* name) { return w->findChild<QLabel*>(QLatin1String(name)); };
+    c.Label1 = label("Label1"), c.Label3 = label("Label3"), c.Label7 = label("Label7"), c.Label9 = label("Label9");
+    c.Label11 = label("Label11"), c.Label13 = label("Label13"), c.Label34 = label("Label34");
+    c.Label2 = label("Label2"), c.Label4 = label("Label4"), c.Label8 = label("Label8"), c.Label10 = label("Label10");
+    c.Label12 = label("Label12"), c.Label14 = label("Label14");
+    c.Label7->setToolTip(QStringLiteral("диаметр шара"));
 }
 
-// Created after the parameter panel: where the wide unit labels reach into the
-// vacuum panel, its result boxes lie on top.
 void buildResultPanels(QWidget* w, Form1Controls& c) {
     c.Label32 = legendLabel(w, "Label32", QStringLiteral("Характеристики"), kBlack,
                             QStringLiteral("Рассчитанные характеристики движения"));
