@@ -177,6 +177,13 @@ public:
     // The state an undo step restores, and restoring it through the fields' acceptance.
     LessonState lessonState() const;
     std::vector<FieldRefusal> restoreLessonState(const LessonState& state);
+    // The lesson view's part of a lesson file (shown or not, its text size, graphs, speed),
+    // given by the view switch: `save` fills it in, `show` shows it as the file says.
+    struct LessonViewHooks {
+        std::function<void(LessonView&)> save;
+        std::function<void(const LessonView&)> show;
+    };
+    void setLessonViewHooks(LessonViewHooks hooks) { lessonViewHooks_ = std::move(hooks); }
 
 signals:
     // After every run of the recompute pipeline.
@@ -277,6 +284,8 @@ private:
     UndoHistory* undo_ = nullptr;
     QString lessonPath_;
     QString notes_, notesSaved_;
+    LessonViewHooks lessonViewHooks_;
+    LessonView lessonViewRead_;  // without a lesson view, its part of the file is kept as read
     void connectLessonCommands();
     void settleChange(const QString& name = {});
     void showLessonTitle();

@@ -102,7 +102,9 @@ QString UndoHistory::nameOf(const LessonState& before, const LessonState& after)
     if (count > 1) return QStringLiteral("ввод величин");
     if (after.kept != before.kept)
         return after.kept.empty() ? QStringLiteral("забыть запомненные") : QStringLiteral("запомнить кривые");
-    if (after.measured != before.measured) return QStringLiteral("данные опыта");
+    if (!(after.measured == before.measured || (after.measured && before.measured && *after.measured == *before.measured)))
+        return tr("данные опыта");
+    if (after.fit != before.fit) return tr("подбор по данным");
     return QStringLiteral("изменение урока");
 }
 
