@@ -310,6 +310,16 @@ QRectF RaceScene::ballIn(const Geometry& g, DragModel model) const {
 
 QRectF RaceScene::ballRect(DragModel model) const { return ballIn(geometry(QRectF(rect())), model); }
 
+QRectF RaceScene::keptBallIn(const Geometry& g, std::size_t set, DragModel model) const {
+    const double bottom = g.yOf(keptHeight(kept_->sets[set].models[int(model)], time_));
+    return {g.columnX(model) - g.radius, bottom - 2 * g.radius, 2 * g.radius, 2 * g.radius};
+}
+
+QRectF RaceScene::keptBallRect(std::size_t set, DragModel model) const {
+    if (!kept_ || set >= kept_->sets.size()) return {};
+    return keptBallIn(geometry(QRectF(rect())), set, model);
+}
+
 double RaceScene::groundY() const { return geometry(QRectF(rect())).groundY; }
 double RaceScene::pixelsPerMetre() const { return geometry(QRectF(rect())).ppm; }
 double RaceScene::pixelsPerNewton() const { return geometry(QRectF(rect())).ppn; }
@@ -505,12 +515,11 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
     if (kept_)
         for (std::size_t i = 0; i < kept_->sets.size(); ++i)
             for (const ModelStyle& s : kModelStyles) {
-                const double y = g.yOf(keptHeight(kept_->sets[i].models[int(s.model)], time_)) - g.radius;
                 QPen pen(colourOf(s.colour), g.line);
                 pen.setDashPattern({3.0 + double(i), 2.0});
                 p.setPen(pen);
                 p.setBrush(Qt::NoBrush);
-                p.drawEllipse(QPointF(g.columnX(s.model), y), g.radius, g.radius);
+                p.drawEllipse(keptBallIn(g, i, s.model));
             }
 
     // The forces: arrows from the ball's centre, labelled at their heads; the
