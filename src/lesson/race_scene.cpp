@@ -269,7 +269,8 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     g.linesTop = area.bottom() - linesHeight;
 
     // The height axis's labels are as wide as the widest of them.
-    const double regionTop = g.header.bottom() + pad, regionBottom = g.linesTop - pad;
+    // A line under the columns' names for the axis's caption "Y, м".
+    const double regionTop = g.header.bottom() + pad + fm.lineSpacing(), regionBottom = g.linesTop - pad;
     const double region = std::max(1.0, regionBottom - regionTop);
     g.maxArrow = 0.25 * region;
     const double rough = heightTop_ / std::max(1.0, region / (g.small * 3.5));
