@@ -316,11 +316,6 @@ QRectF RaceScene::keptBallIn(const Geometry& g, std::size_t set, DragModel model
     return {g.columnX(model) - g.radius, bottom - 2 * g.radius, 2 * g.radius, 2 * g.radius};
 }
 
-QRectF RaceScene::keptBallRect(std::size_t set, DragModel model) const {
-    if (!kept_ || set >= kept_->sets.size()) return {};
-    return keptBallIn(geometry(QRectF(rect())), set, model);
-}
-
 double RaceScene::groundY() const { return geometry(QRectF(rect())).groundY; }
 double RaceScene::pixelsPerMetre() const { return geometry(QRectF(rect())).ppm; }
 double RaceScene::pixelsPerNewton() const { return geometry(QRectF(rect())).ppn; }

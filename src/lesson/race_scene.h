@@ -60,8 +60,6 @@ public:
     // so a landed ball rests on the ground.
     QRectF ballRect(DragModel model) const;
     double ballCentreY(DragModel model) const { return ballRect(model).center().y(); }
-    // A kept set's ball, drawn as an outline in its model's column (empty without that set).
-    QRectF keptBallRect(std::size_t set, DragModel model) const;
     // The height scale in widget pixels: the ground's row and pixels per metre.
     double groundY() const;
     double pixelsPerMetre() const;

@@ -15,8 +15,6 @@
 #include "lesson/playback.h"
 #include "model/computed.h"
 #include "lesson/race_scene.h"
-#include "plot/kept_curves.h"
-#include "plot/model_styles.h"
 
 using namespace velunta;
 Q_DECLARE_METATYPE(velunta::InputValues)
@@ -131,46 +129,6 @@ private slots:
         QCOMPARE(count[0], 2);  // gravity, and the net force
         QCOMPARE(count[1], 4);
         QCOMPARE(count[2], 5);
-    }
-
-    // A kept set's balls ride in the models' columns as outlines, at the kept inputs' heights.
-    void keptBallsAsOutlines_data() {
-        QTest::addColumn<double>("fraction");
-        for (double f : {0.0, 0.15, 0.3}) QTest::addRow("%g of the flight", f) << f;
-    }
-
-    void keptBallsAsOutlines() {
-        QFETCH(double, fraction);
-        Rig rig(kBalls[1].second);
-        KeptCurves kept;
-        const Model other = computed(kBalls[3].second);
-        kept.keep(other, "набор 1");
-        rig.scene.setKept(&kept);
-        rig.playback.setTime(fraction * rig.playback.end());
-        const double t = rig.scene.time();
-        QVERIFY(rig.scene.keptBallRect(1, DragModel::full).isEmpty());
-        const QImage shown = rig.scene.grab().toImage();
-        for (DragModel k : kModels) {
-            const QRectF ball = rig.scene.keptBallRect(0, k);
-            const double Y = t < landingTime(other, k) ? motionAt(other, k, t).Y : 0;
-            QVERIFY2(std::fabs(ball.bottom() - (rig.scene.groundY() - Y * rig.scene.pixelsPerMetre())) < 1,
-                     qPrintable(QStringLiteral("model %1 at %2 px").arg(int(k)).arg(ball.bottom())));
-            QCOMPARE(ball.center().x(), rig.scene.ballRect(k).center().x());
-            // The outline in the model's colour: a dashed ring, so a part of its circle.
-            const Colour c = styleOf(k).colour;
-            const QColor colour(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-            int painted = 0;
-            for (int i = 0; i < 36; ++i) {
-                bool hit = false;
-                for (double r : {-1.5, -0.5, 0.5}) {
-                    const QPointF at = ball.center() + QPointF(std::cos(i * M_PI / 18), std::sin(i * M_PI / 18)) * (ball.width() / 2 + r);
-                    const QColor px = shown.pixelColor(int(std::floor(at.x())), int(std::floor(at.y())));
-                    hit |= std::abs(px.red() - colour.red()) + std::abs(px.green() - colour.green()) + std::abs(px.blue() - colour.blue()) < 200;
-                }
-                painted += hit;
-            }
-            QVERIFY2(painted >= 12, qPrintable(QStringLiteral("model %1: %2 of 36").arg(int(k)).arg(painted)));
-        }
     }
 
     // Each speed chosen from the keyboard: its text on the bar, a frame's step of shown time.
