@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -117,7 +118,10 @@ QToolButton* button(const QString& text, const QString& name, const QString& tip
 }  // namespace
 
 TimeBar::TimeBar(Playback* playback, QWidget* parent) : QWidget(parent), playback_(playback) {
-    start_ = button(QStringLiteral("⇤ к началу"), QStringLiteral("К началу"), QStringLiteral("Время к моменту броска"), this);
+    start_ = button(tr("к началу"), tr("К началу"), tr("Время к моменту броска"), this);
+    // The style's own pictures: a glyph the fonts may lack would show as a box.
+    start_->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
+    start_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     back_ = button(QStringLiteral("◀|"), QStringLiteral("Кадр назад"), QStringLiteral("На кадр назад (←)"), this);
     play_ = button(QString(), QStringLiteral("Пуск"), QString(), this);
     forward_ = button(QStringLiteral("|▶"), QStringLiteral("Кадр вперёд"), QStringLiteral("На кадр вперёд (→)"), this);
@@ -201,7 +205,9 @@ void TimeBar::fitLabel() {
 }
 
 void TimeBar::showPlaying(bool playing) {
-    play_->setText(playing ? QStringLiteral("❚❚ Пауза") : QStringLiteral("▶ Пуск"));
+    play_->setText(playing ? tr("Пауза") : tr("Пуск"));
+    play_->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    play_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     play_->setAccessibleName(playing ? QStringLiteral("Пауза") : QStringLiteral("Пуск"));
     play_->setToolTip(playing ? QStringLiteral("Остановить время (пробел)") : QStringLiteral("Запустить время (пробел)"));
 }
@@ -226,6 +232,9 @@ void TimeBar::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         label_->setMinimumWidth(0);
         fitLabel();
+        // The pictures as tall as the text beside them.
+        const int side = QFontMetrics(font()).height();
+        for (QToolButton* b : {start_, play_}) b->setIconSize(QSize(side, side));
     }
     QWidget::changeEvent(event);
 }

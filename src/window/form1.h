@@ -63,6 +63,8 @@ public:
     // The recompute pipeline (also the handler of every size change). A change
     // of the view only: a run goes on, and what it drew is drawn again.
     void Form_Resize();
+    // The pictures a hidden window left undrawn, drawn now (an export reads them).
+    void drawHiddenPictures();
     // The pipeline after the inputs may have changed (an edit, a chosen ball or
     // medium): a run or time marks made for other inputs go first.
     void recomputeForNewInputs();
@@ -194,6 +196,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void construct();
@@ -232,6 +235,9 @@ private:
     QWidget* client_ = nullptr;
     std::optional<int> zagruzka_;
     long pipelineRuns_ = 0;
+    bool picturesStale_ = false;  // computed while hidden, not drawn
+    bool drawingDeferred() const;
+    void drawPipeline();
     bool ending_ = false;
     // Each field's edit: open from the first change after the field was last
     // written until it is finished; `text` and `value` are what Esc restores.
