@@ -13,6 +13,8 @@
 // Backspace at the end of "2.000" leaves the value as it is, so every
 // iteration recomputes the same inputs, whatever the field does with the text.
 
+#include <cmath>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include <QtTest/QTest>
 #include <benchmark/benchmark.h>
 
+#include "window/experiment_menu.h"
 #include "window/form1.h"
 #include "lesson/graph_panel.h"
 #include "lesson/input_panel.h"
@@ -31,6 +34,7 @@
 #include <QSlider>
 #include "model/format.h"
 #include "model/input_checks.h"
+#include "model/trajectory.h"
 #include "plot/axes.h"
 #include "plot/curves.h"
 #include "plot/minmax.h"
@@ -129,13 +133,29 @@ public:
     while (counter.paints == paintsBefore && clock.elapsed() < 10000) QApplication::processEvents();
 }
 
-void BM_Keystroke(benchmark::State& state) {
+// A key in the classic window, with `points` measured points of the fall shown
+// on its graphs (markers, the comparison panel and the status line).
+void keystroke(benchmark::State& state, int points) {
     Form1& form = window();
     const InputSet& set = kInputSets[state.range(0)];
     state.SetLabel(set.name);
     if (!typeInputs(form, set.in)) {
         state.SkipWithError("the fields do not accept these inputs");
         return;
+    }
+    if (points > 0) {
+        // The model's own fall, as a camera would sample it over the flight.
+        const Model& m = form.model();
+        QByteArray table = "t;y\n";
+        const double end = std::isfinite(m.Tmax2) ? m.Tmax2 : 1;
+        for (int i = 0; i < points; ++i) {
+            const double t = end * i / points;
+            table += QByteArray::number(t, 'g', 9) + ';' + QByteArray::number(motionAt(m, DragModel::full, t).Y, 'g', 9) + '\n';
+        }
+        if (!form.experiment()->load(table, QStringLiteral("bench"))) {
+            state.SkipWithError("the points were not read");
+            return;
+        }
     }
     const FieldInfo& h = fieldInfo(InputField::h);
     QLineEdit* field = box(form, h);
@@ -157,9 +177,17 @@ void BM_Keystroke(benchmark::State& state) {
     for (Canvas* picture : {c.Picture1, c.Picture2, c.Picture3}) picture->removeEventFilter(&counter);
     state.counters["paints"] = benchmark::Counter(double(counter.paints), benchmark::Counter::kAvgIterations);
     if (counter.paints < state.iterations()) state.SkipWithError("the window did not paint after every key");
+    if (points > 0) form.experiment()->forget();
     typeInputs(form, InputValues{});
 }
+
+void BM_Keystroke(benchmark::State& state) { keystroke(state, 0); }
+void BM_KeystrokeWithData(benchmark::State& state) { keystroke(state, 1000); }
 BENCHMARK(BM_Keystroke)
+    ->DenseRange(0, int(std::size(kInputSets)) - 1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeystrokeWithData)
     ->DenseRange(0, int(std::size(kInputSets)) - 1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 #include "plot/measured_marks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -47,34 +48,73 @@ void coverMeasured(Model& m, const MeasuredMarks& marks, DrawingSurface* Picture
     if (Picture3) Picture3->Scale(m.t_left, m.Vy_top, m.t_right, m.Vy_bottom);
 }
 
-void drawMarker(DrawingSurface& g, double x, double y, bool filled) {
+namespace {
+
+// The hollow marker's outline: a 16-sided polygon about the centre, in pixels.
+struct Outline {
+    std::array<QPointF, 17> corners;
+    Outline() {
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            const double a = 2 * std::numbers::pi * double(i % 16) / 16;
+            corners[i] = {kMarkerRadius * std::cos(a), kMarkerRadius * std::sin(a)};
+        }
+    }
+};
+
+// The pixel centre a marker at (x, y) is drawn around; false off the drawable range.
+bool markerCentre(const DrawingSurface& g, double x, double y, QPointF& centre) {
     const QPointF p = g.toPixel(x, y);
-    if (!std::isfinite(p.x()) || !std::isfinite(p.y())) return;
+    if (!std::isfinite(p.x()) || !std::isfinite(p.y())) return false;
     // Round the centre to a pixel's middle, so every marker has the same shape.
-    const double cx = std::floor(p.x()) + 0.5, cy = std::floor(p.y()) + 0.5;
-    const auto ux = [&g](double px) { return g.toUser({px, 0}).x(); };
-    const auto uy = [&g](double py) { return g.toUser({0, py}).y(); };
-    g.setDrawWidth(1);
+    centre = {std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5};
+    return true;
+}
+
+void drawMarkerAt(DrawingSurface& g, QPointF centre, bool filled) {
+    // Pixels to user units by the surface's linear mapping, worked out once a marker.
+    const QPointF origin = g.toPixel(0, 0), unit = g.toPixel(1, 1) - origin;
+    const auto user = [&](QPointF pixel) {
+        return QPointF(unit.x() != 0 ? (pixel.x() - origin.x()) / unit.x() : 0,
+                       unit.y() != 0 ? (pixel.y() - origin.y()) / unit.y() : 0);
+    };
     if (filled) {
         g.setDrawWidth(2 * kMarkerRadius + 1);
-        g.PSet(ux(cx), uy(cy), kMeasuredColour);
+        const QPointF c = user(centre);
+        g.PSet(c.x(), c.y(), kMeasuredColour);
         g.setDrawWidth(1);
         return;
     }
-    constexpr int kSides = 16;
-    for (int i = 0; i < kSides; ++i) {
-        const double a0 = 2 * std::numbers::pi * i / kSides, a1 = 2 * std::numbers::pi * (i + 1) / kSides;
-        g.Line(ux(cx + kMarkerRadius * std::cos(a0)), uy(cy + kMarkerRadius * std::sin(a0)),
-               ux(cx + kMarkerRadius * std::cos(a1)), uy(cy + kMarkerRadius * std::sin(a1)), kMeasuredColour);
+    static const Outline outline;
+    g.setDrawWidth(1);
+    QPointF from = user(centre + outline.corners[0]);
+    for (std::size_t i = 1; i < outline.corners.size(); ++i) {
+        const QPointF to = user(centre + outline.corners[i]);
+        g.Line(from.x(), from.y(), to.x(), to.y(), kMeasuredColour);
+        from = to;
     }
+}
+
+}  // namespace
+
+void drawMarker(DrawingSurface& g, double x, double y, bool filled) {
+    if (QPointF centre; markerCentre(g, x, y, centre)) drawMarkerAt(g, centre, filled);
 }
 
 void drawMeasured(const MeasuredMarks& marks, DrawingSurface& Picture2, DrawingSurface& Picture3) {
     if (marks.empty()) return;
     const int width2 = Picture2.DrawWidth(), width3 = Picture3.DrawWidth();
+    // Dense points land on the pixel the last marker was drawn around: the same
+    // pixels again, so each graph draws a marker once per centre in a row.
+    QPointF last2(-1e9, -1e9), last3(-1e9, -1e9);
+    const auto mark = [](DrawingSurface& g, double x, double y, bool filled, QPointF& last) {
+        QPointF centre;
+        if (!markerCentre(g, x, y, centre) || centre == last) return;
+        drawMarkerAt(g, centre, filled);
+        last = centre;
+    };
     for (std::size_t i = 0; i < marks.t.size(); ++i) {
-        drawMarker(Picture2, marks.t[i], marks.Y[i], false);
-        if (i < marks.Vy.size() && std::isfinite(marks.Vy[i])) drawMarker(Picture3, marks.t[i], marks.Vy[i], marks.derivedVy);
+        mark(Picture2, marks.t[i], marks.Y[i], false, last2);
+        if (i < marks.Vy.size() && std::isfinite(marks.Vy[i])) mark(Picture3, marks.t[i], marks.Vy[i], marks.derivedVy, last3);
     }
     Picture2.setDrawWidth(width2);
     Picture3.setDrawWidth(width3);
