@@ -5,6 +5,10 @@
 //                    through the recompute until the window has painted, for
 //                    input set K entered through the fields as a user would
 //   BM_PlotStages    only the drawing stages: clear, ranges, axes, curves
+//   BM_LessonKeystroke/K   the same key in the lesson view's field (1920 x 1080),
+//                    until its graphs have painted
+//   BM_LessonTimeSlider/K  a page of the lesson's time slider (PageUp or
+//                    PageDown on the focused slider) until the scene has painted
 //
 // Backspace at the end of "2.000" leaves the value as it is, so every
 // iteration recomputes the same inputs, whatever the field does with the text.
@@ -17,6 +21,14 @@
 #include <benchmark/benchmark.h>
 
 #include "window/form1.h"
+#include "lesson/graph_panel.h"
+#include "lesson/input_panel.h"
+#include "lesson/lesson_graph.h"
+#include "lesson/lesson_window.h"
+#include "lesson/playback.h"
+#include "lesson/race_scene.h"
+#include "lesson/view_switch.h"
+#include <QSlider>
 #include "model/format.h"
 #include "model/input_checks.h"
 #include "plot/axes.h"
@@ -38,7 +50,7 @@ public:
 class NoOpener : public DocumentOpener {
 public:
     bool openDocument(const QString&) override { return true; }
-    bool startProgram(const QString&, const QStringList&) override { return true; }
+    void startProgram(const QString&, const QStringList&, std::function<void()>) override {}
 };
 
 struct InputSet {
@@ -108,6 +120,14 @@ public:
     }
 };
 
+// One key and the wait for the window's paint; a function of its own, so that
+// callgrind can count it alone (--collect-atstart=no --toggle-collect='*keyUntilPainted*').
+[[gnu::noinline]] void keyUntilPainted(QLineEdit* field, const PaintCounter& counter, const QElapsedTimer& clock) {
+    const long paintsBefore = counter.paints;
+    QTest::keyClick(field, Qt::Key_Backspace);
+    while (counter.paints == paintsBefore && clock.elapsed() < 10000) QApplication::processEvents();
+}
+
 void BM_Keystroke(benchmark::State& state) {
     Form1& form = window();
     const InputSet& set = kInputSets[state.range(0)];
@@ -130,9 +150,7 @@ void BM_Keystroke(benchmark::State& state) {
         }
         QElapsedTimer clock;
         clock.start();
-        const long paintsBefore = counter.paints;
-        QTest::keyClick(field, Qt::Key_Backspace);
-        while (counter.paints == paintsBefore && clock.elapsed() < 1000) QApplication::processEvents();
+        keyUntilPainted(field, counter, clock);
         state.SetIterationTime(double(clock.nsecsElapsed()) * 1e-9);
     }
     for (Canvas* picture : {c.Picture1, c.Picture2, c.Picture3}) picture->removeEventFilter(&counter);
@@ -165,6 +183,91 @@ void BM_PlotStages(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlotStages)->Unit(benchmark::kMillisecond);
+
+// The lesson view in place of the classic window, at a projector's size.
+LessonWindow& lesson() {
+    static LessonWindow* view = [] {
+        auto* views = new ViewSwitch(window());
+        views->showLesson();
+        views->lesson()->resize(1920, 1080);
+        QApplication::processEvents();
+        return views->lesson();
+    }();
+    return *view;
+}
+
+void BM_LessonKeystroke(benchmark::State& state) {
+    LessonWindow& view = lesson();
+    Form1& form = view.form();
+    const InputSet& set = kInputSets[state.range(0)];
+    state.SetLabel(set.name);
+    if (!typeInputs(form, set.in)) {
+        state.SkipWithError("the fields do not accept these inputs");
+        return;
+    }
+    const FieldInfo& h = fieldInfo(InputField::h);
+    QLineEdit* field = view.inputs()->field(InputField::h);
+    QLineEdit* classic = box(form, h);
+    const QString text = shown(form.model().h, h);
+    PaintCounter counter;
+    LessonGraph* graphs[] = {view.graphs()->graph(GraphPanel::coordinate), view.graphs()->graph(GraphPanel::velocity)};
+    for (LessonGraph* g : graphs) g->installEventFilter(&counter);
+    for (auto _ : state) {
+        {
+            const QSignalBlocker quiet(classic);
+            classic->setText(text);
+        }
+        field->setText(text);
+        field->setCursorPosition(int(text.size()));
+        QElapsedTimer clock;
+        clock.start();
+        const long paintsBefore = counter.paints;
+        QTest::keyClick(field, Qt::Key_Backspace);
+        while (counter.paints == paintsBefore && clock.elapsed() < 1000) QApplication::processEvents();
+        state.SetIterationTime(double(clock.nsecsElapsed()) * 1e-9);
+    }
+    for (LessonGraph* g : graphs) g->removeEventFilter(&counter);
+    state.counters["paints"] = benchmark::Counter(double(counter.paints), benchmark::Counter::kAvgIterations);
+    if (counter.paints < state.iterations()) state.SkipWithError("the graphs did not paint after every key");
+    typeInputs(form, InputValues{});
+}
+BENCHMARK(BM_LessonKeystroke)
+    ->DenseRange(0, int(std::size(kInputSets)) - 1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_LessonTimeSlider(benchmark::State& state) {
+    LessonWindow& view = lesson();
+    const InputSet& set = kInputSets[state.range(0)];
+    state.SetLabel(set.name);
+    if (!typeInputs(view.form(), set.in)) {
+        state.SkipWithError("the fields do not accept these inputs");
+        return;
+    }
+    QSlider* slider = view.timeBar()->slider();
+    slider->setValue(slider->maximum() / 2);
+    QApplication::processEvents();
+    PaintCounter counter;
+    view.scene()->installEventFilter(&counter);
+    bool forward = true;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        const long paintsBefore = counter.paints;
+        QTest::keyClick(slider, forward ? Qt::Key_PageUp : Qt::Key_PageDown);
+        forward = !forward;
+        while (counter.paints == paintsBefore && clock.elapsed() < 1000) QApplication::processEvents();
+        state.SetIterationTime(double(clock.nsecsElapsed()) * 1e-9);
+    }
+    view.scene()->removeEventFilter(&counter);
+    state.counters["paints"] = benchmark::Counter(double(counter.paints), benchmark::Counter::kAvgIterations);
+    if (counter.paints < state.iterations()) state.SkipWithError("the scene did not paint after every move");
+    typeInputs(view.form(), InputValues{});
+}
+BENCHMARK(BM_LessonTimeSlider)
+    ->DenseRange(0, int(std::size(kInputSets)) - 1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -32,7 +32,7 @@ struct NoTone : Tone {
 };
 struct NoOpener : DocumentOpener {
     bool openDocument(const QString&) override { return false; }
-    bool startProgram(const QString&, const QStringList&) override { return false; }
+    void startProgram(const QString&, const QStringList&, std::function<void()>) override {}
 };
 
 struct Window {

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <cstdio>
+#include <memory>
 #include <ostream>
 #include <sstream>
 
@@ -12,6 +14,9 @@
 #include "cli/frames.h"
 #include "cli/report.h"
 #include "export/whole_file.h"
+#include "model/data_reader.h"
+#include "model/drag_fit.h"
+#include "presets/experiments.h"
 
 #ifndef VELUNTA_VERSION
 #define VELUNTA_VERSION "?"
@@ -60,6 +65,13 @@ const std::vector<CommandLineOption>& commandLineOptions() {
         {"--size", "ШxВ", "размер PNG в пикселях (по умолчанию вдвое больше, чем в окне)", nullptr, std::nullopt,
          true, "--picture"},
         {"--worksheet", "ФАЙЛ.pdf", "рабочий лист урока на одной странице A4 (PDF), без окна", runWorksheetCommand},
+        {"--data", "ФАЙЛ|newton1710-N", "данные опыта: таблица t, y (и Vy) или встроенный опыт со своими начальными данными",
+         nullptr, std::nullopt, true, "--report|--table|--picture|--worksheet"},
+        {"--align", "measured|launch", "точки опыта как измерены (по умолчанию) или первая точка в (0, h)", nullptr,
+         std::nullopt, true, "--data"},
+        {"--fit", "c|eta|c,eta|c,t0|eta,t0|c,eta,t0", "подобрать по данным опыта c, η и сдвиг времени t0 (в отчёт)",
+         nullptr, std::nullopt, true, "--report"},
+        {"--lesson", "", "открыть окно в виде «Урок» (Ctrl+L переключает виды)", nullptr, std::nullopt, false},
         {"--h", "ЧИСЛО", "начальная высота, м", nullptr, InputField::h},
         {"--V0y", "ЧИСЛО", "проекция начальной скорости, м/с (вверх положительна)", nullptr, InputField::V0y},
         {"--d", "ЧИСЛО", "диаметр шара, м", nullptr, InputField::d},
@@ -74,8 +86,9 @@ const std::vector<CommandLineOption>& commandLineOptions() {
 namespace {
 
 int printHelp(CommandContext& c) {
-    c.out << "Использование: velunta [ПАРАМЕТРЫ]\n"
-             "Без команды открывается окно программы (с начальными данными из параметров, если они заданы).\n\n";
+    c.out << "Использование: velunta [ПАРАМЕТРЫ] [УРОК.velunta]\n"
+             "Без команды открывается окно программы (с начальными данными из параметров, если они заданы,\n"
+             "и с уроком из файла, если он назван).\n\n";
     for (const CommandLineOption& o : commandLineOptions()) {
         std::string usage = std::string("  ") + o.name + (*o.argument ? std::string("=") + o.argument : "");
         // Padding counts characters, not the bytes of the Cyrillic argument names.
@@ -95,6 +108,50 @@ int printHelp(CommandContext& c) {
 }  // namespace
 
 namespace {
+
+// "--report|--table" -> {"--report", "--table"}.
+std::vector<std::string> alternatives(const char* names) {
+    std::vector<std::string> out;
+    std::string_view rest(names);
+    for (std::size_t bar; (bar = rest.find('|')) != std::string_view::npos; rest.remove_prefix(bar + 1))
+        out.emplace_back(rest.substr(0, bar));
+    out.emplace_back(rest);
+    return out;
+}
+
+// "--report, --table или --picture".
+std::string listed(const std::vector<std::string>& names) {
+    std::string out;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == names.size() ? " или " : ", ") + names[i];
+    return out;
+}
+
+// The measured fall that --data names: a built-in set, or a file read whole.
+struct DataSource {
+    std::optional<MeasuredData> data;
+    const ExperimentSet* builtIn = nullptr;
+    std::string error;
+};
+
+DataSource readDataOption(const std::string& value) {
+    if (const ExperimentSet* set = findExperimentSet(value)) return {set->data, set, {}};
+    auto unread = [&value](int error) {
+        const std::string why = error == ENOENT ? "нет такого файла" : fileErrorReason(error).toStdString();
+        return DataSource{std::nullopt, nullptr, "не удалось прочитать «" + value + "»: " + why};
+    };
+    errno = 0;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(value.c_str(), "rb"), std::fclose);
+    if (!file) return unread(errno);
+    std::string bytes;
+    char buffer[65536];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) bytes.append(buffer, got);
+    if (std::ferror(file.get())) return unread(errno);
+    const std::size_t slash = value.find_last_of('/');
+    DataReadResult read = readMeasuredData(bytes, slash == std::string::npos ? value : value.substr(slash + 1));
+    if (!read.ok()) return {std::nullopt, nullptr, "«" + value + "», " + read.error};
+    return {std::move(read.data), nullptr, {}};
+}
 
 // Why the standard output took nothing more: a closed stream and a reader that left
 // are the stream's own cases, the rest are the reasons of every failed file write.
@@ -128,8 +185,11 @@ void provideRuntimeFolder() {
 }
 
 std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                                  std::vector<InputSetting>* windowInputs) {
+                                  std::vector<InputSetting>* windowInputs, std::string* windowLesson,
+                                  bool* lessonView) {
     const CommandLineOption* command = nullptr;
+    const CommandLineOption* windowOption = nullptr;
+    std::string lesson;
     std::string commandValue;
     std::vector<InputSetting> inputs;
     std::map<std::string, std::string> settings;
@@ -140,6 +200,11 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        // A word that is no option: the lesson file to open (a double click in the file manager).
+        if (!arg.starts_with("-") && lesson.empty()) {
+            lesson = arg;
+            continue;
+        }
         const std::size_t eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
         const CommandLineOption* option = nullptr;
@@ -163,6 +228,8 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
         if (option->settingOf) {
             settings[option->name] = value;
             settingOptions.push_back(option);
+        } else if (!option->run && !option->input) {
+            windowOption = option;
         } else if (option->input) {
             const FieldText read = readFieldText(*option->input, value);
             if (!read.whole) return refuse("не число: «" + written + "»");
@@ -174,9 +241,38 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
             commandValue = value;
         }
     }
-    for (const CommandLineOption* o : settingOptions)
-        if (!command || std::string(command->name) != o->settingOf)
-            return refuse(std::string(o->name) + " задаётся только вместе с " + o->settingOf);
+    for (const CommandLineOption* o : settingOptions) {
+        const std::vector<std::string> owners = alternatives(o->settingOf);
+        bool owned = false;
+        for (const std::string& owner : owners) owned = owned || (command && owner == command->name) || settings.count(owner);
+        if (!owned) return refuse(std::string(o->name) + " задаётся только вместе с " + listed(owners));
+    }
+    if (command && !lesson.empty()) return refuse("файл урока «" + lesson + "» открывается только в окне");
+    if (settings.count("--fit") && !settings.count("--data"))
+        return refuse("--fit задаётся только вместе с --data");
+    if (settings.count("--fit") && !parseFitChoice(settings["--fit"]))
+        return refuse("--fit: «" + settings["--fit"] + "»: подбираются c, eta, c,eta, c,t0, eta,t0 или c,eta,t0");
+    if (settings.count("--align") && settings["--align"] != "measured" && settings["--align"] != "launch")
+        return refuse("--align: «" + settings["--align"] + "»: measured или launch");
+    std::optional<MeasuredData> data;
+    if (settings.count("--data")) {
+        DataSource source = readDataOption(settings["--data"]);
+        if (!source.data) return refuse(source.error);
+        data = std::move(source.data);
+        if (settings.count("--align"))
+            data->alignment = settings["--align"] == "launch" ? DataAlignment::firstPointAtLaunch : DataAlignment::asMeasured;
+        // A built-in fall comes with its own inputs; the input options given still decide.
+        if (source.builtIn) {
+            const InputValues& in = source.builtIn->inputs;
+            const std::vector<InputSetting> own = {{InputField::h, in.h},     {InputField::V0y, in.V0y},
+                                                   {InputField::d, in.d},     {InputField::massa, in.massa},
+                                                   {InputField::r0, in.r0},   {InputField::eta, in.eta},
+                                                   {InputField::c, in.c}};
+            inputs.insert(inputs.begin(), own.begin(), own.end());
+        }
+    }
+    if (windowOption && command)
+        return refuse(std::string(windowOption->name) + " задаётся только без команды, для окна: " + command->name);
     std::ostringstream text;
     if (command && !command->takesInputs) {
         Model unused;
@@ -193,9 +289,11 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     }
     if (!command) {
         if (windowInputs) *windowInputs = inputs;
+        if (windowLesson) *windowLesson = lesson;
+        if (lessonView) *lessonView = windowOption != nullptr;
         return std::nullopt;
     }
-    CommandContext context{m, commandValue, text, err, settings};
+    CommandContext context{m, commandValue, text, err, settings, std::move(data)};
     const int status = command->run(context);
     return deliver(text.str(), status, out, err);
 }

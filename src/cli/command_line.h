@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/input_acceptance.h"
+#include "model/measured_data.h"
 
 namespace velunta {
 
@@ -21,17 +22,22 @@ struct CommandContext {
     std::ostream& out;
     std::ostream& err;
     std::map<std::string, std::string> settings = {};  // the command's settings given ("--step" -> "0.1")
+    // The measured fall of --data (a file read, or a built-in set, whose inputs the model
+    // then has unless input options override them), with the alignment of --align.
+    std::optional<MeasuredData> data = std::nullopt;
 };
 
 struct CommandLineOption {
     const char* name;      // "--report"
     const char* argument;  // what follows "=" in the usage ("ЧИСЛО"), or "" for none
     const char* help;      // one line of Russian for --help
-    // A command: prints what it is asked and returns the exit status. Null for an input option.
+    // A command: prints what it is asked and returns the exit status. Null for an input
+    // option, a setting, or an option of the window (no input, no setting).
     int (*run)(CommandContext&) = nullptr;
     std::optional<InputField> input = std::nullopt;  // the field an input option sets
     bool takesInputs = true;                         // a command that works on the inputs
-    const char* settingOf = nullptr;  // a setting of this command ("--table"), refused without it
+    // A setting of these commands or settings ("--table", "--report|--picture"), refused without any of them.
+    const char* settingOf = nullptr;
 };
 
 // All options, in the order --help lists them.
@@ -39,9 +45,12 @@ const std::vector<CommandLineOption>& commandLineOptions();
 
 // Handles the arguments (without the program's name). Returns the exit status when
 // they named a command or were wrong; nothing when the window is to open, with the
-// input options (already known to be accepted) in `windowInputs`.
+// input options (already known to be accepted) in `windowInputs`, the lesson file
+// named without an option, if any, in `windowLesson`, and whether the window is to
+// open in the lesson view in `lessonView`.
 std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                                  std::vector<InputSetting>* windowInputs = nullptr);
+                                  std::vector<InputSetting>* windowInputs = nullptr,
+                                  std::string* windowLesson = nullptr, bool* lessonView = nullptr);
 
 // Qt looks into the login's runtime folder as its GUI starts; without one (a cron job,
 // ssh, sudo) it would make a shared one in /tmp and say so on stderr. This gives the run

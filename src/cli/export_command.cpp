@@ -11,6 +11,8 @@
 #include <ostream>
 
 #include "cli/command_line.h"
+#include "model/data_reader.h"
+#include "model/model_comparison.h"
 #include "export/picture_export.h"
 #include "plot/pipeline.h"
 #include "export/table_export.h"
@@ -58,6 +60,24 @@ std::unique_ptr<QGuiApplication> guiWithoutDisplay() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The measured points after the models' table, each with the three models' residuals
+// (the closed forms continued past their landings), as the comparison takes them.
+QByteArray measuredSection(const Model& m, const MeasuredData& data) {
+    const std::vector<MeasuredPoint> points = alignedPoints(data, m.h);
+    const std::vector<double> derived = derivedVelocities(points);
+    const ModelComparison comparison = compareModels(m, points);
+    QByteArray out = "\r\n" + QStringLiteral("Опыт;%1\r\n").arg(QString::fromStdString(data.name)).toUtf8();
+    out += QStringLiteral("t, c;Y, м;Vy, м/с;Vy из высот, м/с;Y − Y вакуум, м;Y − Y Fc~v, м;Y − Y Fc~v+v², м\r\n").toUtf8();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        out += tableNumber(points[i].t) + ';' + tableNumber(points[i].Y) + ';' +
+               (points[i].Vy ? tableNumber(*points[i].Vy) : QByteArray()) + ';' +
+               (std::isfinite(derived[i]) ? tableNumber(derived[i]) : QByteArray());
+        for (DragModel model : kDragModels) out += ';' + tableNumber(comparison.residuals[std::size_t(model)][i]);
+        out += "\r\n";
+    }
+    return out;
+}
+
 const std::string* setting(const CommandContext& c, const char* name) {
     const auto it = c.settings.find(name);
     return it == c.settings.end() ? nullptr : &it->second;
@@ -76,7 +96,8 @@ int runTableCommand(CommandContext& c) {
     if (!stepText) step = defaultTableStep(c.model);
     const QString problem = tableStepProblem(c.model, step);
     if (!problem.isEmpty()) return refuse(c, problem);
-    const QByteArray data = tableCsv(c.model, step);
+    QByteArray data = tableCsv(c.model, step);
+    if (c.data) data += measuredSection(c.model, *c.data);
     QString error;
     if (!writeWholeFile(*path, data, error))
         return refuse(c, error);
@@ -105,7 +126,7 @@ int runPictureCommand(CommandContext& c) {
     }
     const auto app = guiWithoutDisplay();
     c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
-    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model);
+    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(), c.data ? &*c.data : nullptr);
     QString error;
     if (!savePicture(views->view(view), *path, size, error)) return refuse(c, error);
     return 0;
@@ -117,7 +138,7 @@ int runWorksheetCommand(CommandContext& c) {
     const auto app = guiWithoutDisplay();
     c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
     // Graphs of about the page's proportions, so that their labels read well in print.
-    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(500, 400));
+    const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(500, 400), c.data ? &*c.data : nullptr);
     QString error;
     if (!saveWorksheetPdf(*path, c.model, *views, QDate::currentDate(), error)) return refuse(c, error);
     return 0;

@@ -1,25 +1,14 @@
 #include "cli/frames.h"
 
-#include <charconv>
 #include <ostream>
 #include <string>
 
 #include "cli/command_line.h"
+#include "model/format.h"
 #include "plot/pipeline.h"
 #include "plot/animation.h"
 
 namespace velunta {
-
-namespace {
-
-// Shortest text that reads back as the same double.
-void putNumber(std::string& line, double v) {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
-    line.append(buf, res.ptr);
-}
-
-}  // namespace
 
 int printFrames(CommandContext& c) {
     Model& m = c.model;
@@ -29,12 +18,7 @@ int printFrames(CommandContext& c) {
     RunFrames frames(m);
     while (frames.next()) {
         text += frames.phase() == RunPhase::rise ? "rise," : "fall,";
-        putNumber(text, m.t);
-        text += ',';
-        putNumber(text, m.Y);
-        text += ',';
-        putNumber(text, m.Vy);
-        text += '\n';
+        text += shortestText(m.t) + ',' + shortestText(m.Y) + ',' + shortestText(m.Vy) + '\n';
     }
     c.out << text;
     return 0;

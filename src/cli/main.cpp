@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "lesson/view_switch.h"
 #include "window/form1.h"
 #include "window/view_scale.h"
 
@@ -48,7 +49,9 @@ int main(int argc, char* argv[]) {
     // The options are handled before any application object exists: --help,
     // --version and the headless outputs need no display.
     std::vector<velunta::InputSetting> inputs;
-    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs))
+    std::string lesson;
+    bool lessonView = false;
+    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs, &lesson, &lessonView))
         return *status;
 
     velunta::provideRuntimeFolder();
@@ -63,7 +66,11 @@ int main(int argc, char* argv[]) {
 
     velunta::Form1 window;
     window.viewScale()->restore();  // the projector view of the last lesson
+    // A lesson named on the command line first; inputs given with it change it.
+    velunta::ViewSwitch views(window);
+    views.start(lessonView);
+    if (!lesson.empty()) window.openLessonFile(QString::fromLocal8Bit(lesson.c_str()));
     if (!inputs.empty()) window.applyInputs(inputs);
-    window.show();
+    window.undoHistory().reset();
     return app.exec();
 }

@@ -112,7 +112,7 @@ void DrawingSurface::Cls() {
 }
 
 void DrawingSurface::stroke(double x1, double y1, double x2, double y2, Colour c) {
-    recordStroke(x1, y1, x2, y2, c);
+    if (recording_) recordStroke(x1, y1, x2, y2, c);
     refreshMapping();
     const double toX = (x2 - originX_) * pixelsPerX_, toY = (y2 - originY_) * pixelsPerY_;
     // A polyline starts where the last stroke ended: its pixel is known.
@@ -143,7 +143,7 @@ void DrawingSurface::stroke(double x1, double y1, double x2, double y2, Colour c
     // while the painter is open (image() closes it before anyone can copy).
     const PixelBuffer buffer{reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4,
                              image_.width(), image_.height()};
-    strokeSegment(buffer, a, b, drawWidth_, toArgb(c));
+    strokeSegment(buffer, a, b, penWidth(), toArgb(c));
     lastStroke_ = {x2, y2, mappingVersion_, b, c, drawWidth_, true};
     surfaceChanged();
 }
@@ -171,9 +171,11 @@ void DrawingSurface::PSet(double x, double y) { PSet(x, y, fore_); }
 QPainter& DrawingSurface::textPainter() {
     ensureImage();
     if (printFontStale_) {
-        printFont_ = baseFont();
-        printFont_.setPointSizeF(fontSize_);
-        printFont_.setBold(fontBold_);
+        QFont font = baseFont();
+        font.setPointSizeF(fontSize_ * penScale_);
+        font.setBold(fontBold_);
+        if (font != printFont_) shaped_.clear();
+        printFont_ = font;
         const QFontMetricsF fm(printFont_, &image_);
         printAscent_ = fm.ascent();
         printLineHeight_ = fm.height();
@@ -187,9 +189,18 @@ QPainter& DrawingSurface::textPainter() {
     return *painter_;
 }
 
+DrawingSurface::ShapedText& DrawingSurface::shaped(const QString& text) {
+    // Numbers of many inputs pass through the labels; the ones of one input set are few.
+    constexpr qsizetype kKept = 1000;
+    if (shaped_.size() >= kKept && !shaped_.contains(text)) shaped_.clear();
+    return shaped_[text];
+}
+
 QSizeF DrawingSurface::textSize(const QString& text) {
     textPainter();  // brings the print font up to date
-    return QSizeF(QFontMetricsF(printFont_, &image_).horizontalAdvance(text), printLineHeight_);
+    ShapedText& s = shaped(text);
+    if (s.advance < 0) s.advance = QFontMetricsF(printFont_, &image_).horizontalAdvance(text);
+    return QSizeF(s.advance, printLineHeight_);
 }
 
 void DrawingSurface::Print(const QString& text) {
@@ -197,10 +208,17 @@ void DrawingSurface::Print(const QString& text) {
     const QColor colour = toQColor(fore_);
     if (p.pen().color() != colour) p.setPen(colour);
     const QPointF at = toPixel(cx_, cy_);
-    p.drawText(QPointF(at.x(), at.y() + printAscent_), text);
+    ShapedText& s = shaped(text);
+    if (!s.laidOut) {
+        s.glyphs.setText(text);
+        s.glyphs.setTextFormat(Qt::PlainText);
+        s.glyphs.prepare(QTransform(), printFont_);
+        s.laidOut = true;
+    }
+    p.drawStaticText(at, s.glyphs);
     forgetLastStroke();
     const QSize size = surfaceSize();
-    if (std::isfinite(at.x()) && std::isfinite(at.y()) && !text.isEmpty()) {
+    if (recording_ && std::isfinite(at.x()) && std::isfinite(at.y()) && !text.isEmpty()) {
         DrawnItem item;
         item.points << QPointF(at.x() / std::max(1, size.width()), at.y() / std::max(1, size.height()));
         item.text = text;
@@ -217,7 +235,16 @@ void DrawingSurface::Print(const QString& text) {
     surfaceChanged();
 }
 
-void DrawingSurface::setDrawWidth(int w) { drawWidth_ = std::max(1, w); }
+void DrawingSurface::setDrawWidth(int w) {
+    drawWidth_ = std::max(1, w);
+    penWidth_ = penScale_ == 1 ? drawWidth_ : std::max(1, int(std::lround(drawWidth_ * penScale_)));
+}
+
+void DrawingSurface::setPenScale(double scale) {
+    penScale_ = scale > 0 ? scale : 1;
+    printFontStale_ = true;
+    setDrawWidth(drawWidth_);
+}
 
 void DrawingSurface::setBackColor(Colour c) {
     // A new background clears the surface; setting the one it has changes
@@ -264,6 +291,11 @@ void DrawingSurface::drawShapes(QPainter& p) const {
 
 void DrawingSurface::clearDisplayList() { drawn_.clear(); }
 
+void DrawingSurface::setRecording(bool on) {
+    recording_ = on;
+    if (!on) clearDisplayList();
+}
+
 void DrawingSurface::recordStroke(double x1, double y1, double x2, double y2, Colour c) {
     const QSize size = surfaceSize();
     // Far outside points are pulled in, as the pixel path pulls them in: a
@@ -279,7 +311,7 @@ void DrawingSurface::recordStroke(double x1, double y1, double x2, double y2, Co
     if (!fraction(x1, y1, a) || !fraction(x2, y2, b)) return;
     if (!drawn_.empty()) {
         DrawnItem& last = drawn_.back();
-        if (last.text.isEmpty() && last.colour == c && last.width == drawWidth_ && last.points.back() == a) {
+        if (last.text.isEmpty() && last.colour == c && last.width == penWidth() && last.points.back() == a) {
             if (b != a || last.points.size() == 1) last.points << b;
             return;
         }
@@ -288,7 +320,7 @@ void DrawingSurface::recordStroke(double x1, double y1, double x2, double y2, Co
     item.points << a;
     if (b != a) item.points << b;
     item.colour = c;
-    item.width = drawWidth_;
+    item.width = penWidth();
     drawn_.push_back(std::move(item));
 }
 
@@ -341,7 +373,7 @@ void DrawingSurface::replay(QPainter& p, const QRectF& target, double textGrowth
     p.restore();
 }
 
-void DrawingSurface::copyDrawingFrom(const DrawingSurface& other) {
+void DrawingSurface::copySetupFrom(const DrawingSurface& other) {
     flush();
     size_ = other.surfaceSize();
     baseFont_ = other.baseFont();
@@ -352,15 +384,12 @@ void DrawingSurface::copyDrawingFrom(const DrawingSurface& other) {
     drawWidth_ = other.drawWidth_;
     fore_ = other.fore_; back_ = other.back_;
     fontSize_ = other.fontSize_; fontBold_ = other.fontBold_;
+    penScale_ = other.penScale_;
+    penWidth_ = other.penWidth_;
     printFontStale_ = true;
-    image_ = other.image().copy();
+    image_ = QImage();
     lastStroke_ = {};
-    drawn_ = other.drawn_;
-    for (const Shape* s : other.shapes_) {
-        auto* copy = new Shape(this);
-        copy->left_ = s->left_; copy->top_ = s->top_; copy->width_ = s->width_; copy->height_ = s->height_;
-        copy->fill_ = s->fill_; copy->visible_ = s->visible_;
-    }
+    clearDisplayList();
     surfaceChanged();
 }
 

@@ -10,10 +10,12 @@
 // repeat the end of the stroke just drawn with the same pen is skipped. Text
 // goes through one QPainter kept open on the image until the image is read.
 //
-// Besides the pixels the surface keeps what was drawn since its last clear as
+// A surface set to record also keeps what was drawn since its last clear as
 // a display list in coordinates relative to its size (independent of its
 // resolution), so that the same drawing can be replayed on any QPainter: a
-// picture at any size, a vector file, a printer.
+// picture at any size, a vector file, a printer. The window's pictures do not
+// record (a keystroke would pay for a list nobody reads); an export draws the
+// pictures again on recording surfaces.
 //
 // Colours are 0x00BBGGRR values (255 is red, 0xFF0000 blue), as the drawing
 // code of the model writes them.
@@ -24,7 +26,9 @@
 #include <QPainter>
 #include <QPointF>
 #include <QPolygonF>
+#include <QHash>
 #include <QSize>
+#include <QStaticText>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -110,6 +114,11 @@ public:
 
     void setDrawWidth(int w);
     int DrawWidth() const { return drawWidth_; }
+    // Pens and fonts drawn this many times their set size (a larger text for a
+    // projector, a screen's device-pixel ratio), so that the same drawing code
+    // fills more pixels with thicker lines rather than an enlarged bitmap.
+    void setPenScale(double scale);
+    double penScale() const { return penScale_; }
     void setForeColor(Colour c) { fore_ = c; }
     Colour ForeColor() const { return fore_; }
     void setBackColor(Colour c);
@@ -134,14 +143,18 @@ public:
     void drawShapes(QPainter& p) const;
     QRectF shapePixels(const Shape& s) const;
 
+    // Keeps the display list from now on; off (the start) empties it.
+    void setRecording(bool on);
+    bool recording() const { return recording_; }
+
     // Draws the background, everything drawn since the last clear and the
     // shapes into `target` of the painter's device, scaled from the surface's
     // size; pens and fonts grow with the smaller of the two scale factors, the
     // fonts `textGrowth` times more. A text wholly outside is left out.
     void replay(QPainter& p, const QRectF& target, double textGrowth = 1) const;
-    // Takes over another surface's size, scale, pen, colours, drawing (pixels
-    // and display list) and shapes, so that more can be drawn on a copy.
-    void copyDrawingFrom(const DrawingSurface& other);
+    // Takes over another surface's size, scale, pen, colours and fonts, not its
+    // drawing nor its shapes, so that the same drawing calls draw the same here.
+    void copySetupFrom(const DrawingSurface& other);
 
 protected:
     // Something changed what the surface shows (a stroke, a shape, a scale).
@@ -163,6 +176,14 @@ private:
     void refreshMapping() const;
     void stroke(double x1, double y1, double x2, double y2, Colour c);
     QPainter& textPainter();
+    // A text's shaping in the print font, kept while that font stays: every
+    // recompute prints and measures the same labels again.
+    struct ShapedText {
+        double advance = -1;  // its width in pixels; negative until measured
+        QStaticText glyphs;   // laid out once printed
+        bool laidOut = false;
+    };
+    ShapedText& shaped(const QString& text);
     // Something other than a stroke changed pixels: the next point must be drawn.
     void forgetLastStroke() { lastStroke_.pixelsIntact = false; }
     // Empties the display list (the surface was filled with its background).
@@ -197,6 +218,7 @@ private:
     mutable QImage image_;
     mutable std::unique_ptr<QPainter> painter_;
     QFont printFont_;
+    QHash<QString, ShapedText> shaped_;
     double printAscent_ = 0, printLineHeight_ = 0;
     bool printFontStale_ = true;
     StrokeEnd lastStroke_;
@@ -210,7 +232,11 @@ private:
     int drawWidth_ = 1;
     Colour fore_ = 0, back_ = 0xFFFFFF;
     double fontSize_ = 8.25;
+    double penScale_ = 1;
+    int penWidth_ = 1;  // the pixels a stroke is wide
+    int penWidth() const { return penWidth_; }
     bool fontBold_ = false;
+    bool recording_ = false;
     std::vector<Shape*> shapes_;
 };
 

@@ -6,10 +6,11 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include "plot/pipeline.h"
 #include "export/whole_file.h"
+#include "plot/animation.h"
 #include "plot/axes.h"
 #include "plot/full_model_curves.h"
+#include "plot/pipeline.h"
 #include "ui/layout_grid.h"
 
 namespace velunta {
@@ -22,6 +23,10 @@ constexpr int kWindowWidth = 800, kWindowHeight = 512;
 constexpr double kPicturePt = 11.25;
 
 }  // namespace
+
+ViewSurfaces::ViewSurfaces() {
+    for (DrawingSurface* s : {&trajectory, &coordinate, &velocity}) s->setRecording(true);
+}
 
 DrawingSurface& ViewSurfaces::view(PictureView v) {
     switch (v) {
@@ -38,7 +43,7 @@ QSize windowPictureSize(PictureView view) {
     return QSize(std::max(1, qRound(r.width())), std::max(1, qRound(r.height())));
 }
 
-std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize) {
+std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize, const MeasuredData* measured) {
     auto s = std::make_unique<ViewSurfaces>();
     for (PictureView v : {PictureView::trajectory, PictureView::coordinate, PictureView::velocity}) {
         DrawingSurface& surface = s->view(v);
@@ -55,18 +60,31 @@ std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize) {
     }
     s->ball = new Shape(&s->trajectory);
     s->ball->setFillColor(0x0000FF);
-    const PipelineSurfaces surfaces{s->trajectory, s->coordinate, s->velocity, *s->ball};
+    const PipelineSurfaces surfaces{s->trajectory, s->coordinate, s->velocity, *s->ball, nullptr, true, measured};
     recompute(m, &surfaces);
     drawFullModelCurves(m, s->coordinate, s->velocity);
     return s;
 }
 
-std::unique_ptr<ViewSurfaces> copyViews(const Model& m, const DrawingSurface& trajectory,
-                                        const DrawingSurface& coordinate, const DrawingSurface& velocity) {
+std::unique_ptr<ViewSurfaces> copyViews(const Model& m, const WindowViews& window) {
     auto s = std::make_unique<ViewSurfaces>();
-    s->trajectory.copyDrawingFrom(trajectory);
-    s->coordinate.copyDrawingFrom(coordinate);
-    s->velocity.copyDrawingFrom(velocity);
+    s->trajectory.copySetupFrom(window.trajectory);
+    s->coordinate.copySetupFrom(window.coordinate);
+    s->velocity.copySetupFrom(window.velocity);
+    s->ball = new Shape(&s->trajectory);
+    s->ball->setWidth(window.ball.Width());
+    s->ball->setHeight(window.ball.Height());
+    s->ball->setFillColor(window.ball.fillColor());
+    s->ball->setVisible(window.ball.isVisible());
+    // The recompute writes into its model (where a run stands among it); the window's keeps its own.
+    Model copy = m;
+    const PipelineSurfaces surfaces{s->trajectory, s->coordinate, s->velocity, *s->ball, window.kept,
+                                    window.fullModelCurve};
+    recompute(copy, &surfaces);
+    if (window.trail) {
+        DrawingSurface counter;  // the counters are not part of any picture
+        window.trail->redraw(m, RunSurfaces{s->trajectory, s->coordinate, s->velocity, counter, counter, *s->ball});
+    }
     drawFullModelCurves(m, s->coordinate, s->velocity);
     return s;
 }

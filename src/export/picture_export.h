@@ -1,21 +1,26 @@
 #pragma once
-// The window's three pictures outside the window: drawn on surfaces of their
-// own for a computed model, and saved as PNG at any size or as SVG (vector),
-// replayed from the surfaces' display lists.
+// The window's three pictures outside the window: drawn on recording surfaces
+// of their own for a computed model, and saved as PNG at any size or as SVG
+// (vector), replayed from the surfaces' display lists.
 
 #include <QSize>
 #include <QString>
 #include <memory>
 
 #include "draw/drawing_surface.h"
+#include "model/measured_data.h"
 #include "model/model.h"
 
 namespace velunta {
 
 enum class PictureView { trajectory = 1, coordinate = 2, velocity = 3 };
 
-// The three pictures, each the size it has in the window.
+class RunTrail;
+class KeptCurves;
+
+// The three pictures, each the size it has in the window; they record.
 struct ViewSurfaces {
+    ViewSurfaces();
     DrawingSurface trajectory, coordinate, velocity;
     Shape* ball = nullptr;
     DrawingSurface& view(PictureView v);
@@ -26,13 +31,26 @@ QSize windowPictureSize(PictureView view);
 
 // The drawing stages of the recompute pipeline on the three surfaces, for a
 // model whose inputs are set, and the full model's closed-form curves. The two
-// graphs get `graphSize` when it is valid (a smaller picture has larger labels).
-std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize = QSize());
+// graphs get `graphSize` when it is valid (a smaller picture has larger labels);
+// the points of a measured fall, when given, go on the graphs.
+std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize = QSize(), const MeasuredData* measured = nullptr);
 
-// The window's pictures as they are now (with whatever a run drew) and the
-// full model's closed-form curves added on the graphs.
-std::unique_ptr<ViewSurfaces> copyViews(const Model& m, const DrawingSurface& trajectory,
-                                        const DrawingSurface& coordinate, const DrawingSurface& velocity);
+// What the window's pictures show: their surfaces (for sizes, fonts and pens),
+// the ball, and what the window draws on them besides the recompute.
+struct WindowViews {
+    const DrawingSurface& trajectory;
+    const DrawingSurface& coordinate;
+    const DrawingSurface& velocity;
+    const Shape& ball;
+    const KeptCurves* kept = nullptr;
+    bool fullModelCurve = true;
+    const RunTrail* trail = nullptr;  // what a run drew
+};
+
+// The window's pictures as they are now, drawn again the way the window drew
+// them (the recompute of a copy of `m`, then the run's trail), and the full
+// model's closed-form curves added on the graphs.
+std::unique_ptr<ViewSurfaces> copyViews(const Model& m, const WindowViews& window);
 
 // Saves a surface's drawing, by the file's suffix: .png at `size`, .svg with
 // `size` as its nominal size. The file is written whole or not at all. False

@@ -2,56 +2,34 @@
 
 #include <algorithm>
 
-#include "model/format.h"
-#include "model/input_checks.h"
+#include "model/quantities.h"
 
 namespace velunta {
 
 namespace {
 
-// The result labels of each panel, top to bottom as in the window.
-const char* const kVacuum[] = {"Label16", "Label19", "Label17", "Label38"};
-const char* const kLinear[] = {"Label22", "Label23", "Label24", "Label25", "Label26", "Label40", "Label37"};
-const char* const kFull[] = {"Label5", "Label44", "Label29", "Label30", "Label33", "Label6",
-                             "Label31", "Label18", "Label42", "Label20", "Label35"};
+// The quantities of each panel, top to bottom as in the window.
+const char* const kVacuum[] = {"Tp0", "Ymax0", "Tmax0", "Vymax0"};
+const char* const kLinear[] = {"tau", "Vp", "Tp1", "Ymax1", "Tmax1", "Vymax1", "Yend1"};
+const char* const kFull[] = {"R2", "Vp2", "Tp2", "Ymax2", "Ts2", "b", "Tmax2", "delta2", "Vy_end2", "fi", "Y_end2"};
 
-// The window shows these captions with a Greek letter laid over their leading blanks.
-QString withLetter(const std::string& label, QString caption) {
-    static const struct { const char* label; const char* letter; } kLetters[] = {
-        {"Label22", "τ"}, {"Label18", "δ"}, {"Label20", "φ"}, {"Label43", "ρ"}};
-    caption = caption.trimmed();
-    for (const auto& l : kLetters)
-        if (label == l.label) return QString::fromUtf8(l.letter) + (caption.startsWith('=') ? " " : "") + caption;
-    return caption;
-}
+QString text(const std::string& s) { return QString::fromStdString(s); }
 
-QString caption(const Model& m, const char* label) {
-    const auto& captions = m.labels.captions();
-    const auto it = captions.find(label);
-    return it == captions.end() ? QString() : withLetter(label, QString::fromStdString(it->second));
+// As the window shows it, its Greek letter written in; empty until computed.
+QString caption(const Model& m, const char* key) {
+    const Quantity& q = *findQuantity(key);
+    return isShown(q, m) ? text(readableCaption(q, m)) : QString();
 }
 
 }  // namespace
 
 std::vector<InputRow> inputRows(const Model& m) {
-    static const struct { const char* symbol; const char* meaning; const char* unit; } kRows[] = {
-        {"h", "начальная высота", "м"},
-        {"V0y", "проекция начальной скорости", "м/с"},
-        {"d", "диаметр шара", "м"},
-        {"m", "масса шара", "кг"},
-        {"ρ0", "плотность среды", "кг/м3"},
-        {"η", "вязкость среды", "Па·с"},
-        {"c", "коэффициент лобового сопротивления", ""},
-    };
     std::vector<InputRow> rows;
-    for (int i = 0; i < inputFieldCount; ++i) {
-        const FieldInfo& field = inputFields()[i];
-        rows.push_back({QString::fromUtf8(kRows[i].symbol), QString::fromUtf8(kRows[i].meaning),
-                        QString::fromStdString(point(Format(inputValue(m, field.field), field.pattern))),
-                        QString::fromUtf8(kRows[i].unit)});
+    for (const char* key : {"h", "V0y", "d", "massa", "r0", "eta", "c", "r"}) {
+        const Quantity& q = *findQuantity(key);
+        rows.push_back({QString::fromUtf8(q.display.sign), QString::fromUtf8(q.display.name), text(numberText(q, m)),
+                        QString::fromUtf8(q.unit)});
     }
-    rows.push_back({QStringLiteral("ρ"), QStringLiteral("плотность шара"),
-                    QString::fromStdString(point(Format(m.r, "0.000E+00"))), QStringLiteral("кг/м3")});
     return rows;
 }
 
@@ -73,36 +51,27 @@ ResultColumns resultColumns(const Model& m) {
 }
 
 std::vector<ResultRow> resultRows(const Model& m) {
-    // The labels of each quantity in the vacuum, linear and full panels ("" where a model has none).
-    static const struct { const char* meaning; const char* symbol; const char* labels[3]; } kRows[] = {
-        {"время подъёма", "Tp", {"Label16", "Label24", "Label29"}},
-        {"наибольшая высота", "Ymax", {"Label19", "Label25", "Label30"}},
-        {"время полёта", "Tmax", {"Label17", "Label26", "Label31"}},
-        {"скорость при падении", "Vy(y=0)", {"Label38", "Label40", "Label42"}},
-        {"предельная скорость", "Vp", {"", "Label23", "Label44"}},
-        {"координата в момент Tmax", "Y_end", {"", "Label37", "Label35"}},
-        {"характерное время", "τ", {"", "Label22", ""}},
-        {"время спуска", "Ts", {"", "", "Label33"}},
-        {"величина R", "R", {"", "", "Label5"}},
-        {"параметр b", "b", {"", "", "Label6"}},
-        {"декремент при спуске", "δ2", {"", "", "Label18"}},
-        {"параметр φ", "φ", {"", "", "Label20"}},
+    // The same quantity in the vacuum, linear and full models ("" where a model has none).
+    static const char* const kRows[][3] = {
+        {"Tp0", "Tp1", "Tp2"}, {"Ymax0", "Ymax1", "Ymax2"}, {"Tmax0", "Tmax1", "Tmax2"},
+        {"Vymax0", "Vymax1", "Vy_end2"}, {"", "Vp", "Vp2"}, {"", "Yend1", "Y_end2"}, {"", "tau", ""},
+        {"", "", "Ts2"}, {"", "", "R2"}, {"", "", "b"}, {"", "", "delta2"}, {"", "", "fi"},
     };
     std::vector<ResultRow> rows;
-    for (const auto& r : kRows) {
-        ResultRow row{QString::fromUtf8(r.meaning), QString::fromUtf8(r.symbol), {}, {}};
+    for (const auto& keys : kRows) {
+        ResultRow row;
         for (int model = 0; model < 3; ++model) {
-            if (!*r.labels[model]) continue;
-            // "Vy(y=0) = -6.947 м/c": the number follows the last "=", the unit follows the number.
-            const QString text = caption(m, r.labels[model]);
-            if (!text.contains('=')) {  // "tau ->00": no number to give
-                row.values[model] = text;
+            if (!*keys[model]) continue;
+            const Quantity& q = *findQuantity(keys[model]);
+            row.meaning = QString::fromUtf8(q.display.name);
+            row.symbol = QString::fromUtf8(q.display.sign);
+            if (!isShown(q, m)) continue;
+            if (q.display.exists && !q.display.exists(m)) {  // "tau ->00": no number to give
+                row.values[model] = text(captionOf(q, m));
                 continue;
             }
-            const QString value = text.mid(text.lastIndexOf('=') + 1).trimmed();
-            const qsizetype blank = value.indexOf(' ');
-            row.values[model] = value.left(blank);
-            row.units[model] = blank < 0 ? QString() : value.mid(blank + 1).trimmed();
+            row.values[model] = text(numberText(q, m)).trimmed();
+            row.units[model] = QString::fromUtf8(q.unit);
         }
         rows.push_back(row);
     }

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "export/results_table.h"
+#include "model/data_reader.h"
 #include "model/input_checks.h"
+#include "model/model_comparison.h"
 #include "model/trajectory.h"
 
 namespace velunta {
@@ -83,7 +85,37 @@ QByteArray tableNumber(double v) {
     return text;
 }
 
-QByteArray tableCsv(const Model& m, double step) {
+namespace {
+
+// The measured points under the models' rows: t, Y and Vy as the graphs show
+// them, then Y measured minus Y of each model (continued past its landing).
+QByteArray measuredRows(const Model& m, const MeasuredData& data) {
+    const std::vector<MeasuredPoint> points = alignedPoints(data, m.h);
+    const bool derived = !hasMeasuredVelocities(data);
+    const std::vector<double> vy = derived ? derivedVelocities(points) : std::vector<double>{};
+    const ModelComparison comparison = compareModels(m, points);
+    QByteArray out = "\r\n" + QStringLiteral("Опыт «%1»;точек: %2;%3\r\n")
+                                  .arg(QString::fromStdString(data.name))
+                                  .arg(points.size())
+                                  .arg(QString::fromStdString(comparison.verdict))
+                                  .toUtf8();
+    out += QStringLiteral("t, c;Y, м;Vy, м/с%1;Y − Y вакуум, м;Y − Y Fc~v, м;Y − Y Fc~v+v², м\r\n")
+               .arg(derived ? QStringLiteral(" (по разностям)") : QString())
+               .toUtf8();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double v = derived ? vy[i] : points[i].Vy.value_or(NAN);
+        out += tableNumber(points[i].t) + ';' + tableNumber(points[i].Y) + ';' + (std::isfinite(v) ? tableNumber(v) : "");
+        for (DragModel model : kDragModels) out += ';' + tableNumber(comparison.residuals[std::size_t(model)][i]);
+        out += "\r\n";
+    }
+    out += QByteArray("СКО, м;;");
+    for (DragModel model : kDragModels) out += ';' + tableNumber(comparison.rmsOf(model));
+    return out + "\r\n";
+}
+
+}  // namespace
+
+QByteArray tableCsv(const Model& m, double step, const MeasuredData* measured) {
     QByteArray out("\xEF\xBB\xBF");
     // The inputs first, a name with its unit and the number as it was computed with.
     const std::vector<InputRow> rows = inputRows(m);
@@ -126,6 +158,7 @@ QByteArray tableCsv(const Model& m, double step) {
         }
         out += "\r\n";
     }
+    if (measured && !measured->empty()) out += measuredRows(m, *measured);
     return out;
 }
 

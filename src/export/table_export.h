@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "model/measured_data.h"
 #include "model/model.h"
 
 namespace velunta {
@@ -27,8 +28,9 @@ constexpr double kMaxTableRows = 1e6;
 QString tableStepProblem(const Model& m, double step);
 
 // The whole file, for a model on which the pipeline has run and a step that
-// tableStepProblem accepts.
-QByteArray tableCsv(const Model& m, double step);
+// tableStepProblem accepts. A measured fall, when given, follows: its points as
+// compared with the models, and each model's height residual at each.
+QByteArray tableCsv(const Model& m, double step, const MeasuredData* measured = nullptr);
 
 // A number with 6 significant digits and a decimal comma.
 QByteArray tableNumber(double v);

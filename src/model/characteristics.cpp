@@ -7,21 +7,12 @@
 
 #include "model/ball_density.h"
 #include "model/constants.h"
-#include "model/format.h"
 #include "model/model.h"
 #include "model/runge_kutta.h"
 
 namespace velunta {
 
 namespace {
-// Caption = prefix, the number in its pattern with a point as separator, suffix.
-std::string caption(const char* prefix, double value, const char* pattern, const char* suffix) {
-    return prefix + point(Format(value, pattern)) + suffix;
-}
-std::string caption(const char* prefix, float value, const char* pattern, const char* suffix) {
-    return prefix + point(Format(value, pattern)) + suffix;
-}
-
 // Below this size a quantity q enters ln(1 + q) through a sum 1 + q that keeps
 // only its first digits; there ln(1 + q) is taken by log1p instead. Above it
 // the formulas as written lose at most a few parts in 1e10.
@@ -76,7 +67,6 @@ void Model::parametr() {
     cleanVectorState();
     // 1. Ball density.
     r = ballDensity(d, massa);
-    labels.setCaption("Label43", caption("  = ", r, "0.000E+00", " кг/м3"));
 
     // 2. Vacuum ascent.
     if (V0y > 0) {
@@ -86,8 +76,6 @@ void Model::parametr() {
         Tp0 = 0;
         Ymax0 = h;
     }
-    labels.setCaption("Label16", caption("Tp = ", Tp0, "0.000000", " c"));
-    labels.setCaption("Label19", caption("Ymax = ", Ymax0, "0.000", " м"));
 
     // 3. Vacuum flight.
     // Thrown down much faster than the fall from h would make it, the sum
@@ -97,22 +85,15 @@ void Model::parametr() {
         Tmax0 = 2 * h / (landingSpeed - V0y);
     else
         Tmax0 = (landingSpeed + V0y) / kGravity;
-    labels.setCaption("Label17", caption("Tmax = ", Tmax0, "0.000000", " c"));
 
     // 4. Vacuum landing velocity (single precision), in the plain numeric form.
     Vymax0 = float(V0y - Tmax0 * kGravity);
-    labels.setCaption("Label38", "Vy(y=0) = " + numericForm(Format(Vymax0, "0.000", locale_decimal_point),
-                                                             locale_decimal_point) + " м/c");
 
-    // 5. Linear resistance: relaxation time and terminal speed with buoyancy.
+    // 5. Linear resistance: relaxation time and terminal speed with buoyancy
+    // (without viscosity neither exists, and the previous values stay).
     if (eta > 0) {
         tau = (d * d * r / 18) / eta;
         Vp = tau * kGravity * (1 - r0 / r);
-        labels.setCaption("Label22", caption("    = ", tau, "0.000e+00", " c"));
-        labels.setCaption("Label23", caption("Vp1 = ", Vp, "0.000e+00", " м/c"));
-    } else {
-        labels.setCaption("Label22", "tau ->00");
-        labels.setCaption("Label23", "Vp1= ->00");
     }
 
     // 6. Linear-resistance ascent.
@@ -130,8 +111,6 @@ void Model::parametr() {
         Tp1 = 0;
         Ymax1 = h;
     }
-    labels.setCaption("Label24", caption("Tp1 = ", Tp1, "0.000000", " c"));
-    labels.setCaption("Label25", caption("Ymax1 = ", Ymax1, "0.000", " м"));
 
     // 7. Quadratic resistance.
     if (c > 0) {
@@ -140,13 +119,10 @@ void Model::parametr() {
         // medium); there it is written as x / (sqrt(x + 1) + 1), the same number.
         const double rise = x < 1e-3 ? x / (std::sqrt(x + 1) + 1) : std::sqrt(x + 1) - 1;
         Vp2 = rise * 12 * eta / c / r0 / d;
-        labels.setCaption("Label44", caption("Vp2 = ", Vp2, "0.000E+00", " м/с"));  // Cyrillic "с" here
 
         R2 = 4 * r * d / 3 / c / r0;
-        labels.setCaption("Label5", caption("R= ", R2, "0.000E+00", " м"));
 
         b = 4 * Vp * tau / R2;
-        labels.setCaption("Label6", caption("b = ", b, "0.000E+00", ""));
 
         if (b > 1)
             delta1 = std::sqrt(b - 1) / tau;
@@ -156,15 +132,14 @@ void Model::parametr() {
             delta1 = 0;
 
         delta2 = std::sqrt(b + 1) / tau;
-        labels.setCaption("Label18", caption("  2= ", delta2, "0.000000E+00", " 1/c"));
 
         fi = ascent_phase(b);
-        labels.setCaption("Label20", caption("    = ", fi, "0.000E+00", " рад"));
     }
 
     // 8. Top of the full model.
     calc_Tp2();
     calc_Ymax2();
+    stagesRun |= kCharacteristics;
 }
 
 void Model::calc_Tp2() {
@@ -187,7 +162,6 @@ void Model::calc_Tp2() {
         Tp2 = 2 * tau * V0y / (2 * Vp + V0y);
     }
     // This one keeps the locale's decimal separator.
-    labels.setCaption("Label29", "Tp2 = " + point(Format(Tp2, "0.000000", locale_decimal_point)) + " c");
 }
 
 // The height of the top of the full model, by integrating the ascent from the
@@ -236,7 +210,6 @@ void Model::calc_Ymax2() {
     } else {
         Ymax2 = R2 * std::log(std::fabs(2 * tau / (2 * tau - Tp2))) + (h - 2 * Vp * Tp2);
     }
-    labels.setCaption("Label30", "Ymax2 = " + point(Format(Ymax2, "0.000E+00", locale_decimal_point)) + " м");
 }
 
 }  // namespace velunta

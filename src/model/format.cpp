@@ -1,5 +1,6 @@
 #include "model/format.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "model/decimal_digits.h"
@@ -121,6 +122,12 @@ std::string numericForm(const std::string& formatted, std::string_view decimal_p
         for (int power = -1; power >= last_power; --power) result.push_back(number.digitAt(power));
     }
     return result;
+}
+
+std::string shortestText(double value) {
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    return std::string(buf, end);
 }
 
 }  // namespace velunta

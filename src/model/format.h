@@ -24,4 +24,8 @@ std::string point(std::string text);
 // point, no trailing zeros, a minus sign or one leading blank ("-6.94", " 2").
 std::string numericForm(const std::string& formatted, std::string_view decimal_point = ".");
 
+// The shortest text that reads back as the same double, for machine-read
+// output; a float widened to double prints its exact single-precision value.
+std::string shortestText(double value);
+
 }  // namespace velunta

@@ -4,19 +4,23 @@
 
 #include "model/ball_density.h"
 #include "model/constants.h"
+#include "model/quantities.h"
 
 namespace velunta {
 
 namespace {
 
+// A field shows its value in the display pattern of its quantity.
+const char* patternOf(const char* key) { return findQuantity(key)->display.pattern; }
+
 const FieldInfo kFields[inputFieldCount] = {
-    {InputField::h, "h", "Text1", "0.000", true},
-    {InputField::V0y, "V0y", "Text2", "0.000", true},
-    {InputField::d, "d", "Text4", "0.000000", true},
-    {InputField::massa, "massa", "Text5", "0.000000", true},
-    {InputField::r0, "r0", "Text6", "0.000", true},
-    {InputField::eta, "eta", "Text7", "0.0000000", true},
-    {InputField::c, "c", "Text3", "0.000", false},
+    {InputField::h, "h", "Text1", patternOf("h"), true},
+    {InputField::V0y, "V0y", "Text2", patternOf("V0y"), true},
+    {InputField::d, "d", "Text4", patternOf("d"), true},
+    {InputField::massa, "massa", "Text5", patternOf("massa"), true},
+    {InputField::r0, "r0", "Text6", patternOf("r0"), true},
+    {InputField::eta, "eta", "Text7", patternOf("eta"), true},
+    {InputField::c, "c", "Text3", patternOf("c"), false},
 };
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
-// The texts that the model procedures give to the result labels: a caption and,
-// for a few labels, a hint (tooltip). The window copies them onto its labels;
-// the headless report prints them.
+// The texts of the result labels, by label name: a caption and, for a few
+// labels, a hint (tooltip), made from the model's numbers by labelTexts
+// (model/quantities.h). The window copies them onto its labels; the headless
+// report prints them.
 
 #include <map>
 #include <string>

@@ -16,7 +16,6 @@
 #include <cmath>
 #include <limits>
 
-#include "model/format.h"
 #include "model/landing_bisection.h"
 #include "model/landing_search.h"
 #include "model/model.h"
@@ -90,17 +89,13 @@ void Model::raschet1() {
         Tmax1 = bisect_root(crossing.t_before, crossing.t, coordinate);
         t = Tmax1;
     }
-    labels.setCaption("Label26", "Tmax1 = " + point(Format(Tmax1, "0.000000", locale_decimal_point)) + " c");
 
     // Landing velocity, in the plain numeric form.
     Vymax1 = (V0y + Vp) * std::exp(-Tmax1 / tau) - Vp;
-    labels.setCaption("Label40", "Vy1(y=0)= " +
-                                     numericForm(Format(Vymax1, "#0.000", locale_decimal_point), locale_decimal_point) +
-                                     " м/c");
 
     // What is left of the coordinate at the found time.
     Yend1 = one_minus_exp(Tmax1 / tau) * tau * (V0y + Vp) + (h - Vp * Tmax1);
-    labels.setCaption("Label37", "Yend1= " + point(Format(Yend1, "0.000e+00", locale_decimal_point)) + " м");
+    stagesRun |= kLinearLanding;
 }
 
 }  // namespace velunta

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "model/clean_vector_state.h"
-#include "model/label_texts.h"
 
 namespace velunta {
 
@@ -57,7 +56,6 @@ public:
     double T_1 = 0, T_2 = 0, T_sr = 0;
     float Ts2 = 0;     // time of the descent, s
     double Tmax2 = 0;
-    std::string fff2;  // hint of the descent time: method and iteration count
 
     // Diagnostics of the landing searches (shown in hints and in the report).
     int k = 0;                       // bisection passes after the first
@@ -93,14 +91,16 @@ public:
     std::int16_t tormoz = 0;  // slow-down of the animated fall
     std::string fff;          // tooltip text composed at the end of a run
 
-    // Captions and hints of the result labels, by label name.
-    LabelTexts labels;
+    // Which of parametr, raschet1, raschet2 have run (model/quantities.h's
+    // Stage bits): the window shows only the results computed so far.
+    unsigned stagesRun = 0;
     // Decimal separator of the user's locale, for the few displays that keep it.
     std::string locale_decimal_point = ".";
 
     // ---- Procedures -----------------------------------------------------------
     void set_defaults();  // the start-up values of the inputs and scales
     void set_inputs(const InputValues& in);  // the seven inputs only
+    InputValues inputs() const { return {h, V0y, d, massa, r0, eta, c}; }
 
     // Characteristics of the three models (closed forms).
     void parametr();
@@ -120,6 +120,9 @@ public:
     double ff_2(const double& time, const double& coordinate, const double& velocity) const;
     void rk_step();
 };
+
+// The bits of Model::stagesRun.
+enum Stage : unsigned { kInputs = 0, kCharacteristics = 1, kLinearLanding = 2, kFullLanding = 4 };
 
 // Phase constant `fi` of the ascent of the full model for the ratio b.
 float ascent_phase(double b);

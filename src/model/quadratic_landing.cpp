@@ -8,7 +8,6 @@
 #include <limits>
 #include <string>
 
-#include "model/format.h"
 #include "model/landing_bisection.h"
 #include "model/landing_search.h"
 #include "model/model.h"
@@ -17,8 +16,6 @@
 namespace velunta {
 
 namespace {
-
-constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 
 // Below this ratio b the difference sqrt(b + 1) - 1 keeps too few digits
 // (none at all below 1e-16, which gave a terminal speed of 0): the same
@@ -32,7 +29,7 @@ constexpr double kSmallRatio = 1e-6;
 struct DescentRounding {
     double start = 0, speed = 0, length = 0;
     double operator()(double time) const {
-        return 64 * kEpsilon * (start + speed * std::fabs(time) + length);
+        return 64 * std::numeric_limits<double>::epsilon() * (start + speed * std::fabs(time) + length);
     }
 };
 
@@ -92,18 +89,9 @@ void Model::raschet2() {
     Ts2 = float((T_1 + T_2) / 2);
     Tmax2 = Ts2 + Tp2;
 
-    labels.setCaption("Label33", "Ts2 = " + point(Format(Ts2, "0.00000000", locale_decimal_point)) + " c");
-    fff2 = "Время спуска с максимальной высоты. Уточнение корня методом половинного деления.";
-    fff2 += "\r\n";
-    fff2 += "точность 0,00000001 с.";
-    fff2 += " " + std::to_string(k) + " итераций.";
-    labels.setToolTip("Label33", fff2);
-    labels.setCaption("Label31", "Tmax2= " + point(Format(Tmax2, "0.00000000", locale_decimal_point)) + " c");
-
     Y_end2 = Y2_f(Ts2);
     Vy_end2 = Vy2_f(Ts2);
-    labels.setCaption("Label35", "Y_end2 = " + point(Format(Y_end2, "0.000e+00", locale_decimal_point)) + " м");
-    labels.setCaption("Label42", "Vy2(y=0)= " + point(Format(Vy_end2, "0.000", locale_decimal_point)) + " м/c");
+    stagesRun |= kFullLanding;
 }
 
 }  // namespace velunta

@@ -60,7 +60,11 @@ double landingTime(const Model& m, DragModel model) {
 }
 
 MotionState motionAt(const Model& m, DragModel model, double t) {
-    t = std::clamp(t, 0.0, landingTime(m, model));
+    return motionContinued(m, model, std::min(t, landingTime(m, model)));
+}
+
+MotionState motionContinued(const Model& m, DragModel model, double t) {
+    t = std::max(t, 0.0);
     switch (model) {
         case DragModel::vacuum:
             return {(m.h + m.V0y * t) - kGravity * t * t / 2, m.V0y - kGravity * t};

@@ -20,6 +20,11 @@ struct MotionState {
 // t beyond the landing: the landing state; t before the launch: the launch.
 MotionState motionAt(const Model& m, DragModel model, double t);
 
+// The same closed forms continued past the landing, as if the ground were not
+// there (a measured point after a model's landing is still compared with the
+// model's fall). Before the launch: the launch state (the ball is held).
+MotionState motionContinued(const Model& m, DragModel model, double t);
+
 // The time of the landing of a model after the launch: Tmax0, Tmax1, Tp2 + Ts2.
 double landingTime(const Model& m, DragModel model);
 

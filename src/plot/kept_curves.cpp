@@ -5,13 +5,11 @@
 
 #include "model/trajectory.h"
 #include "plot/axes.h"
+#include "plot/model_styles.h"
 
 namespace velunta {
 
 namespace {
-
-constexpr DragModel kModels[3] = {DragModel::vacuum, DragModel::linear, DragModel::full};
-constexpr Colour kColours[3] = {kBlack, kBlue, kRed};
 
 // Each set's own dash pattern, alternately on and off, in pixels along the
 // drawn path: dashes, dots, dash-dot, long dashes, dash-dot-dot.
@@ -53,12 +51,13 @@ void dashed(DrawingSurface& canvas, const std::vector<double>& x, const std::vec
 void KeptCurves::keep(const Model& m, std::string label) {
     KeptSet set;
     set.label = std::move(label);
+    set.inputs = m.inputs();
     for (int k = 0; k < 3; ++k) {
-        const double end = landingTime(m, kModels[k]);
+        const double end = landingTime(m, kModelStyles[std::size_t(k)].model);
         KeptCurve& curve = set.models[k];
         for (int i = 0; i <= kSamples; ++i) {
             const double t = end * i / kSamples;
-            const MotionState s = motionAt(m, kModels[k], t);
+            const MotionState s = motionAt(m, kModelStyles[std::size_t(k)].model, t);
             if (!std::isfinite(t) || !std::isfinite(s.Y) || !std::isfinite(s.Vy)) break;
             curve.t.push_back(t);
             curve.Y.push_back(s.Y);
@@ -100,8 +99,8 @@ void drawKept(const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& 
     for (std::size_t i = 0; i < kept.sets.size(); ++i)
         for (int k = 0; k < 3; ++k) {
             const KeptCurve& c = kept.sets[i].models[k];
-            dashed(Picture2, c.t, c.Y, kColours[k], int(i));
-            dashed(Picture3, c.t, c.Vy, kColours[k], int(i));
+            dashed(Picture2, c.t, c.Y, kModelStyles[std::size_t(k)].colour, int(i));
+            dashed(Picture3, c.t, c.Vy, kModelStyles[std::size_t(k)].colour, int(i));
         }
     Picture2.setDrawWidth(width2);
     Picture3.setDrawWidth(width3);

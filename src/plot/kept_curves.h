@@ -18,6 +18,7 @@ struct KeptCurve {
 
 struct KeptSet {
     std::string label;
+    InputValues inputs;  // what the curves were computed from
     KeptCurve models[3];  // vacuum, linear drag, full model
 };
 

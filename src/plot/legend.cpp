@@ -6,14 +6,13 @@
 
 #include "model/trajectory.h"
 #include "plot/axes.h"
+#include "plot/model_styles.h"
 #include "plot/caption_place.h"
 
 namespace velunta {
 
 namespace {
 
-constexpr DragModel kModels[3] = {DragModel::vacuum, DragModel::linear, DragModel::full};
-constexpr Colour kColours[3] = {kBlack, kBlue, kRed};
 const char* const kNames[3] = {"вакуум", "Fc~v", "Fc~v+v²"};
 
 double userX(const DrawingSurface& g, double px) { return g.ScaleLeft() + px * g.ScaleWidth() / std::max(1, g.surfaceSize().width()); }
@@ -28,7 +27,8 @@ void pixelLine(DrawingSurface& g, double x1, double y1, double x2, double y2, Co
 // Points of the current models' curves on the graph, in pixels.
 std::vector<QPointF> currentPixels(const Model& m, const DrawingSurface& graph, bool velocity) {
     std::vector<QPointF> points;
-    for (DragModel model : kModels) {
+    for (const ModelStyle& style : kModelStyles) {
+        const DragModel model = style.model;
         const double end = landingTime(m, model);
         for (int i = 0; i <= 200 && std::isfinite(end); ++i) {
             const MotionState s = motionAt(m, model, end * i / 200);
@@ -39,8 +39,12 @@ std::vector<QPointF> currentPixels(const Model& m, const DrawingSurface& graph, 
 }
 
 // Points of every curve on the graph, in pixels: what the legend should not hide.
-std::vector<QPointF> curvePixels(const Model& m, const KeptCurves& kept, const DrawingSurface& graph, bool velocity) {
+std::vector<QPointF> curvePixels(const Model& m, const KeptCurves& kept, const DrawingSurface& graph, bool velocity,
+                                 const MeasuredMarks* marks) {
     std::vector<QPointF> points = currentPixels(m, graph, velocity);
+    if (marks)
+        for (std::size_t i = 0; i < marks->t.size(); ++i)
+            points.push_back(graph.toPixel(marks->t[i], velocity ? marks->Vy[i] : marks->Y[i]));
     for (const KeptSet& set : kept.sets)
         for (const KeptCurve& c : set.models)
             for (std::size_t i = 0; i < c.t.size(); i += 2)
@@ -105,17 +109,23 @@ void drawSetNumbers(const Model& m, const KeptCurves& kept, DrawingSurface& grap
 
 }  // namespace
 
-QStringList legendRows(const KeptCurves& kept) {
+static bool hasMarks(const MeasuredMarks* marks) { return marks && !marks->empty(); }
+
+QStringList legendRows(const KeptCurves& kept, const MeasuredMarks* marks, bool velocity) {
     QStringList rows;
     for (const char* name : kNames) rows << QString::fromUtf8(name);
+    if (hasMarks(marks))
+        rows << (velocity && marks->derivedVy ? QStringLiteral("опыт (Vy по разностям)") : QStringLiteral("опыт"));
     for (std::size_t i = 0; i < kept.sets.size(); ++i)
         rows << QStringLiteral("%1: %2").arg(i + 1).arg(QString::fromStdString(kept.sets[i].label));
     if (!kept.empty()) rows << QStringLiteral("(хранятся %1 последних)").arg(KeptCurves::kMaxSets);
     return rows;
 }
 
-QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, bool velocity) {
-    const QStringList rows = legendRows(kept);
+QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, bool velocity,
+                 const MeasuredMarks* marks) {
+    const QStringList rows = legendRows(kept, marks, velocity);
+    const int measuredRow = hasMarks(marks) ? 3 : -1, firstSet = hasMarks(marks) ? 4 : 3;
     // Measured in the font Print uses, so that every row lies inside the box.
     const int swatch = 24, pad = 4, rowHeight = int(std::ceil(graph.textSize(QStringLiteral("0")).height()));
     int textWidth = 0;
@@ -128,7 +138,7 @@ QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, 
     const int W = graph.surfaceSize().width(), H = graph.surfaceSize().height(), side = 60, foot = 24;
     const QRect corners[] = {QRect(W - w - 4, 4, w, h), QRect(side, 4, w, h), QRect(W - w - 4, H - h - foot, w, h),
                              QRect(side, H - h - foot, w, h)};
-    const std::vector<QPointF> points = curvePixels(m, kept, graph, velocity);
+    const std::vector<QPointF> points = curvePixels(m, kept, graph, velocity, marks);
     QRect box = corners[0];
     long fewest = -1;
     for (const QRect& r : corners) {
@@ -148,16 +158,19 @@ QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, 
         const int x0 = box.left() + pad, x1 = x0 + swatch;
         if (i < 3) {
             graph.setDrawWidth(3);
-            pixelLine(graph, x0, mid, x1, mid, kColours[i]);
+            pixelLine(graph, x0, mid, x1, mid, kModelStyles[std::size_t(i)].colour);
             graph.setDrawWidth(1);
-        } else if (i - 3 < int(kept.sets.size())) {
+        } else if (i == measuredRow) {
+            drawMarker(graph, userX(graph, (x0 + x1) / 2 + 0.5), userY(graph, mid + 0.5), velocity && marks->derivedVy);
+            graph.setDrawWidth(1);
+        } else if (i - firstSet < int(kept.sets.size())) {
             const double y = userY(graph, mid + 0.5);
-            dashed(graph, {userX(graph, x0 + 0.5), userX(graph, x1 + 0.5)}, {y, y}, 0x404040, i - 3);
+            dashed(graph, {userX(graph, x0 + 0.5), userX(graph, x1 + 0.5)}, {y, y}, 0x404040, i - firstSet);
         }
         const Colour fore = graph.ForeColor();
-        graph.setForeColor(i < 3 ? kColours[i] : kBlack);
+        graph.setForeColor(i < 3 ? kModelStyles[std::size_t(i)].colour : i == measuredRow ? kMeasuredColour : kBlack);
         // The note on how many sets are kept takes the whole row.
-        graph.setCurrentX(userX(graph, i < 3 + int(kept.sets.size()) ? x1 + pad : x0));
+        graph.setCurrentX(userX(graph, i < firstSet + int(kept.sets.size()) ? x1 + pad : x0));
         graph.setCurrentY(userY(graph, top));
         graph.Print(rows[i]);
         graph.setForeColor(fore);
@@ -165,11 +178,13 @@ QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, 
     return box;
 }
 
-void drawLegends(const Model& m, const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3) {
+void drawLegends(const Model& m, const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& Picture3,
+                 const MeasuredMarks* marks) {
     // The run goes on drawing with the pen the curves left: give it back unchanged.
     const int width2 = Picture2.DrawWidth(), width3 = Picture3.DrawWidth();
     const Colour fore2 = Picture2.ForeColor(), fore3 = Picture3.ForeColor();
-    const QRect legend2 = drawLegend(m, kept, Picture2, false), legend3 = drawLegend(m, kept, Picture3, true);
+    const QRect legend2 = drawLegend(m, kept, Picture2, false, marks),
+                legend3 = drawLegend(m, kept, Picture3, true, marks);
     drawSetNumbers(m, kept, Picture2, false, legend2);
     drawSetNumbers(m, kept, Picture3, true, legend3);
     Picture2.setDrawWidth(width2);

@@ -5,6 +5,7 @@
 #include "plot/full_model_curves.h"
 #include "plot/grid_steps.h"
 #include "plot/legend.h"
+#include "plot/measured_marks.h"
 #include "plot/minmax.h"
 #include "plot/plot_ranges.h"
 
@@ -38,6 +39,8 @@ void redrawGraphs(Model& m, const PipelineSurfaces& s) {
     static const KeptCurves none;
     const KeptCurves& kept = s.kept ? *s.kept : none;
     coverKept(m, kept, &s.Picture2, &s.Picture3);
+    const MeasuredMarks marks = s.measured ? measuredMarks(*s.measured, m) : MeasuredMarks{};
+    coverMeasured(m, marks, &s.Picture2, &s.Picture3);
     axes_2(m, s.Picture2);
     axes_3(m, s.Picture3);
     raschet3(m, s.Picture1, s.Picture2, s.Picture3);
@@ -45,7 +48,8 @@ void redrawGraphs(Model& m, const PipelineSurfaces& s) {
     // One pixel wide over the others, so that all three show even where they
     // coincide; the run draws its own thick red over it.
     if (s.fullModelCurve) drawFullModelCurves(m, s.Picture2, s.Picture3, 1);
-    drawLegends(m, kept, s.Picture2, s.Picture3);
+    drawMeasured(marks, s.Picture2, s.Picture3);
+    drawLegends(m, kept, s.Picture2, s.Picture3, &marks);
 }
 
 }  // namespace velunta

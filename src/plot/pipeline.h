@@ -7,6 +7,7 @@
 #include "model/model.h"
 #include "plot/kept_curves.h"
 #include "draw/drawing_surface.h"
+#include "model/measured_data.h"
 
 namespace velunta {
 
@@ -17,6 +18,7 @@ struct PipelineSurfaces {
     Shape& Shape1;             // the ball in the trajectory picture
     const KeptCurves* kept = nullptr;  // curves kept for comparison, drawn with the current ones
     bool fullModelCurve = true;        // the full model's closed-form curves, thin, beside the other two
+    const MeasuredData* measured = nullptr;  // a measured fall, its points over the curves
 };
 
 // Characteristics, trajectory picture, both landings, then the two graphs. The

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <QWidget>
 
+#include "model/quantities.h"
 #include "ui/menu_pictures.h"
 
 namespace velunta {
@@ -87,15 +88,14 @@ QLabel* legendLabel(QWidget* parent, const char* name, const QString& text, Colo
     return label;
 }
 
-// A result box shows its own name until the model fills it.
-QLabel* resultBox(QWidget* parent, const char* name, const QString& toolTip,
-                  Colour textColour = kBlack) {
+// A result box shows its own name until the model fills it; its hint is its quantity's.
+QLabel* resultBox(QWidget* parent, const char* name, Colour textColour = kBlack) {
     auto* label = plainLabel(parent, name, QString::fromLatin1(name), serifFont(kTextPt));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
     label->setIndent(1);
-    label->setToolTip(toolTip);
+    label->setToolTip(QString::fromUtf8(hintOf(name)));
     setColours(label, kCyan, textColour);
     return label;
 }
@@ -113,11 +113,12 @@ QLabel* greekOverlay(QWidget* parent, const char* name, const QString& letter) {
     return label;
 }
 
-QLineEdit* inputBox(QWidget* parent, const char* name, const QString& toolTip) {
+// The field of an input quantity, with the quantity's hint.
+QLineEdit* inputBox(QWidget* parent, const char* name, const char* quantity) {
     auto* box = named(new QLineEdit(parent), name);
     box->setFont(serifFont(kTextPt));
     box->setText(QString::fromLatin1(name));
-    box->setToolTip(toolTip);
+    box->setToolTip(QString::fromUtf8(hintOf(quantity)));
     setColours(box, kYellow);
     return box;
 }
@@ -212,13 +213,13 @@ void buildParameterPanel(QWidget* w, Form1Controls& c) {
     c.Label13 = captionLabel(w, "Label13", QStringLiteral("η="), kGreekPt);   // eta, not "h"
     c.Label34 = captionLabel(w, "Label34", QStringLiteral("c ="));
 
-    c.Text1 = inputBox(w, "Text1", QStringLiteral("начальная высота"));
-    c.Text2 = inputBox(w, "Text2", QStringLiteral("проекция начальной скорости "));
-    c.Text4 = inputBox(w, "Text4", QStringLiteral("Диаметр шара"));
-    c.Text5 = inputBox(w, "Text5", QStringLiteral("масса шара"));
-    c.Text6 = inputBox(w, "Text6", QStringLiteral("плотность среды"));
-    c.Text7 = inputBox(w, "Text7", QStringLiteral("вязкость среды"));
-    c.Text3 = inputBox(w, "Text3", QStringLiteral("коэффициент лобового сопротивления для шара"));
+    c.Text1 = inputBox(w, "Text1", "h");
+    c.Text2 = inputBox(w, "Text2", "V0y");
+    c.Text4 = inputBox(w, "Text4", "d");
+    c.Text5 = inputBox(w, "Text5", "massa");
+    c.Text6 = inputBox(w, "Text6", "r0");
+    c.Text7 = inputBox(w, "Text7", "eta");
+    c.Text3 = inputBox(w, "Text3", "c");
 
     c.Label2 = captionLabel(w, "Label2", QStringLiteral(" м"));
     c.Label4 = captionLabel(w, "Label4", QStringLiteral(" м/с"));
@@ -239,32 +240,32 @@ void buildResultPanels(QWidget* w, Form1Controls& c) {
     c.Label28 = legendLabel(w, "Label28", QStringLiteral("__ в среде (+Fc~v^2)"), kRed,
                             QStringLiteral("При квадратичной зависимости силы сопротивления от скорости"));
 
-    c.Label43 = resultBox(w, "Label43", QStringLiteral("плотность материала  шара"));
+    c.Label43 = resultBox(w, "Label43");
 
-    c.Label16 = resultBox(w, "Label16", QStringLiteral("время подъёма до максимальной высоты в вакууме. Аналитически."));
-    c.Label19 = resultBox(w, "Label19", QStringLiteral("максимальная высота подъёма в вакууме. Аналитически"));
-    c.Label17 = resultBox(w, "Label17", QStringLiteral("время всего полёта в вакууме. Аналитически"));
-    c.Label38 = resultBox(w, "Label38", QStringLiteral("проекция скорости Vy в конце полёта в вакууме. Аналитически"));
+    c.Label16 = resultBox(w, "Label16");
+    c.Label19 = resultBox(w, "Label19");
+    c.Label17 = resultBox(w, "Label17");
+    c.Label38 = resultBox(w, "Label38");
 
-    c.Label22 = resultBox(w, "Label22", QStringLiteral("Характерное время. Нажми"));
-    c.Label23 = resultBox(w, "Label23", QStringLiteral("Предельная вертикальная скорость.Нажми"));
-    c.Label24 = resultBox(w, "Label24", QStringLiteral("Время подъёма до максимальной высоты в среде. Аналитически"));
-    c.Label25 = resultBox(w, "Label25", QStringLiteral("Максимальная высота подъёма в среде. Аналитически"));
-    c.Label26 = resultBox(w, "Label26", QStringLiteral("Время всего полёта в среде (численно с уточнением до 0,00000001 с)"), kBlue);
-    c.Label40 = resultBox(w, "Label40", QStringLiteral("Проекция скорости Vy в конце полета в среде (численно с уточнением)"), kBlue);
-    c.Label37 = resultBox(w, "Label37", QStringLiteral("Координата при времени Tmax1. Аналитически"));
+    c.Label22 = resultBox(w, "Label22");
+    c.Label23 = resultBox(w, "Label23");
+    c.Label24 = resultBox(w, "Label24");
+    c.Label25 = resultBox(w, "Label25");
+    c.Label26 = resultBox(w, "Label26", kBlue);
+    c.Label40 = resultBox(w, "Label40", kBlue);
+    c.Label37 = resultBox(w, "Label37");
 
-    c.Label5 = resultBox(w, "Label5", QStringLiteral("Величина R. Нажми"));
-    c.Label44 = resultBox(w, "Label44", QStringLiteral("Предельная вертикальная скорость"));
-    c.Label29 = resultBox(w, "Label29", QStringLiteral("Время подъёма до максимальной высоты в среде. Аналитически."));
-    c.Label30 = resultBox(w, "Label30", QStringLiteral("Максимальная высота подъёма. Аналитически."));
-    c.Label33 = resultBox(w, "Label33", QStringLiteral("Время спуска с максимальной высоты.Аналитически. С уточнением до 8 знака"));
-    c.Label6 = resultBox(w, "Label6", QStringLiteral("Параметр b"));
-    c.Label31 = resultBox(w, "Label31", QStringLiteral("Время всего полёта. Аналитически.  С уточнением до 8 знака"));
-    c.Label18 = resultBox(w, "Label18", QStringLiteral("Декремент при спуске"));
-    c.Label42 = resultBox(w, "Label42", QStringLiteral("Проекция скорости Vy в конце полета (численно)"));
-    c.Label20 = resultBox(w, "Label20", QStringLiteral("Параметр fi"));
-    c.Label35 = resultBox(w, "Label35", QStringLiteral("Координата при времени Tmax2. Аналитически"));
+    c.Label5 = resultBox(w, "Label5");
+    c.Label44 = resultBox(w, "Label44");
+    c.Label29 = resultBox(w, "Label29");
+    c.Label30 = resultBox(w, "Label30");
+    c.Label33 = resultBox(w, "Label33");
+    c.Label6 = resultBox(w, "Label6");
+    c.Label31 = resultBox(w, "Label31");
+    c.Label18 = resultBox(w, "Label18");
+    c.Label42 = resultBox(w, "Label42");
+    c.Label20 = resultBox(w, "Label20");
+    c.Label35 = resultBox(w, "Label35");
 
     // The three boxes that react to a click.
     for (QLabel* clickable : {c.Label22, c.Label23, c.Label5})

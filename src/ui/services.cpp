@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QUrl>
 
@@ -15,14 +16,23 @@ int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
     if (style == vbYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (style == vbYesNoCancel) {
+        // The question before setting unsaved work aside: the answers say what happens.
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     const int answer = box.exec();
     switch (answer) {
-    case QMessageBox::Yes: return vbYes;
-    case QMessageBox::No: return vbNo;
-    default: return style == vbYesNo ? vbNo : vbOK;
+    case QMessageBox::Yes: case QMessageBox::Save: return vbYes;
+    case QMessageBox::No: case QMessageBox::Discard: return vbNo;
+    case QMessageBox::Cancel: return vbCancel;
+    default: return style == vbYesNo ? vbNo : style == vbYesNoCancel ? vbCancel : vbOK;
     }
 }
 

@@ -11,8 +11,8 @@ class QWidget;
 namespace velunta {
 
 // Message box styles and answers, numbered as the classic MsgBox numbers them.
-enum MsgBoxStyle { vbOKOnly = 0, vbYesNo = 4 };
-enum MsgBoxResult { vbOK = 1, vbYes = 6, vbNo = 7 };
+enum MsgBoxStyle { vbOKOnly = 0, vbYesNoCancel = 3, vbYesNo = 4 };
+enum MsgBoxResult { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 class Dialogs {
 public:

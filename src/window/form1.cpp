@@ -2,18 +2,21 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
 
 #include "window/comparison_menu.h"
+#include "window/experiment_menu.h"
 #include "window/main_menu.h"
 #include "plot/pipeline.h"
 #include "window/preset_menus.h"
 #include "window/status_line.h"
 #include "window/view_scale.h"
 #include "model/format.h"
+#include "model/quantities.h"
 #include "plot/kept_curves.h"
 #include "ui/fit_text.h"
 #include "ui/layout_grid.h"
@@ -50,6 +53,11 @@ void Form1::construct() {
     createMenus();
     statusLine_ = new StatusLine(statusBar(), m_, c_, this);
     connect(this, &Form1::recomputed, statusLine_, &StatusLine::showRegime);
+    experiment_->panel()->setParent(client_);
+    connect(this, &Form1::recomputed, statusLine_, [this] {
+        experiment_->refresh();
+        statusLine_->showExperiment(experiment_->statusText(), experiment_->shown());
+    });
     // A click on the empty client area or a picture takes the focus, so it leaves an input field.
     client_->setFocusPolicy(Qt::ClickFocus);
     // The design client area is 800 x 512 pixels, between the menu bar and the status bar.
@@ -61,6 +69,7 @@ void Form1::construct() {
     client_->installEventFilter(this);
     connectHandlers();
     Form_Load();
+    connectLessonCommands();
 }
 
 void Form1::connectHandlers() {
@@ -117,13 +126,23 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::layout() { viewScale_->layout(); }
+void Form1::layout() {
+    viewScale_->layout();
+    // The experiment's panel below the frame "Графики", right of the equation.
+    const double s = viewScale_->scale();
+    QLabel* panel = experiment_->panel();
+    panel->setGeometry(QRect(QPoint(int(464 * s), int(468 * s)), QSize(int(334 * s), int(43 * s))));
+    QFont font = panel->font();
+    font.setPixelSize(std::max(8, int(std::lround(10 * s))));
+    panel->setFont(font);
+}
 
 void Form1::Form_Resize() {
     if (zagruzka_.value_or(0) == 0) return;
     const RunPlace place = RunPlace::of(m_);
     layout();
-    const PipelineSurfaces surfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get(), showFullModelCurve_};
+    const PipelineSurfaces surfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get(), showFullModelCurve_,
+                                      experiment_->shown()};
     recompute(m_, &surfaces);
     showCaptions();
     // The same inputs: a run in progress goes on from its place, on the renewed pictures.
@@ -135,7 +154,7 @@ void Form1::Form_Resize() {
 
 void Form1::redrawGraphs() {
     velunta::redrawGraphs(m_, PipelineSurfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get(),
-                                               showFullModelCurve_});
+                                               showFullModelCurve_, experiment_->shown()});
 }
 
 void Form1::setShowFullModelCurve(bool on) {
@@ -144,15 +163,16 @@ void Form1::setShowFullModelCurve(bool on) {
     Form_Resize();
 }
 
-// Copies the texts the model procedures gave the labels onto the labels.
+// Gives the result labels the captions and hints of what has been computed.
 void Form1::showCaptions() {
-    for (const auto& [name, text] : m_.labels.captions())
+    const LabelTexts texts = labelTexts(m_);
+    for (const auto& [name, text] : texts.captions())
         if (QLabel* label = c_.label(QString::fromStdString(name))) {
             const QString caption = QString::fromStdString(text);
             if (label->text() != caption) label->setText(caption);
             fitTextToBox(*label, viewScale_->scale());
         }
-    for (const auto& [name, text] : m_.labels.toolTips())
+    for (const auto& [name, text] : texts.toolTips())
         if (QLabel* label = c_.label(QString::fromStdString(name)))
             label->setToolTip(QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
@@ -166,7 +186,8 @@ bool Form1::Form_Unload() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (ending_ || Form_Unload()) {
+    // Unsaved lesson changes first: the user may still save them, or stay.
+    if (ending_ || (maySetLessonAside() && Form_Unload())) {
         ending_ = true;
         event->accept();
         QApplication::closeAllWindows();

@@ -20,6 +20,7 @@
 #include "ui/form2.h"
 #include "export/picture_export.h"
 #include "ui/services.h"
+#include "window/undo_history.h"
 
 namespace velunta {
 
@@ -28,10 +29,12 @@ class FramePause;
 class Form1RunHost;
 class PresetMenus;
 class ComparisonMenu;
+class ExperimentMenu;
 class ViewScale;
 class StatusLine;
 struct KeptCurves;
 struct MainMenu;
+class UndoHistory;
 
 // The desktop services the window talks to; tests pass fakes.
 struct Form1Services {
@@ -69,6 +72,8 @@ public:
     ComparisonMenu* comparisonMenu() const { return comparisonMenu_; }
     ViewScale* viewScale() const { return viewScale_; }
     StatusLine* statusLine() const { return statusLine_; }
+    // The measured fall: its menus, points, panel and fit.
+    ExperimentMenu* experiment() const { return experiment_; }
     const KeptCurves& keptCurves() const { return *kept_; }
     KeptCurves& keptCurves() { return *kept_; }
     // The full model's thin closed-form curves on the graphs before a run ("Вид").
@@ -157,9 +162,27 @@ public:
     void copyResults();
     void copyPicture();
 
+    // Lessons in files. The open and save functions say why they failed; opening
+    // takes the inputs through the fields' acceptance, with their messages.
+    bool openLessonFile(const QString& path);
+    bool saveLessonFile(const QString& path, QString& error);
+    LessonDocument lessonDocument() const;
+    const QString& lessonPath() const { return lessonPath_; }
+    const QString& lessonNotes() const { return notes_; }
+    void setLessonNotes(const QString& notes) { notes_ = notes; showLessonTitle(); }
+    bool hasUnsavedLesson() const;
+    QStringList recentLessons() const;
+    // Every finished change is an undo step ("Правка").
+    UndoHistory& undoHistory() { return *undo_; }
+    // The state an undo step restores, and restoring it through the fields' acceptance.
+    LessonState lessonState() const;
+    std::vector<FieldRefusal> restoreLessonState(const LessonState& state);
+
 signals:
     // After every run of the recompute pipeline.
     void recomputed();
+    // "Вид" / "Урок": the lesson view is to take this window's place.
+    void lessonViewRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -244,10 +267,25 @@ private:
     std::unique_ptr<MainMenu> menu_;
     PresetMenus* presetMenus_ = nullptr;
     ComparisonMenu* comparisonMenu_ = nullptr;
+    ExperimentMenu* experiment_ = nullptr;
     ViewScale* viewScale_ = nullptr;
     StatusLine* statusLine_ = nullptr;
     std::unique_ptr<KeptCurves> kept_;
     bool showFullModelCurve_ = true;
+
+    // The lesson file and the undo history.
+    UndoHistory* undo_ = nullptr;
+    QString lessonPath_;
+    QString notes_, notesSaved_;
+    void connectLessonCommands();
+    void settleChange(const QString& name = {});
+    void showLessonTitle();
+    void rememberRecentLesson(const QString& path);
+    bool maySetLessonAside();
+    bool saveLesson();
+    bool saveLessonAs();
+    void openLesson();
+    void editLessonNotes();
 };
 
 }  // namespace velunta

@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include "window/experiment_menu.h"
 #include "window/form1.h"
 #include "export/picture_export.h"
 #include "export/results_table.h"
@@ -35,13 +36,14 @@ PictureView Form1::shownView() const {
 }
 
 std::unique_ptr<ViewSurfaces> Form1::currentViews() const {
-    return copyViews(m_, *c_.Picture1, *c_.Picture2, *c_.Picture3);
+    return copyViews(m_, WindowViews{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get(),
+                                     showFullModelCurve_, &trail_});
 }
 
 bool Form1::saveTableFile(const QString& path, double step, QString& error) {
     error = tableStepProblem(m_, step);
     if (!error.isEmpty()) return false;
-    const QByteArray data = tableCsv(m_, step);
+    const QByteArray data = tableCsv(m_, step, experiment_->shown());
     return writeWholeFile(path, data, error);
 }
 

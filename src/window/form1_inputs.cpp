@@ -42,6 +42,14 @@ public:
         }
         const std::optional<InputField> field = fieldOf(watched);
         if (!field) return false;
+        // Ctrl+Z in a field undoes the window's last step, not the field's typing:
+        // the field does not claim the key, so the shortcut reaches "Правка".
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y))
+                return true;
+        }
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -141,6 +149,7 @@ void Form1::finishEdit(InputField field) {
     setInput(field, done.value);
     writeField(field);
     if (done.value != before) recomputeForNewInputs();
+    settleChange();
 }
 
 void Form1::cancelEdit(InputField field) {
@@ -149,6 +158,7 @@ void Form1::cancelEdit(InputField field) {
     setInput(field, edit.value);
     writeField(field);
     if (edit.value != before) recomputeForNewInputs();
+    settleChange();
 }
 
 void Form1::finishPendingEdits() {

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "window/comparison_menu.h"
+#include "window/experiment_menu.h"
 #include "window/form1.h"
 #include "window/main_menu.h"
 #include "window/preset_menus.h"
@@ -17,6 +18,8 @@ void Form1::createMenus() {
     menu_ = std::make_unique<MainMenu>(menuBar(), c_);
     presetMenus_ = new PresetMenus(m_, *menu_, this);
     comparisonMenu_ = new ComparisonMenu(m_, *kept_, *presetMenus_, *menu_, findChildren<QLineEdit*>(), this);
+    experiment_ = new ExperimentMenu(m_, *menu_, *services_.dialogs,
+                                     [this](const std::vector<InputSetting>& settings) { return applyInputs(settings); }, this);
     viewScale_ = new ViewScale(this, *menu_);
     // The window's own shortcuts, whichever control has the focus.
     addActions(menu_->windowShortcuts());
@@ -60,12 +63,25 @@ void Form1::connectMenuCommands() {
     connect(menu_->forgetCurves, &QAction::triggered, comparisonMenu_, &ComparisonMenu::forget);
     connect(comparisonMenu_, &ComparisonMenu::keptChanged, this, &Form1::Form_Resize);
 
+    ExperimentMenu* experiment = experiment_;
+    connect(menu_->openData, &QAction::triggered, experiment, &ExperimentMenu::openFile);
+    connect(menu_->pasteData, &QAction::triggered, experiment, &ExperimentMenu::paste);
+    for (int i = 0; i < menu_->experiments.size(); ++i)
+        connect(menu_->experiments[i], &QAction::triggered, experiment, [experiment, i] { experiment->chooseSet(i); });
+    connect(menu_->fitData, &QAction::triggered, experiment, &ExperimentMenu::showFitDialog);
+    connect(menu_->alignToLaunch, &QAction::triggered, experiment, [experiment](bool on) {
+        experiment->setAlignment(on ? DataAlignment::firstPointAtLaunch : DataAlignment::asMeasured);
+    });
+    connect(menu_->forgetData, &QAction::triggered, experiment, &ExperimentMenu::forget);
+    connect(experiment, &ExperimentMenu::dataChanged, this, &Form1::Form_Resize);
+
     connect(menu_->enlarge, &QAction::triggered, viewScale_, &ViewScale::enlarge);
     connect(menu_->shrink, &QAction::triggered, viewScale_, &ViewScale::shrink);
     connect(menu_->resetScale, &QAction::triggered, viewScale_, &ViewScale::reset);
     connect(viewScale_, &ViewScale::scaleChanged, this, &Form1::Form_Resize);
     menu_->fullModelCurve->setChecked(showFullModelCurve_);
     connect(menu_->fullModelCurve, &QAction::toggled, this, &Form1::setShowFullModelCurve);
+    connect(menu_->lessonView, &QAction::triggered, this, &Form1::lessonViewRequested);
 }
 
 }  // namespace velunta

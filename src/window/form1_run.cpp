@@ -177,7 +177,7 @@ void Form1::stopRun() {
 }
 
 void Form1::recomputeForNewInputs() {
-    const InputValues now{m_.h, m_.V0y, m_.d, m_.massa, m_.r0, m_.eta, m_.c};
+    const InputValues now = m_.inputs();
     if (trail_.inputs() && !(*trail_.inputs() == now)) stopRun();
     Form_Resize();
 }

@@ -7,6 +7,7 @@
 
 #include "model/flow_regime.h"
 #include "model/trajectory.h"
+#include "plot/measured_marks.h"
 #include "ui/form1_controls.h"
 
 namespace velunta {
@@ -36,6 +37,12 @@ StatusLine::StatusLine(QStatusBar* bar, const Model& model, const Form1Controls&
     regime_->setToolTip(wrappedTip({explanation_}));
     regime_->installEventFilter(this);
     bar->addWidget(regime_, 1);
+    experiment_ = new QLabel(bar);
+    experiment_->setObjectName(QStringLiteral("experimentLabel"));
+    experiment_->setStyleSheet(QStringLiteral("color: rgb(150, 0, 150)"));
+    // Beside the regime, so that the readout's message covers both.
+    bar->addWidget(experiment_);
+    experiment_->hide();
 
     marker_ = new QWidget(c_.Picture2);
     marker_->setObjectName(QStringLiteral("readoutMarker"));
@@ -84,6 +91,12 @@ QString StatusLine::wrappedTip(const QStringList& paragraphs) {
     return QStringLiteral("<qt>") + html + QStringLiteral("</qt>");
 }
 
+void StatusLine::showExperiment(const QString& text, const MeasuredData* data) {
+    data_ = data;
+    experiment_->setText(text);
+    experiment_->setVisible(!text.isEmpty());
+}
+
 QString StatusLine::readout(const Canvas* picture, QPointF pixel) const {
     const Model& m = model_;
     const Form1Controls& c = c_;
@@ -101,6 +114,16 @@ QString StatusLine::readout(const Canvas* picture, QPointF pixel) const {
         text += QStringLiteral("    %1: ").arg(QString::fromUtf8(name));
         text += velocity ? QStringLiteral("Vy = %1 м/с").arg(number(s.Vy)) : QStringLiteral("Y = %1 м").arg(number(s.Y));
         if (x > landingTime(m, model)) text += QStringLiteral(" (упал)");
+    }
+    // The measured point nearest in time, by its number in the table.
+    if (data_) {
+        const MeasuredMarks marks = measuredMarks(*data_, m);
+        if (const int i = nearestMark(marks, x); i >= 0) {
+            const double value = velocity ? marks.Vy[std::size_t(i)] : marks.Y[std::size_t(i)];
+            text += QStringLiteral("    опыт, точка %1: t = %2 c, ").arg(i + 1).arg(number(marks.t[std::size_t(i)]));
+            text += velocity ? QStringLiteral("Vy = %1 м/с%2").arg(number(value), marks.derivedVy ? QStringLiteral(" (по разностям)") : QString())
+                             : QStringLiteral("Y = %1 м").arg(number(value));
+        }
     }
     return text;
 }

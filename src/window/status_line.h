@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QStringList>
 
+#include "model/measured_data.h"
 #include "model/model.h"
 
 class QLabel;
@@ -34,6 +35,10 @@ public:
     QWidget* marker() const { return marker_; }
     // The flow regime of the model's current inputs (after every recompute).
     void showRegime();
+    // The measured fall's verdict beside the regime (hidden when empty); its points
+    // are named in the graphs' readout.
+    void showExperiment(const QString& text, const MeasuredData* data);
+    QLabel* experimentLabel() const { return experiment_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,7 +54,9 @@ private:
     QLabel* regime_ = nullptr;
     QStringList regimeForms_;  // the whole verdict, then shorter forms of it
     QString explanation_;      // what Re means
-    QWidget* marker_ = nullptr;  // the vertical line over the graph under the mouse
+    QWidget* marker_ = nullptr;
+    QLabel* experiment_ = nullptr;
+    const MeasuredData* data_ = nullptr;  // the vertical line over the graph under the mouse
 };
 
 }  // namespace velunta

@@ -16,6 +16,7 @@
 #include "cli/command_line.h"
 #include "export/table_export.h"
 #include "model/trajectory.h"
+#include "presets/experiments.h"
 #include "plot/animation.h"
 #include "support/run_program.h"
 
@@ -66,6 +67,9 @@ private slots:
                                       << exactly("velunta: параметру --picture нужно значение: --picture=ФАЙЛ.png|svg") + hint;
         QTest::newRow("value on a plain option") << QStringList{"--help=1"} << 2 << "^$"
                                                  << "velunta: параметру --help значение не нужно: «--help=1»" + hint;
+        QTest::newRow("lesson view with a command") << QStringList{"--report", "--lesson"} << 2 << "^$"
+                                                    << "velunta: --lesson задаётся только без команды, для окна: --report" + hint;
+        QTest::newRow("lesson view without a display") << QStringList{"--lesson", "--h=5"} << 1 << "^$" << ".*нет графического дисплея.*\n";
         QTest::newRow("setting alone, space value") << QStringList{"--view", "2"} << 2 << "^$"
                                                     << "velunta: --view задаётся только вместе с --picture" + hint;
         QTest::newRow("picture, space values") << QStringList{"--picture", "%1/q.png", "--view", "1", "--size", "90x60"}
@@ -90,6 +94,17 @@ private slots:
         QTest::newRow("step alone") << QStringList{"--picture=%1/a.png", "--step=1"} << 2 << "^$" << "velunta: --step .+" + hint;
         QTest::newRow("input refused") << QStringList{"--table=%1/h.csv", "--h=-1000000"} << 2 << "^$"
                                        << exactly("тело под Землей?! такой расчёт не предусмотрен!\n");
+        // Measured data: where it is given, what is fitted, and a file that cannot be read.
+        QTest::newRow("data alone") << QStringList{"--data=newton1710-1"} << 2 << "^$"
+                                    << "velunta: --data задаётся только вместе с --report, --table, --picture или --worksheet" + hint;
+        QTest::newRow("fit without data") << QStringList{"--report", "--fit=c"} << 2 << "^$"
+                                          << "velunta: --fit задаётся только вместе с --data" + hint;
+        QTest::newRow("fit twice c") << QStringList{"--report", "--data=newton1710-1", "--fit=c,c"} << 2 << "^$"
+                                     << "velunta: --fit: «c,c»: подбираются .+" + hint;
+        QTest::newRow("data file missing") << QStringList{"--report", "--data=%1/none.csv"} << 2 << "^$"
+                                           << "velunta: не удалось прочитать «%1/none.csv»: нет такого файла" + hint;
+        QTest::newRow("picture with data") << QStringList{"--picture=%1/d.png", "--data=newton1710-2", "--align=launch"}
+                                           << 0 << "^$" << "";
     }
 
     void statusAndMessages() {
@@ -133,6 +148,41 @@ private slots:
         QCOMPARE(lightFirst["inputs"].toObject()["eta"].toDouble(), 0.5);
         QCOMPARE(report({"--d=0.0100004"})["inputs"].toObject()["d"].toDouble(), 0.01);
         QCOMPARE(report({})["captions"].toObject()["Label26"].toString(), QString("Tmax1 = 1.119497 c"));
+    }
+
+    // Newton's globes of 1710 as the Principia records them: weight in grains, diameter in
+    // inches, time of the fall from 220 feet; each set with its inputs in SI, its landing as
+    // its one point, and a drag coefficient found from it.
+    void builtInFalls_data() {
+        QTest::addColumn<int>("grains");
+        QTest::addColumn<double>("inches");
+        QTest::addColumn<double>("seconds");
+        const std::tuple<int, double, double> globes[] = {{510, 5.1, 8 + 12 / 60.0}, {642, 5.2, 7 + 42 / 60.0},
+                                                          {599, 5.1, 7.7}, {515, 5, 7 + 57 / 60.0},
+                                                          {483, 5, 8.2}, {641, 5.2, 7.7}};
+        int i = 0;
+        for (const auto& [grains, inches, seconds] : globes)
+            QTest::addRow("newton1710-%d", ++i) << grains << inches << seconds;
+    }
+    void builtInFalls() {
+        QFETCH(int, grains);
+        QFETCH(double, inches);
+        QFETCH(double, seconds);
+        const ExperimentSet* set = findExperimentSet(QTest::currentDataTag());
+        QVERIFY(set);
+        QCOMPARE(set->data.points, (std::vector<MeasuredPoint>{{seconds, 0, {}}}));
+        const QJsonObject r = report({QString("--data=") + QTest::currentDataTag(), "--fit=c"});
+        const QJsonObject in = r["inputs"].toObject();
+        QCOMPARE(in["h"].toDouble(), 67.056);
+        QVERIFY(std::fabs(in["massa"].toDouble() - grains * 64.79891e-6) <= 0.5e-6);
+        QVERIFY(std::fabs(in["d"].toDouble() - inches * 0.0254) <= 0.5e-6);
+        QCOMPARE(r["experiment"].toObject()["best"].toString(), QString("full"));
+        const QJsonObject fit = r["fit"].toObject();
+        QVERIFY2(fit["converged"].toBool(), qPrintable(fit["message"].toString()));
+        QVERIFY(fit["c"].toDouble() > 0.3 && fit["c"].toDouble() < 0.8);  // a sphere's, not a limit's
+        QVERIFY(fit["c_error"].isNull());  // one point, one unknown
+        // The input options given still decide over the set's.
+        QCOMPARE(report({QString("--data=") + QTest::currentDataTag(), "--c=0.5"})["inputs"].toObject()["c"].toDouble(), 0.5);
     }
 
     void table_data() {

@@ -16,6 +16,10 @@ mkdir -p "$shots"
 
 E2E_APP=""
 E2E_PID=""
+# A home of its own: the settings of the user (the lesson view chosen, a scale) must not
+# change what the test sees, and what the test chooses must not stay.
+E2E_HOME=$(mktemp -d)
+export HOME=$E2E_HOME XDG_CONFIG_HOME=$E2E_HOME/.config
 
 # start_app PROGRAM [ARGS...]: starts the program in the folder of its data files.
 start_app() {
@@ -23,7 +27,7 @@ start_app() {
     local folder=${VELUNTA_RUN_DIR:-$(dirname "$program")}
     (cd "$folder" && exec "$program" "$@") >/dev/null 2>&1 &
     E2E_PID=$!
-    trap 'stop_app' EXIT
+    trap 'stop_app; rm -rf "$E2E_HOME"' EXIT
 }
 
 stop_app() {   # the program, if it still runs (wait gives its status of death: no failure)

@@ -6,11 +6,14 @@
 
 #include <array>
 #include <cmath>
+#include <fstream>
+#include <sstream>
 #include <limits>
 #include <string>
 #include <tuple>
 
 #include "model/constants.h"
+#include "model/quantities.h"
 #include "model/relaxation.h"
 #include "computed.h"
 
@@ -39,13 +42,28 @@ TEST(Characteristics, DefaultCaptionsInBothLocales) {
         {"Label42", "Vy2(y=0)= -1.373 м/c"},
     };
     for (const char* decimal_point : {".", ","}) {
-        const Model m = computed({}, true, true, decimal_point);
+        const velunta::LabelTexts texts = velunta::labelTexts(computed({}, true, true, decimal_point));
         for (const auto& c : captions) {
-            EXPECT_EQ(m.labels.caption(c.label), c.text) << c.label << " " << decimal_point;
+            EXPECT_EQ(texts.caption(c.label), c.text) << c.label << " " << decimal_point;
         }
-        EXPECT_EQ(m.labels.toolTip("Label33"),
+        EXPECT_EQ(texts.toolTip("Label33"),
                   "Время спуска с максимальной высоты. Уточнение корня методом половинного деления.\r\n"
                   "точность 0,00000001 с. 14 итераций.");
+    }
+    // A landing not yet searched leaves its boxes as they were.
+    const velunta::LabelTexts before = velunta::labelTexts(computed({}, false, false));
+    EXPECT_TRUE(before.caption("Label26").empty() && before.caption("Label33").empty() && before.toolTips().empty());
+}
+
+// The glossary explains each quantity as the table of quantities has it: every
+// row of a group's table stands in docs/glossary.md (on a failure, paste it in).
+TEST(Quantities, GlossaryHoldsEveryRow) {
+    std::ifstream file(VELUNTA_SOURCE_DIR "/docs/glossary.md");
+    const std::string glossary{std::istreambuf_iterator<char>(file), {}};
+    using G = velunta::QuantityGroup;
+    for (G group : {G::input, G::ball, G::vacuum, G::linear, G::full, G::run, G::plot}) {
+        std::istringstream table(velunta::glossaryTable(group));
+        for (std::string row; std::getline(table, row);) EXPECT_NE(glossary.find(row), std::string::npos) << row;
     }
 }
 
@@ -142,7 +160,7 @@ TEST(Characteristics, HeavyBallsKeepTheirDigits) {
     constexpr double eps = std::numeric_limits<double>::epsilon();
     for (const auto& ball : balls) {
         const Model m = computed(ball.in);
-        EXPECT_EQ(m.labels.caption("Label25"), ball.Ymax1);
+        EXPECT_EQ(velunta::captionOf(*velunta::findQuantity("Ymax1"), m), ball.Ymax1);
         using L = long double;
         const L g = 9.814L, V = m.V0y, h = m.h;
         const L Tmax0 = V >= 0 ? (std::sqrt(2 * g * h + V * V) + V) / g : 2 * h / (std::sqrt(2 * g * h + V * V) - V);

@@ -85,6 +85,18 @@ for lang in :Velunta ru/:Велунта; do
   done
 done
 
+# A saved lesson is of the program's own type, by its name and by its content alone,
+# as a file manager sees it once the type is installed.
+update-mime-database "$share/mime" || fail "update-mime-database failed"
+printf '{\n    "format": "velunta-lesson",\n    "version": 1\n}\n' >"$tmp/урок.velunta"
+cp "$tmp/урок.velunta" "$tmp/lesson-without-suffix"
+for f in "$tmp/урок.velunta" "$tmp/lesson-without-suffix"; do
+  type=$(XDG_DATA_DIRS="$share:/usr/share" XDG_DATA_HOME="$tmp/nohome" XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype "$f")
+  [ "$type" = application/x-velunta-lesson ] || fail "xdg-mime names ${f##*/} '$type', not application/x-velunta-lesson"
+done
+grep -q '^MimeType=application/x-velunta-lesson;' "$share/applications/velunta.desktop" || fail "the desktop entry opens no lessons"
+[ -f "$share/icons/hicolor/scalable/mimetypes/application-x-velunta-lesson.svg" ] || fail "the lessons have no icon"
+
 # Moved elsewhere and started from a folder without data, the program still finds its own.
 mv "$tmp/first" "$tmp/moved"
 prefix=$tmp/moved/usr

@@ -13,6 +13,7 @@
 #include "plot/curves.h"
 #include "plot/kept_curves.h"
 #include "plot/legend.h"
+#include "plot/measured_marks.h"
 #include "plot/minmax.h"
 #include "ui/canvas.h"
 
@@ -60,6 +61,7 @@ inline bool dark(QRgb p) { return qGray(p) < 100; }  // text or an axis, not the
 }  // namespace
 
 Q_DECLARE_METATYPE(Inputs)
+Q_DECLARE_METATYPE(velunta::MeasuredData)
 
 class PlotPixelsTest : public QObject {
     Q_OBJECT
@@ -117,20 +119,38 @@ private slots:
     void pipeline_data() {
         QTest::addColumn<bool>("fullModel");
         QTest::addColumn<int>("sets");
-        QTest::newRow("red shown") << true << 0;
-        QTest::newRow("red hidden") << false << 0;
-        QTest::newRow("five sets, three alike") << true << 5;
+        QTest::addColumn<MeasuredData>("data");  // markers hollow, derived velocities filled
+        const MeasuredData heights{"h", {{0.1, 9.5, {}}, {0.9, 7, {}}, {2.5, 1, {}}}, DataAlignment::asMeasured};
+        const MeasuredData late{"v", {{1, 12, -1.5}, {14, 0.5, -2}}, DataAlignment::asMeasured};  // past the graphs' ranges
+        const MeasuredData moved{"a", {{5, 3, {}}, {6, 1, {}}}, DataAlignment::firstPointAtLaunch};
+        QTest::newRow("red shown") << true << 0 << MeasuredData{};
+        QTest::newRow("red hidden") << false << 0 << heights;
+        QTest::newRow("five sets, three alike") << true << 5 << late;
+        QTest::newRow("first point at the launch") << true << 0 << moved;
     }
 
     void pipeline() {
         QFETCH(bool, fullModel);
         QFETCH(int, sets);
+        QFETCH(MeasuredData, data);
         Drawn c(Inputs{10, 5, 0.01, 0.001, 1000, 0.1, 0.47});
         KeptCurves kept;
         for (Model other = c.m; int(kept.sets.size()) < sets; recompute(other), kept.keep(other, "set"))
             other.set_inputs(Inputs{10, 5, 0.01, kept.sets.size() < 3 ? 0.001 : 0.002 * kept.sets.size(), 1000, 0.1, 0.47});
-        const PipelineSurfaces s{c.Picture1, c.Picture2, c.Picture3, *c.Shape1, &kept, fullModel};
+        const PipelineSurfaces s{c.Picture1, c.Picture2, c.Picture3, *c.Shape1, &kept, fullModel, &data};
         recompute(c.m, &s);
+        const MeasuredMarks marks = measuredMarks(data, c.m);
+        const QColor violet = toQColor(kMeasuredColour);
+        for (std::size_t i = 0; i < marks.t.size(); ++i) {
+            if (data.alignment == DataAlignment::firstPointAtLaunch) QCOMPARE(marks.Y[i] - c.m.h, data.points[i].Y - 3);
+            QVERIFY(marks.t[i] <= c.m.t_right && marks.Y[i] <= c.m.y_top && marks.Vy[i] >= c.m.Vy_bottom);
+            for (auto [graph, y] : {std::pair{&c.Picture2, marks.Y[i]}, std::pair{&c.Picture3, marks.Vy[i]}}) {
+                const QPoint p = pixelOf(*graph, marks.t[i], y);
+                QCOMPARE(graph->image().pixelColor(p + QPoint(kMarkerRadius, 0)), violet);
+                QCOMPARE(graph->image().pixelColor(p) == violet, graph == &c.Picture3 && marks.derivedVy);
+            }
+        }
+        QCOMPARE(legendRows(kept, &marks).contains("опыт"), !data.empty());
         int reds = 0;
         for (double t : {0.2, 0.4, 0.6, 0.8}) {
             const MotionState full = motionAt(c.m, DragModel::full, t *= c.m.Tp2 + c.m.Ts2);

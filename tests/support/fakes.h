@@ -21,12 +21,12 @@ class FakeDialogs : public Dialogs {
 public:
     int MsgBox(const QString& text, int style, const QString& title) override {
         shown.push_back({text, style, title});
-        const int answer = answers.empty() ? (style == vbYesNo ? vbNo : vbOK) : answers.front();
+        const int answer = answers.empty() ? (style == vbYesNo || style == vbYesNoCancel ? vbNo : vbOK) : answers.front();
         if (!answers.empty()) answers.pop_front();
         return answer;
     }
     std::vector<ShownBox> shown;
-    std::deque<int> answers;  // given in order; then No / OK
+    std::deque<int> answers;  // given in order; then No (also "Не сохранять") / OK
 };
 
 struct BeepCall {

@@ -6,6 +6,7 @@
 #include "support/built_controls.h"
 #include "support/fake_desktop.h"
 #include "ui/fit_text.h"
+#include "model/quantities.h"
 
 using namespace velunta;
 
@@ -51,7 +52,8 @@ private slots:
         for (const QString field : {"Text1=20000", "Text4=0.001", "Text6=1260"})
             w->findChild<QLineEdit*>(field.section('=', 0, 0))->setText(field.section('=', 1));
         QVERIFY(desktop.dialogs.shown.empty());
-        for (const auto& [name, text] : w->model().labels.captions()) {
+        const velunta::LabelTexts texts = velunta::labelTexts(w->model());
+        for (const auto& [name, text] : texts.captions()) {
             const QLabel* label = w->controls().label(QString::fromStdString(name));
             QVERIFY2(label && advance(*label) <= textRoom(*label), name.c_str());
         }

@@ -18,6 +18,7 @@
 #include <QToolTip>
 
 #include "window/comparison_menu.h"
+#include "window/experiment_menu.h"
 #include "window/preset_menus.h"
 #include "window/status_line.h"
 #include "window/view_scale.h"
@@ -111,6 +112,71 @@ private slots:
             const double vy = motionAt(w->model(), model, t).Vy;
             QVERIFY2(line.contains(QStringLiteral("Vy = %1 м/с").arg(vy, 0, 'f', 3)), qPrintable(line));
         }
+    }
+
+    // A table read is drawn, compared, named in the readout and saved; one that cannot be
+    // read is said with its line and changes nothing, however many points were shown before.
+    void measuredFall_data() {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QString>("said");  // the reader's message, or empty: read
+        QTest::newRow("read") << QByteArray("t;y\n0,2;2,3\n0,6;2,1\n1,0;1,4\n") << QString();
+        QTest::newRow("not a number") << QByteArray("t;y\n0,2;2,3\n0,6;abc\n") << "строка 3";
+        QTest::newRow("time going back") << QByteArray("0.5 1\n0.2 1.5\n") << "строка 2";
+    }
+    void measuredFall() {
+        QFETCH(QByteArray, table);
+        QFETCH(QString, said);
+        auto w = desktop.window();
+        ExperimentMenu& e = *w->experiment();
+        QVERIFY(e.load("t y\n0 2\n0.5 2.4\n", "before"));
+        const QImage graph = w->controls().Picture2->image();
+        const long runs = w->pipelineRuns();
+        QCOMPARE(e.load(table, "fall"), said.isEmpty());
+        QCOMPARE(desktop.dialogs.shown.size(), std::size_t(!said.isEmpty()));
+        if (!said.isEmpty()) {
+            QVERIFY2(desktop.dialogs.shown[0].text.contains(said), qPrintable(desktop.dialogs.shown[0].text));
+            QVERIFY(e.data().name == "before" && w->pipelineRuns() == runs && w->controls().Picture2->image() == graph);
+            return;
+        }
+        QVERIFY(e.data().name == "fall" && w->pipelineRuns() == runs + 1 && e.panel()->isVisible());
+        QVERIFY(w->statusLine()->experimentLabel()->text().contains(dragModelName(e.comparison().best)));
+        Canvas* Y = w->controls().Picture2;
+        QVERIFY(w->statusLine()->readout(Y, Y->toPixel(0.95, 1)).contains("опыт, точка 3: t = 1.000 c, Y = 1.400 м"));
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(w->saveTableFile(dir.filePath("w.csv"), 0.1, error));
+        QVERIFY(readFile(dir.filePath("w.csv")).contains("\r\n1;1,4;-1,75;"));
+        e.forget();
+        QVERIFY(!e.panel()->isVisible() && !w->statusLine()->experimentLabel()->isVisible());
+    }
+
+    // The fit's values go in as the fields take them: a refused one with its message and
+    // the field's replacement, a failed fit not at all; each applied fit recomputes once.
+    void fitIsAppliedAsTheFieldsTakeIt_data() {
+        QTest::addColumn<double>("c");
+        QTest::addColumn<bool>("converged");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("taken") << 0.8 << true << QString() << "0.800";
+        QTest::newRow("refused") << 5000.0 << true << "Слишком большой коэффициент" << "0.470";
+        QTest::newRow("not converged") << 0.8 << false << QString() << "0.470";
+    }
+    void fitIsAppliedAsTheFieldsTakeIt() {
+        QFETCH(double, c);
+        QFETCH(bool, converged);
+        QFETCH(QString, said);
+        QFETCH(QString, field);
+        auto w = desktop.window();
+        QVERIFY(w->experiment()->load("0.2 2.3\n0.6 2.1\n", "fall"));
+        const long runs = w->pipelineRuns();
+        DragFit fit;
+        fit.converged = converged;
+        fit.values = {{FitParameter::c, c, 0.01}};
+        QCOMPARE(w->experiment()->applyFit(fit), converged && said.isEmpty());
+        QCOMPARE(w->controls().Text3->text(), field);
+        QCOMPARE(w->pipelineRuns(), runs + converged);
+        QCOMPARE(desktop.dialogs.shown.empty(), said.isEmpty());
+        if (!said.isEmpty()) QVERIFY(desktop.dialogs.shown[0].text.startsWith(said));
     }
 
     // The verdict of the status bar at the start-up width and narrower: never cut, it

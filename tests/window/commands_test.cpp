@@ -119,7 +119,7 @@ private slots:
         for (QAction* top : w->menuBar()->actions()) {
             const QList<QAction*> items = top->menu()->actions();
             for (int i = 0; i < items.size(); ++i)
-                if (!items[i]->isSeparator() && items[i]->isEnabled() && ++rows)
+                if (!items[i]->isSeparator() && !items[i]->menu() && items[i]->isEnabled() && ++rows)
                     QTest::addRow("%s / %s", qPrintable(top->text()), qPrintable(items[i]->text()))
                         << top->menu()->objectName() << i;
         }
@@ -148,7 +148,7 @@ private slots:
         closer.start(50);
         w->findChild<QMenu*>(menu)->actions().at(index)->trigger();
         QVERIFY(!w->isPending(InputField::h) && !pendingInDialog);
-        QCOMPARE(h->text(), QString("2.000"));
+        if (menu != "mnuExperiment") QCOMPARE(h->text(), QString("2.000"));  // a published fall has its own height
         QVERIFY(!boxes.empty() && boxes[0].title == "Ошибка");
         if (w->findChild<QMenu*>(menu)->actions().at(index)->objectName().contains(QRegularExpression("Save|Print")))
             QCOMPARE(dialogs, 1);

@@ -12,6 +12,7 @@
 #include "window/form1.h"
 #include "model/constants.h"
 #include "model/format.h"
+#include "model/quantities.h"
 #include "support/fake_desktop.h"
 
 using namespace velunta;
@@ -36,7 +37,8 @@ class RobustnessTest : public QObject {
             if (!std::isfinite(inputValue(m, inputFields()[i].field))) return "an input is not finite";
         if (!(m.massa * 6 / velunta::kPi / (m.d * m.d * m.d) > m.r0)) return "the ball is not denser than the medium";
         if (!(m.h > 0 && m.eta > 0 && m.c > 0)) return "h, eta or c is not positive";
-        for (const auto* texts : {&m.labels.captions(), &m.labels.toolTips()})
+        const LabelTexts labels = labelTexts(m);
+        for (const auto* texts : {&labels.captions(), &labels.toolTips()})
             for (const auto& [label, caption] : *texts)
                 if (caption.find("nan") != std::string::npos || caption.find("inf") != std::string::npos)
                     return QString::fromStdString(label + " = " + caption);

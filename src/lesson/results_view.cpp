@@ -1,0 +1,137 @@
+#include "lesson/results_view.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "export/results_table.h"
+#include "lesson/result_rows.h"
+#include "lesson/significant.h"
+#include "model/flow_regime.h"
+#include "plot/model_styles.h"
+
+namespace velunta {
+
+namespace {
+
+QString full(double v) { return QString::number(v, 'g', 17); }
+
+QString quantityName(const ResultQuantity& q) {
+    return QStringLiteral("%1, %2").arg(QString::fromUtf8(q.meaning), QString::fromUtf8(q.symbol));
+}
+
+}  // namespace
+
+ResultsView::ResultsView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("lessonResults"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    const auto& rows = resultQuantities();
+    table_ = new QTableWidget(int(rows.size()), 3, this);
+    table_->setObjectName(QStringLiteral("lessonResultsTable"));
+    table_->setAccessibleName(QStringLiteral("Таблица результатов трёх моделей"));
+    table_->setToolTip(QStringLiteral("Строка на величину, столбец на модель; наведите на число, чтобы увидеть все его цифры"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);
+    table_->setWordWrap(false);
+    for (int k = 0; k < 3; ++k) {
+        const ModelStyle& s = kModelStyles[std::size_t(k)];
+        auto* header = new QTableWidgetItem(QStringLiteral("%1: %2").arg(QString::fromUtf8(s.letter), QString::fromUtf8(s.name)));
+        header->setForeground(toQColor(s.colour));
+        header->setToolTip(QStringLiteral("Модель «%1», буква %2").arg(QString::fromUtf8(s.name), QString::fromUtf8(s.letter)));
+        table_->setHorizontalHeaderItem(k, header);
+    }
+    for (int r = 0; r < int(rows.size()); ++r) {
+        auto* header = new QTableWidgetItem(quantityName(rows[std::size_t(r)]));
+        table_->setVerticalHeaderItem(r, header);
+        for (int k = 0; k < 3; ++k) {
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(r, k, cell);
+        }
+    }
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Rows as high as the font: measured once per text size, not on every change of a number.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    fitRows();
+    column->addWidget(table_, 1);
+
+    auto* line = new QHBoxLayout;
+    // The regime's line runs under everything, as wide as the window: the window places it.
+    regime_ = new QLabel(this);
+    regime_->setObjectName(QStringLiteral("lessonRegime"));
+    regime_->setWordWrap(true);
+    regime_->setAccessibleName(QStringLiteral("Режим обтекания"));
+    line->addStretch(1);
+    copy_ = new QPushButton(QStringLiteral("Копировать"), this);
+    copy_->setObjectName(QStringLiteral("lessonCopyResults"));
+    copy_->setToolTip(QStringLiteral("Начальные данные и таблица со всеми цифрами — в буфер обмена, для электронной таблицы"));
+    copy_->setAccessibleName(QStringLiteral("Копировать результаты"));
+    line->addWidget(copy_);
+    column->addLayout(line);
+    connect(copy_, &QPushButton::clicked, this, &ResultsView::copyRequested);
+}
+
+void ResultsView::fitRows() {
+    table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(table_->font()).height() + 6);
+}
+
+void ResultsView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) fitRows();
+    QWidget::changeEvent(event);
+}
+
+void ResultsView::fillRows(const Model& m, double t, bool timeRowsOnly) {
+    const auto& rows = resultQuantities();
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const ResultQuantity& q = rows[std::size_t(r)];
+        if (timeRowsOnly && !q.changesWithTime) continue;
+        const QString unit = QString::fromUtf8(q.unit);
+        for (int k = 0; k < 3; ++k) {
+            const std::optional<double> v = q.value(m, kModelStyles[std::size_t(k)].model, t);
+            QTableWidgetItem* cell = table_->item(r, k);
+            const QString text = v ? significant(*v) + (unit.isEmpty() ? QString() : QStringLiteral(" ") + unit)
+                                   : QStringLiteral("—");
+            if (cell->text() != text) cell->setText(text);
+            cell->setToolTip(v ? QStringLiteral("%1 = %2 %3").arg(QString::fromUtf8(q.symbol), full(*v), unit).trimmed()
+                               : QStringLiteral("В этой модели нет такой величины или она не имеет смысла"));
+        }
+    }
+    if (timeRowsOnly) return;
+    QString header = QStringLiteral("в момент t = %1 с").arg(significant(t));
+    for (int r = 0; r < int(rows.size()); ++r)
+        if (rows[std::size_t(r)].changesWithTime) table_->verticalHeaderItem(r)->setToolTip(header);
+}
+
+void ResultsView::showResults(const Model& m, double t) {
+    fillRows(m, t, false);
+    const FlowRegime f = flowRegime(m);
+    regime_->setText(QString::fromStdString(f.summary));
+    regime_->setToolTip(QString::fromStdString(f.verdict));
+}
+
+void ResultsView::showTime(const Model& m, double t) { fillRows(m, t, true); }
+
+QString ResultsView::copyText(const Model& m, double t) const {
+    QStringList lines{QStringLiteral("Параметры")};
+    for (const InputRow& row : inputRows(m)) lines << row.symbol + '\t' + row.value + '\t' + row.unit + '\t' + row.meaning;
+    lines << QString() << QStringLiteral("Величина\tОбозначение\tЕдиница\t%1\t%2\t%3")
+                              .arg(QString::fromUtf8(kModelStyles[0].name), QString::fromUtf8(kModelStyles[1].name),
+                                   QString::fromUtf8(kModelStyles[2].name));
+    for (const ResultQuantity& q : resultQuantities()) {
+        QStringList cells{QString::fromUtf8(q.meaning), QString::fromUtf8(q.symbol), QString::fromUtf8(q.unit)};
+        for (const ModelStyle& s : kModelStyles) {
+            const std::optional<double> v = q.value(m, s.model, t);
+            cells << (v ? full(*v) : QString());
+        }
+        lines << cells.join('\t');
+    }
+    lines << QStringLiteral("t\t%1\tс").arg(full(t));
+    return lines.join('\n') + '\n';
+}
+
+}  // namespace velunta

@@ -1,0 +1,53 @@
+#include "model/model_comparison.h"
+
+#include <cmath>
+#include <limits>
+
+namespace velunta {
+
+namespace {
+// As the legend and the status line name the models.
+const char* const kNames[3] = {"вакуум", "Fc~v", "Fc~v+v²"};
+const char* const kKeys[3] = {"vacuum", "linear", "full"};
+}  // namespace
+
+const char* dragModelName(DragModel model) { return kNames[std::size_t(model)]; }
+const char* dragModelKey(DragModel model) { return kKeys[std::size_t(model)]; }
+
+std::vector<double> heightResiduals(const Model& m, DragModel model, const std::vector<MeasuredPoint>& points,
+                                    double t0) {
+    std::vector<double> r;
+    r.reserve(points.size());
+    for (const MeasuredPoint& p : points) r.push_back(p.Y - motionContinued(m, model, p.t - t0).Y);
+    return r;
+}
+
+double rootMeanSquare(const std::vector<double>& values) {
+    if (values.empty()) return std::numeric_limits<double>::quiet_NaN();
+    double sum = 0;
+    for (double v : values) sum += v * v;
+    return std::sqrt(sum / double(values.size()));
+}
+
+ModelComparison compareModels(const Model& m, const std::vector<MeasuredPoint>& points) {
+    ModelComparison c;
+    for (DragModel model : kDragModels) {
+        c.residuals[std::size_t(model)] = heightResiduals(m, model, points);
+        c.rms[std::size_t(model)] = rootMeanSquare(c.residuals[std::size_t(model)]);
+    }
+    if (points.empty()) {
+        c.verdict = "Нет точек опыта";
+        return c;
+    }
+    // Strictly smaller only: on a tie (a fall too short for any drag to show) the simpler model is named.
+    c.best = DragModel::vacuum;
+    for (DragModel model : kDragModels)
+        if (c.rmsOf(model) < c.rmsOf(c.best) || (std::isnan(c.rmsOf(c.best)) && !std::isnan(c.rmsOf(model))))
+            c.best = model;
+    c.verdict = c.best == DragModel::vacuum
+                    ? "Опыт лучше всего описывает падение без сопротивления (модель «вакуум»)"
+                    : std::string("Опыт лучше всего описывает модель ") + dragModelName(c.best);
+    return c;
+}
+
+}  // namespace velunta

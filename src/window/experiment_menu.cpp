@@ -1,0 +1,188 @@
+#include "window/experiment_menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenu>
+#include <QStandardPaths>
+#include <cmath>
+
+#include "model/data_reader.h"
+#include "presets/experiments.h"
+#include "ui/services.h"
+#include "window/fit_dialog.h"
+#include "window/main_menu.h"
+
+namespace velunta {
+
+namespace {
+
+QString metres(double v) {
+    if (!std::isfinite(v)) return QStringLiteral("—");
+    return QString::number(v, 'g', 3).replace('.', ',') + QStringLiteral(" м");
+}
+
+QString points(std::size_t n) {
+    const std::size_t last = n % 10, lastTwo = n % 100;
+    const char* word = last == 1 && lastTwo != 11                                      ? "точка"
+                       : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? "точки"
+                                                                                   : "точек";
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
+}
+
+}  // namespace
+
+QString experimentSummary(const MeasuredData& data, const ModelComparison& comparison) {
+    if (data.empty()) return {};
+    QString text = QStringLiteral("«%1»: %2, %3\nСКО:")
+                       .arg(QString::fromStdString(data.name), points(data.points.size()),
+                            data.alignment == DataAlignment::firstPointAtLaunch
+                                ? QStringLiteral("первая точка в (0, h)")
+                                : QStringLiteral("как измерены"));
+    for (DragModel model : kDragModels)
+        text += QStringLiteral(" %1 %2;").arg(QString::fromUtf8(dragModelName(model)), metres(comparison.rmsOf(model)));
+    text.chop(1);
+    return text + QStringLiteral("\n") + QString::fromStdString(comparison.verdict);
+}
+
+ExperimentMenu::ExperimentMenu(const Model& model, const MainMenu& menu, Dialogs& dialogs, ApplyInputs apply,
+                               QWidget* window)
+    : QObject(window), model_(model), menu_(menu), dialogs_(dialogs), apply_(std::move(apply)), window_(window) {
+    panel_ = new QLabel(window);
+    panel_->setObjectName(QStringLiteral("experimentPanel"));
+    panel_->setFrameShape(QFrame::Box);
+    panel_->setAutoFillBackground(true);
+    QPalette palette = panel_->palette();
+    palette.setColor(QPalette::Window, QColor(255, 245, 255));
+    panel_->setPalette(palette);
+    panel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    panel_->hide();
+}
+
+std::vector<MeasuredPoint> ExperimentMenu::comparedPoints() const { return alignedPoints(data_, model_.h); }
+
+void ExperimentMenu::setData(MeasuredData data) {
+    data_ = std::move(data);
+    menu_.alignToLaunch->setChecked(data_.alignment == DataAlignment::firstPointAtLaunch);
+    for (QAction* a : {menu_.fitData, menu_.alignToLaunch, menu_.forgetData}) a->setEnabled(!data_.empty());
+}
+
+bool ExperimentMenu::load(const QByteArray& bytes, const QString& name) {
+    DataReadResult read = readMeasuredData(std::string_view(bytes.constData(), std::size_t(bytes.size())), name.toStdString());
+    if (!read.ok()) {
+        dialogs_.MsgBox(QStringLiteral("Данные опыта не прочитаны (%1):\n%2").arg(name, QString::fromStdString(read.error)),
+                        vbOKOnly, QStringLiteral("Ошибка"));
+        return false;
+    }
+    // A new table keeps the alignment chosen for the last one.
+    read.data->alignment = data_.empty() ? DataAlignment::asMeasured : data_.alignment;
+    setData(std::move(*read.data));
+    for (QAction* a : menu_.experiments) a->setChecked(false);
+    emit dataChanged();
+    return true;
+}
+
+void ExperimentMenu::openFile() {
+    const QString path = QFileDialog::getOpenFileName(
+        window_, QStringLiteral("Открыть данные опыта"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("Таблицы (*.csv *.txt *.tsv *.dat);;Все файлы (*)"));
+    if (path.isEmpty()) return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        dialogs_.MsgBox(QStringLiteral("Файл «%1» не открывается: %2").arg(path, file.errorString()), vbOKOnly,
+                        QStringLiteral("Ошибка"));
+        return;
+    }
+    load(file.readAll(), QFileInfo(path).fileName());
+}
+
+void ExperimentMenu::paste() {
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) {
+        dialogs_.MsgBox(QStringLiteral("В буфере обмена нет текста с таблицей опыта."), vbOKOnly, QStringLiteral("Ошибка"));
+        return;
+    }
+    load(text.toUtf8(), QStringLiteral("буфер обмена"));
+}
+
+void ExperimentMenu::chooseSet(int index) {
+    const std::vector<ExperimentSet>& sets = experimentSets();
+    if (index < 0 || index >= int(sets.size())) return;
+    const ExperimentSet& set = sets[std::size_t(index)];
+    setData(set.data);
+    for (int i = 0; i < menu_.experiments.size(); ++i) menu_.experiments[i]->setChecked(i == index);
+    // The inputs go in the one way; their recompute draws the points too.
+    const InputValues& in = set.inputs;
+    apply_({{InputField::h, in.h}, {InputField::V0y, in.V0y}, {InputField::d, in.d}, {InputField::massa, in.massa},
+            {InputField::r0, in.r0}, {InputField::eta, in.eta}, {InputField::c, in.c}});
+}
+
+void ExperimentMenu::setAlignment(DataAlignment alignment) {
+    if (data_.empty() || data_.alignment == alignment) return;
+    MeasuredData data = data_;
+    data.alignment = alignment;
+    setData(std::move(data));
+    emit dataChanged();
+}
+
+void ExperimentMenu::forget() {
+    if (data_.empty()) return;
+    setData({});
+    for (QAction* a : menu_.experiments) a->setChecked(false);
+    emit dataChanged();
+}
+
+DragFit ExperimentMenu::fit(FitChoice choice) const {
+    InputValues start{model_.h, model_.V0y, model_.d, model_.massa, model_.r0, model_.eta, model_.c};
+    return fitDrag(start, comparedPoints(), choice);
+}
+
+bool ExperimentMenu::applyFit(const DragFit& fit) {
+    if (!fit.converged || data_.empty()) return false;
+    std::vector<InputSetting> settings;
+    if (const FittedValue* c = fit.find(FitParameter::c)) settings.push_back({InputField::c, c->value});
+    if (const FittedValue* eta = fit.find(FitParameter::eta)) settings.push_back({InputField::eta, eta->value});
+    // The time shift moves the points, not the model: model time = t - t0.
+    if (fit.find(FitParameter::t0) && fit.t0 != 0) {
+        MeasuredData shifted = data_;
+        shifted.points = comparedPoints();
+        for (MeasuredPoint& p : shifted.points) p.t -= fit.t0;
+        shifted.alignment = DataAlignment::asMeasured;
+        setData(std::move(shifted));
+    }
+    const std::vector<FieldRefusal> refusals = apply_(settings);
+    for (const FieldRefusal& r : refusals)
+        dialogs_.MsgBox(QString::fromStdString(r.refusal.message), vbOKOnly, QStringLiteral("Ошибка"));
+    return refusals.size() < settings.size() || settings.empty();
+}
+
+void ExperimentMenu::showFitDialog() {
+    if (data_.empty()) return;
+    FitDialog dialog(*this, window_);
+    dialog.exec();
+}
+
+void ExperimentMenu::refresh() {
+    comparison_ = data_.empty() ? ModelComparison{} : compareModels(model_, comparedPoints());
+    const QString summary = experimentSummary(data_, comparison_);
+    // A line too long for the panel (a long name) ends in "…"; the tooltip holds it whole.
+    QStringList lines = summary.split('\n');
+    const QFontMetrics metrics(panel_->font());
+    for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideRight, panel_->contentsRect().width() - 4);
+    panel_->setText(lines.join('\n'));
+    panel_->setToolTip(summary);
+    panel_->setVisible(!summary.isEmpty());
+    status_ = data_.empty() ? QString()
+                            : QStringLiteral("СКО опыта %1 / %2 / %3, лучше всех %4")
+                                  .arg(metres(comparison_.rmsOf(DragModel::vacuum)),
+                                       metres(comparison_.rmsOf(DragModel::linear)),
+                                       metres(comparison_.rmsOf(DragModel::full)),
+                                       QString::fromUtf8(dragModelName(comparison_.best)));
+}
+
+}  // namespace velunta

@@ -1,0 +1,85 @@
+#pragma once
+// A measured fall in the window: read from a file or pasted from a spreadsheet,
+// or one of the published sets of the menu "Опыт"; its points on the graphs, how
+// far each model is from them (a small panel and the status line), and the fit
+// of c and eta, applied to the fields as finished edits. A table that cannot be
+// read leaves everything as it was, with the reader's message.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "model/drag_fit.h"
+#include "model/input_acceptance.h"
+#include "model/measured_data.h"
+#include "model/model.h"
+#include "model/model_comparison.h"
+
+class QLabel;
+class QWidget;
+
+namespace velunta {
+
+class Dialogs;
+struct MainMenu;
+
+class ExperimentMenu : public QObject {
+    Q_OBJECT
+public:
+    // `apply` puts inputs into the fields the one way the window takes them (Form1::applyInputs).
+    using ApplyInputs = std::function<std::vector<FieldRefusal>(const std::vector<InputSetting>&)>;
+    ExperimentMenu(const Model& model, const MainMenu& menu, Dialogs& dialogs, ApplyInputs apply, QWidget* window);
+
+    const MeasuredData& data() const { return data_; }
+    // What the graphs draw: null without points.
+    const MeasuredData* shown() const { return data_.empty() ? nullptr : &data_; }
+    // The points as compared with the models (the alignment applied).
+    std::vector<MeasuredPoint> comparedPoints() const;
+    // The models against the points, as of the last recompute (no rms without points).
+    const ModelComparison& comparison() const { return comparison_; }
+
+    // A table's bytes: the points replace those shown, or the reader's message is
+    // shown and nothing changes. `name` is the file's or "буфер обмена".
+    bool load(const QByteArray& bytes, const QString& name);
+    void openFile();
+    void paste();
+    // A published set: its inputs and its points together, one recompute.
+    void chooseSet(int index);
+    void setAlignment(DataAlignment alignment);
+    void forget();
+
+    // The fit on the points as compared, from the inputs in the fields.
+    DragFit fit(FitChoice choice) const;
+    // The fitted c and eta into their fields (a refused value is refused with its
+    // message), a fitted time shift into the points; false when nothing was applied.
+    bool applyFit(const DragFit& fit);
+    void showFitDialog();
+
+    // The panel and the status line's text for the model's current inputs (after every recompute).
+    void refresh();
+    QLabel* panel() const { return panel_; }
+    QString statusText() const { return status_; }
+
+signals:
+    // The points or their alignment changed: the graphs are drawn again.
+    void dataChanged();
+
+private:
+    void setData(MeasuredData data);
+
+    const Model& model_;
+    const MainMenu& menu_;
+    Dialogs& dialogs_;
+    ApplyInputs apply_;
+    QWidget* window_;
+    MeasuredData data_;
+    ModelComparison comparison_;
+    QLabel* panel_ = nullptr;
+    QString status_;
+};
+
+// The panel's lines: the data (points, alignment), each model's rms, the verdict.
+QString experimentSummary(const MeasuredData& data, const ModelComparison& comparison);
+
+}  // namespace velunta

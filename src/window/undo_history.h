@@ -1,0 +1,67 @@
+#pragma once
+// Undo and redo of the lesson's content: every finished edit, chosen preset,
+// kept set and opened data is one step. A step keeps the whole state before and
+// after it (seven numbers, the kept sets' inputs, the measured points), so that
+// undoing puts the fields back exactly and recomputes once, however the change
+// was made.
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "export/lesson_file.h"
+
+class QAction;
+
+namespace velunta {
+
+// What an undo step restores.
+struct LessonState {
+    InputValues inputs;
+    std::vector<KeptInputs> kept;
+    std::optional<MeasuredData> measured;
+    bool operator==(const LessonState&) const = default;
+};
+
+class UndoHistory : public QObject {
+    Q_OBJECT
+public:
+    using Capture = std::function<LessonState()>;
+    using Restore = std::function<void(const LessonState&)>;
+    // The actions get their texts ("Отменить: h = 10") and enabled states from here.
+    UndoHistory(Capture capture, Restore restore, QAction* undo, QAction* redo, QObject* parent);
+
+    // A change is finished: one step when the state differs from the last one
+    // recorded, named `name` or, without one, by what changed.
+    void settle(const QString& name = {});
+    // A new starting point (start-up, a lesson opened): no steps before it.
+    void reset();
+    // The state saved in a file is the clean one; changes after it are unsaved.
+    void markSaved() { stack_.setClean(); }
+    bool isClean() const { return stack_.isClean(); }
+    const QUndoStack& stack() const { return stack_; }
+    void undo() { stack_.undo(); }
+    void redo() { stack_.redo(); }
+
+    // The name of the step from `before` to `after` when the caller gave none.
+    static QString nameOf(const LessonState& before, const LessonState& after);
+
+signals:
+    // Undone, redone, a new step or a save: the title's mark may change.
+    void cleanChanged(bool clean);
+
+private:
+    class Step;
+    void restore(const LessonState& state);
+
+    Capture capture_;
+    Restore restore_;
+    QUndoStack stack_;
+    LessonState last_;
+    bool restoring_ = false;
+};
+
+}  // namespace velunta
