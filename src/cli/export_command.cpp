@@ -1,5 +1,6 @@
 #include "cli/export_command.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -45,19 +46,8 @@ std::optional<QString> target(CommandContext& c, std::initializer_list<const cha
         if (suffix == QLatin1String(s) && !QFileInfo(path).completeBaseName().isEmpty()) return path;
     QStringList names;
     for (const char* s : suffixes) names << QStringLiteral(".") + QLatin1String(s);
-    refuse(c, QStringLiteral("%1 сохраняется в файл %2, а не «%3».").arg(what, names.join(QStringLiteral(" или ")), path));
+    refuse(c, QCoreApplication::translate("CommandLine", "%1 сохраняется в файл %2, а не «%3».").arg(what, names.join(QCoreApplication::translate("CommandLine", " или ")), path));
     return std::nullopt;
-}
-
-// Pictures and text need the GUI library, not a display.
-std::unique_ptr<QGuiApplication> guiWithoutDisplay() {
-    static int argc = 1;
-    static char name[] = "velunta";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance()) return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    provideRuntimeFolder();
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 // The measured points after the models' table, each with the three models' residuals
@@ -66,13 +56,15 @@ QByteArray measuredSection(const Model& m, const MeasuredData& data) {
     const std::vector<MeasuredPoint> points = alignedPoints(data, m.h);
     const std::vector<double> derived = derivedVelocities(points);
     const ModelComparison comparison = compareModels(m, points);
-    QByteArray out = "\r\n" + QStringLiteral("Опыт;%1\r\n").arg(QString::fromStdString(data.name)).toUtf8();
-    out += QStringLiteral("t, c;Y, м;Vy, м/с;Vy из высот, м/с;Y − Y вакуум, м;Y − Y Fc~v, м;Y − Y Fc~v+v², м\r\n").toUtf8();
+    const char sep = tableSeparator();
+    QByteArray out = "\r\n" + tableLine(QCoreApplication::translate("CommandLine", "Опыт;%1"),
+                                        {QCoreApplication::translate("Presets", data.name.c_str())});
+    out += tableLine(QCoreApplication::translate("CommandLine", "t, c;Y, м;Vy, м/с;Vy из высот, м/с;Y − Y вакуум, м;Y − Y Fc~v, м;Y − Y Fc~v+v², м"));
     for (std::size_t i = 0; i < points.size(); ++i) {
-        out += tableNumber(points[i].t) + ';' + tableNumber(points[i].Y) + ';' +
-               (points[i].Vy ? tableNumber(*points[i].Vy) : QByteArray()) + ';' +
+        out += tableNumber(points[i].t) + sep + tableNumber(points[i].Y) + sep +
+               (points[i].Vy ? tableNumber(*points[i].Vy) : QByteArray()) + sep +
                (std::isfinite(derived[i]) ? tableNumber(derived[i]) : QByteArray());
-        for (DragModel model : kDragModels) out += ';' + tableNumber(comparison.residuals[std::size_t(model)][i]);
+        for (DragModel model : kDragModels) out += sep + tableNumber(comparison.residuals[std::size_t(model)][i]);
         out += "\r\n";
     }
     return out;
@@ -86,12 +78,12 @@ const std::string* setting(const CommandContext& c, const char* name) {
 }  // namespace
 
 int runTableCommand(CommandContext& c) {
-    const auto path = target(c, {"csv"}, QStringLiteral("Таблица"));
+    const auto path = target(c, {"csv"}, QCoreApplication::translate("CommandLine", "Таблица"));
     if (!path) return 2;
     double step = 0;
     const std::string* stepText = setting(c, "--step");
     if (stepText && !readNumber(*stepText, step))
-        return refuse(c, QStringLiteral("Шаг по времени — число секунд, а не «%1».").arg(QString::fromStdString(*stepText)));
+        return refuse(c, QCoreApplication::translate("CommandLine", "Шаг по времени — число секунд, а не «%1».").arg(QString::fromStdString(*stepText)));
     recompute(c.model);
     if (!stepText) step = defaultTableStep(c.model);
     const QString problem = tableStepProblem(c.model, step);
@@ -105,12 +97,12 @@ int runTableCommand(CommandContext& c) {
 }
 
 int runPictureCommand(CommandContext& c) {
-    const auto path = target(c, {"png", "svg"}, QStringLiteral("Рисунок"));
+    const auto path = target(c, {"png", "svg"}, QCoreApplication::translate("CommandLine", "Рисунок"));
     if (!path) return 2;
     PictureView view = PictureView::coordinate;
     if (const std::string* v = setting(c, "--view")) {
         if (*v != "1" && *v != "2" && *v != "3")
-            return refuse(c, QStringLiteral("Рисунок --view: 1 (траектория), 2 (Y(t)) или 3 (Vy(t)), а не «%1».")
+            return refuse(c, QCoreApplication::translate("CommandLine", "Рисунок --view: 1 (траектория), 2 (Y(t)) или 3 (Vy(t)), а не «%1».")
                                  .arg(QString::fromStdString(*v)));
         view = PictureView((*v)[0] - '0');
     }
@@ -120,11 +112,11 @@ int runPictureCommand(CommandContext& c) {
         double w = 0, h = 0;
         if (x == std::string::npos || !readNumber(s->substr(0, x), w) || !readNumber(s->substr(x + 1), h) ||
             w != std::floor(w) || h != std::floor(h) || w < 16 || h < 16 || w > 10000 || h > 10000)
-            return refuse(c, QStringLiteral("Размер рисунка — ШИРИНАxВЫСОТА в пикселях, от 16 до 10000, а не «%1».")
+            return refuse(c, QCoreApplication::translate("CommandLine", "Размер рисунка — ШИРИНАxВЫСОТА в пикселях, от 16 до 10000, а не «%1».")
                                  .arg(QString::fromStdString(*s)));
         size = QSize(int(w), int(h));
     }
-    const auto app = guiWithoutDisplay();
+    const auto app = applicationWithoutDisplay();
     c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
     const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(), c.data ? &*c.data : nullptr);
     QString error;
@@ -133,9 +125,9 @@ int runPictureCommand(CommandContext& c) {
 }
 
 int runWorksheetCommand(CommandContext& c) {
-    const auto path = target(c, {"pdf"}, QStringLiteral("Рабочий лист"));
+    const auto path = target(c, {"pdf"}, QCoreApplication::translate("CommandLine", "Рабочий лист"));
     if (!path) return 2;
-    const auto app = guiWithoutDisplay();
+    const auto app = applicationWithoutDisplay();
     c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
     // Graphs of about the page's proportions, so that their labels read well in print.
     const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(500, 400), c.data ? &*c.data : nullptr);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/phrase.h"
 #include "model/measured_data.h"
 #include "model/trajectory.h"
 
@@ -25,6 +26,7 @@ struct ModelComparison {
     std::array<std::vector<double>, 3> residuals;    // Y measured - Y of the model, m, one per point
     DragModel best = DragModel::full;                // the smallest rms (the simpler model on a tie)
     std::string verdict;                             // "Опыт лучше всего описывает модель Fc~v+v²"
+    Phrase verdictPhrase;                            // the same, for translation
     double rmsOf(DragModel model) const { return rms[std::size_t(model)]; }
 };
 

@@ -1,5 +1,6 @@
 #include "plot/legend.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -13,7 +14,7 @@ namespace velunta {
 
 namespace {
 
-const char* const kNames[3] = {"вакуум", "Fc~v", "Fc~v+v²"};
+const char* const kNames[3] = {QT_TRANSLATE_NOOP("Legend", "вакуум"), "Fc~v", "Fc~v+v²"};
 
 double userX(const DrawingSurface& g, double px) { return g.ScaleLeft() + px * g.ScaleWidth() / std::max(1, g.surfaceSize().width()); }
 double userY(const DrawingSurface& g, double py) { return g.ScaleTop() + py * g.ScaleHeight() / std::max(1, g.surfaceSize().height()); }
@@ -113,12 +114,12 @@ static bool hasMarks(const MeasuredMarks* marks) { return marks && !marks->empty
 
 QStringList legendRows(const KeptCurves& kept, const MeasuredMarks* marks, bool velocity) {
     QStringList rows;
-    for (const char* name : kNames) rows << QString::fromUtf8(name);
+    for (const char* name : kNames) rows << QCoreApplication::translate("Legend", name);
     if (hasMarks(marks))
-        rows << (velocity && marks->derivedVy ? QStringLiteral("опыт (Vy по разностям)") : QStringLiteral("опыт"));
+        rows << (velocity && marks->derivedVy ? QCoreApplication::translate("Legend", "опыт (Vy по разностям)") : QCoreApplication::translate("Legend", "опыт"));
     for (std::size_t i = 0; i < kept.sets.size(); ++i)
         rows << QStringLiteral("%1: %2").arg(i + 1).arg(QString::fromStdString(kept.sets[i].label));
-    if (!kept.empty()) rows << QStringLiteral("(хранятся %1 последних)").arg(KeptCurves::kMaxSets);
+    if (!kept.empty()) rows << QCoreApplication::translate("Legend", "(хранятся %1 последних)").arg(KeptCurves::kMaxSets);
     return rows;
 }
 

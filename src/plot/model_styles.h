@@ -3,7 +3,11 @@
 // colour of the curves, balls and marks, and a letter that tells the models
 // apart where colour alone would not (printed in grey, read by a colour-blind eye).
 
+#include <QCoreApplication>
+#include <QString>
 #include <array>
+
+#include "model/phrase.h"
 
 #include "model/trajectory.h"
 #include "plot/axes.h"
@@ -18,11 +22,15 @@ struct ModelStyle {
 };
 
 inline constexpr std::array<ModelStyle, 3> kModelStyles{{
-    {DragModel::vacuum, "вакуум", kBlack, "В"},
-    {DragModel::linear, "Fc~v", kBlue, "Л"},
-    {DragModel::full, "Fc~v+v²", kRed, "К"},
+    {DragModel::vacuum, QT_TRANSLATE_NOOP("ModelStyles", "вакуум"), kBlack, QT_TRANSLATE_NOOP("ModelStyles", "В")},
+    {DragModel::linear, "Fc~v", kBlue, QT_TRANSLATE_NOOP("ModelStyles", "Л")},
+    {DragModel::full, "Fc~v+v²", kRed, QT_TRANSLATE_NOOP("ModelStyles", "К")},
 }};
 
 inline const ModelStyle& styleOf(DragModel model) { return kModelStyles[std::size_t(model)]; }
+
+// The name and the letter in the language of the program.
+inline QString styleName(const ModelStyle& s) { return QCoreApplication::translate("ModelStyles", s.name); }
+inline QString styleLetter(const ModelStyle& s) { return QCoreApplication::translate("ModelStyles", s.letter); }
 
 }  // namespace velunta

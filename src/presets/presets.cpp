@@ -1,5 +1,6 @@
 #include "presets/presets.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,6 +12,10 @@
 namespace velunta {
 
 double BallPreset::density() const { return ballDensity(d, massa); }
+
+QString shownPresetName(const QString& name) {
+    return QCoreApplication::translate("Presets", name.toUtf8().constData());
+}
 
 bool floats(double ballDensity, double mediumDensity) { return ballDensity <= mediumDensity; }
 

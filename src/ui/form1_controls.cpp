@@ -1,5 +1,6 @@
 #include "ui/form1_controls.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 #include <iterator>
 #include <QWidget>
@@ -95,7 +96,7 @@ QLabel* resultBox(QWidget* parent, const char* name, Colour textColour = kBlack)
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
     label->setIndent(1);
-    label->setToolTip(QString::fromUtf8(hintOf(name)));
+    label->setToolTip(shownModelText(hintOf(name)));
     setColours(label, kCyan, textColour);
     return label;
 }
@@ -118,7 +119,7 @@ QLineEdit* inputBox(QWidget* parent, const char* name, const char* quantity) {
     auto* box = named(new QLineEdit(parent), name);
     box->setFont(serifFont(kTextPt));
     box->setText(QString::fromLatin1(name));
-    box->setToolTip(QString::fromUtf8(hintOf(quantity)));
+    box->setToolTip(shownModelText(hintOf(quantity)));
     setColours(box, kYellow);
     return box;
 }
@@ -175,39 +176,39 @@ QAction* menuSeparator(QMenu* menu, const char* name) {
 }
 
 void buildMenu(QMenuBar* menuBar, Form1Controls& c) {
-    c.mnuFile = named(menuBar->addMenu(QStringLiteral("&Файл")), "mnuFile");
-    c.mnuFilespravka2 = menuItem(c.mnuFile, "mnuFilespravka2", QStringLiteral("Справка"),
+    c.mnuFile = named(menuBar->addMenu(QCoreApplication::translate("Form1Controls", "&Файл")), "mnuFile");
+    c.mnuFilespravka2 = menuItem(c.mnuFile, "mnuFilespravka2", QCoreApplication::translate("Form1Controls", "Справка"),
                                  QStringLiteral(":/icons/menu_spravka2.svg"));
-    c.mnuFilespravka = menuItem(c.mnuFile, "mnuFilespravka", QStringLiteral("Таблица"),
+    c.mnuFilespravka = menuItem(c.mnuFile, "mnuFilespravka", QCoreApplication::translate("Form1Controls", "Таблица"),
                                 QStringLiteral(":/icons/menu_spravka.svg"));
-    c.mnuFilesHistory = menuItem(c.mnuFile, "mnuFilesHistory", QStringLiteral("История"),
+    c.mnuFilesHistory = menuItem(c.mnuFile, "mnuFilesHistory", QCoreApplication::translate("Form1Controls", "История"),
                                  QStringLiteral(":/icons/menu_history.svg"));
     // This separator stands in the file menu, whatever its name says.
     c.mnuHelpSep1 = menuSeparator(c.mnuFile, "mnuHelpSep1");
-    c.mnuFileExit = menuItem(c.mnuFile, "mnuFileExit", QStringLiteral("Выход"),
+    c.mnuFileExit = menuItem(c.mnuFile, "mnuFileExit", QCoreApplication::translate("Form1Controls", "Выход"),
                              QStringLiteral(":/icons/menu_exit.svg"));
 
-    c.mnuHelp = named(menuBar->addMenu(QStringLiteral("&Помощь")), "mnuHelp");
-    c.mnuHelpInstruction = menuItem(c.mnuHelp, "mnuHelpInstruction", QStringLiteral("Инструкция"),
+    c.mnuHelp = named(menuBar->addMenu(QCoreApplication::translate("Form1Controls", "&Помощь")), "mnuHelp");
+    c.mnuHelpInstruction = menuItem(c.mnuHelp, "mnuHelpInstruction", QCoreApplication::translate("Form1Controls", "Инструкция"),
                                     QStringLiteral(":/icons/menu_instruction.svg"));
-    c.mnuHelpUprav = menuItem(c.mnuHelp, "mnuHelpUprav", QStringLiteral("Управление"),
+    c.mnuHelpUprav = menuItem(c.mnuHelp, "mnuHelpUprav", QCoreApplication::translate("Form1Controls", "Управление"),
                               QStringLiteral(":/icons/menu_uprav.svg"));
     c.mnuHelpSep2 = menuSeparator(c.mnuHelp, "mnuHelpSep2");
-    c.mnuHelpAvtors = menuItem(c.mnuHelp, "mnuHelpAvtors", QStringLiteral("Авторы"),
+    c.mnuHelpAvtors = menuItem(c.mnuHelp, "mnuHelpAvtors", QCoreApplication::translate("Form1Controls", "Авторы"),
                                QStringLiteral(":/icons/menu_avtors.svg"));
-    c.mnuHelpAbout = menuItem(c.mnuHelp, "mnuHelpAbout", QStringLiteral("О программе"),
+    c.mnuHelpAbout = menuItem(c.mnuHelp, "mnuHelpAbout", QCoreApplication::translate("Form1Controls", "О программе"),
                               QStringLiteral(":/icons/menu_about.svg"));
-    c.mnuHelpAbout2 = menuItem(c.mnuHelp, "mnuHelpAbout2", QStringLiteral("Регистрация"),
+    c.mnuHelpAbout2 = menuItem(c.mnuHelp, "mnuHelpAbout2", QCoreApplication::translate("Form1Controls", "Регистрация"),
                                QStringLiteral(":/icons/menu_about2.svg"));
 }
 
 void buildParameterPanel(QWidget* w, Form1Controls& c) {
-    c.Label36 = legendLabel(w, "Label36", QStringLiteral("Параметры"), kBlack);
+    c.Label36 = legendLabel(w, "Label36", QCoreApplication::translate("Form1Controls", "Параметры"), kBlack);
 
     c.Label1 = captionLabel(w, "Label1", QStringLiteral("h="));
-    c.Label3 = captionLabel(w, "Label3", QStringLiteral("Vоy="));  // the "о" is Cyrillic
+    c.Label3 = captionLabel(w, "Label3", QCoreApplication::translate("Form1Controls", "Vоy="));  // the "о" is Cyrillic
     c.Label7 = captionLabel(w, "Label7", QStringLiteral("d="));
-    c.Label7->setToolTip(QStringLiteral("диаметр шара"));
+    c.Label7->setToolTip(QCoreApplication::translate("Form1Controls", "диаметр шара"));
     c.Label9 = captionLabel(w, "Label9", QStringLiteral("m="));
     c.Label11 = captionLabel(w, "Label11", QStringLiteral("ρο="), kGreekPt);  // rho, omicron
     c.Label13 = captionLabel(w, "Label13", QStringLiteral("η="), kGreekPt);   // eta, not "h"
@@ -221,24 +222,24 @@ void buildParameterPanel(QWidget* w, Form1Controls& c) {
     c.Text7 = inputBox(w, "Text7", "eta");
     c.Text3 = inputBox(w, "Text3", "c");
 
-    c.Label2 = captionLabel(w, "Label2", QStringLiteral(" м"));
-    c.Label4 = captionLabel(w, "Label4", QStringLiteral(" м/с"));
-    c.Label8 = captionLabel(w, "Label8", QStringLiteral(" м"));
-    c.Label10 = captionLabel(w, "Label10", QStringLiteral(" кг"));
-    c.Label12 = captionLabel(w, "Label12", QStringLiteral(" кг/м3"));
-    c.Label14 = captionLabel(w, "Label14", QStringLiteral(" Па с"));
+    c.Label2 = captionLabel(w, "Label2", QCoreApplication::translate("Form1Controls", " м"));
+    c.Label4 = captionLabel(w, "Label4", QCoreApplication::translate("Form1Controls", " м/с"));
+    c.Label8 = captionLabel(w, "Label8", QCoreApplication::translate("Form1Controls", " м"));
+    c.Label10 = captionLabel(w, "Label10", QCoreApplication::translate("Form1Controls", " кг"));
+    c.Label12 = captionLabel(w, "Label12", QCoreApplication::translate("Form1Controls", " кг/м3"));
+    c.Label14 = captionLabel(w, "Label14", QCoreApplication::translate("Form1Controls", " Па с"));
 }
 
 // Created after the parameter panel: where the wide unit labels reach into the
 // vacuum panel, its result boxes lie on top.
 void buildResultPanels(QWidget* w, Form1Controls& c) {
-    c.Label32 = legendLabel(w, "Label32", QStringLiteral("Характеристики"), kBlack,
-                            QStringLiteral("Рассчитанные характеристики движения"));
-    c.Label15 = legendLabel(w, "Label15", QStringLiteral("__ в вакууме"), kBlack);
-    c.Label21 = legendLabel(w, "Label21", QStringLiteral("__ в среде (Fc~v)"), kBlue,
-                            QStringLiteral("При линейной зависимости силы сопротивления от скорости"));
-    c.Label28 = legendLabel(w, "Label28", QStringLiteral("__ в среде (+Fc~v^2)"), kRed,
-                            QStringLiteral("При квадратичной зависимости силы сопротивления от скорости"));
+    c.Label32 = legendLabel(w, "Label32", QCoreApplication::translate("Form1Controls", "Характеристики"), kBlack,
+                            QCoreApplication::translate("Form1Controls", "Рассчитанные характеристики движения"));
+    c.Label15 = legendLabel(w, "Label15", QCoreApplication::translate("Form1Controls", "__ в вакууме"), kBlack);
+    c.Label21 = legendLabel(w, "Label21", QCoreApplication::translate("Form1Controls", "__ в среде (Fc~v)"), kBlue,
+                            QCoreApplication::translate("Form1Controls", "При линейной зависимости силы сопротивления от скорости"));
+    c.Label28 = legendLabel(w, "Label28", QCoreApplication::translate("Form1Controls", "__ в среде (+Fc~v^2)"), kRed,
+                            QCoreApplication::translate("Form1Controls", "При квадратичной зависимости силы сопротивления от скорости"));
 
     c.Label43 = resultBox(w, "Label43");
 
@@ -281,7 +282,7 @@ void buildResultPanels(QWidget* w, Form1Controls& c) {
 // Created after the panels: the graph areas lie over them when shown.
 void buildDrawingSurfaces(QWidget* w, Form1Controls& c) {
     c.Picture1 = canvas(w, "Picture1", kSmallPt);
-    c.Picture1->setToolTipText(QStringLiteral("Анимация движения"));
+    c.Picture1->setToolTipText(QCoreApplication::translate("Form1Controls", "Анимация движения"));
     c.Shape1 = named(new Shape(c.Picture1), "Shape1");
     c.Shape1->setWidth(10);
     c.Shape1->setHeight(10);
@@ -293,9 +294,9 @@ void buildDrawingSurfaces(QWidget* w, Form1Controls& c) {
     c.Picture3->hide();
 
     c.Picture4 = canvas(w, "Picture4", 15.75, true);
-    c.Picture4->setToolTipText(QStringLiteral("счетчик времени"));
+    c.Picture4->setToolTipText(QCoreApplication::translate("Form1Controls", "счетчик времени"));
     c.Picture14 = canvas(w, "Picture14", 15.75, true);
-    c.Picture14->setToolTipText(QStringLiteral("Координата"));
+    c.Picture14->setToolTipText(QCoreApplication::translate("Form1Controls", "Координата"));
 
     c.Picture15 = canvas(w, "Picture15", kSmallPt);
     c.Picture15->resize(268, 56);
@@ -306,10 +307,10 @@ void buildDrawingSurfaces(QWidget* w, Form1Controls& c) {
 
 void buildCounterRow(QWidget* w, Form1Controls& c) {
     c.Label27 = plainLabel(w, "Label27", QStringLiteral("Label27"), serifFont(kTextPt));
-    c.Label27->setToolTip(QStringLiteral("замедление времени"));
+    c.Label27->setToolTip(QCoreApplication::translate("Form1Controls", "замедление времени"));
     setColours(c.Label27, kYellow);
 
-    c.Frame1 = named(new QGroupBox(QStringLiteral("Графики"), w), "Frame1");
+    c.Frame1 = named(new QGroupBox(QCoreApplication::translate("Form1Controls", "Графики"), w), "Frame1");
     c.Frame1->setFont(serifFont(kSmallPt));
     setColours(c.Frame1, kGrey);
     // The title sits on the frame's top border, over a gap of the window's grey.
@@ -317,9 +318,9 @@ void buildCounterRow(QWidget* w, Form1Controls& c) {
         "QGroupBox#Frame1 { border: 1px solid #a0a0a0; border-radius: 3px; margin-top: 9px; }"
         "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 7px; padding: 0 2px;"
         " background-color: palette(window); }"));
-    c.Option1 = option(c.Frame1, "Option1", QStringLiteral("анимация"), 24);
-    c.Option2 = option(c.Frame1, "Option2", QStringLiteral("координата x(t)"), 42);
-    c.Option3 = option(c.Frame1, "Option3", QStringLiteral("проекция Vy(t)"), 60);
+    c.Option1 = option(c.Frame1, "Option1", QCoreApplication::translate("Form1Controls", "анимация"), 24);
+    c.Option2 = option(c.Frame1, "Option2", QCoreApplication::translate("Form1Controls", "координата x(t)"), 42);
+    c.Option3 = option(c.Frame1, "Option3", QCoreApplication::translate("Form1Controls", "проекция Vy(t)"), 60);
     c.Option1->setChecked(true);
 
     c.VScroll1 = scrollBar(w, "VScroll1", Qt::Vertical, 10, 200, 1, 10, 10);
@@ -348,9 +349,9 @@ void buildForm1Controls(QWidget* client, QMenuBar* menuBar, Form1Controls& c) {
     setColours(client, kGrey);
 
     // The start button comes first, so it is the first stop of the tab order.
-    c.CmdOK = button(client, "CmdOK", QStringLiteral("ПУСК"), QStringLiteral("запуск установки"));
-    c.Command1 = button(client, "Command1", QStringLiteral("Пересчёт"),
-                        QStringLiteral("Пересчёт характеристик и установка в мсходное состояние"));
+    c.CmdOK = button(client, "CmdOK", QCoreApplication::translate("Form1Controls", "ПУСК"), QCoreApplication::translate("Form1Controls", "запуск установки"));
+    c.Command1 = button(client, "Command1", QCoreApplication::translate("Form1Controls", "Пересчёт"),
+                        QCoreApplication::translate("Form1Controls", "Пересчёт характеристик и установка в мсходное состояние"));
 
     buildParameterPanel(client, c);
     buildResultPanels(client, c);

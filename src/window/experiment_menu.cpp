@@ -1,5 +1,6 @@
 #include "window/experiment_menu.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -24,28 +25,29 @@ namespace {
 
 QString metres(double v) {
     if (!std::isfinite(v)) return QStringLiteral("—");
-    return QString::number(v, 'g', 3).replace('.', ',') + QStringLiteral(" м");
+    return shownDecimal(QString::number(v, 'g', 3)) + QCoreApplication::translate("ExperimentMenu", " м");
 }
 
 QString points(std::size_t n) {
     const std::size_t last = n % 10, lastTwo = n % 100;
-    const char* word = last == 1 && lastTwo != 11                                      ? "точка"
-                       : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? "точки"
-                                                                                   : "точек";
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
+    // The Russian word agrees with the number; a translation has a sentence for each form.
+    const char* text = last == 1 && lastTwo != 11 ? QT_TRANSLATE_NOOP("ExperimentMenu", "%1 точка")
+                       : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? QT_TRANSLATE_NOOP("ExperimentMenu", "%1 точки")
+                                                                                   : QT_TRANSLATE_NOOP("ExperimentMenu", "%1 точек");
+    return QCoreApplication::translate("ExperimentMenu", text).arg(n);
 }
 
 }  // namespace
 
 QString experimentSummary(const MeasuredData& data, const ModelComparison& comparison) {
     if (data.empty()) return {};
-    QString text = QStringLiteral("«%1»: %2, %3\nСКО:")
+    QString text = QCoreApplication::translate("ExperimentMenu", "«%1»: %2, %3\nСКО:")
                        .arg(QString::fromStdString(data.name), points(data.points.size()),
                             data.alignment == DataAlignment::firstPointAtLaunch
-                                ? QStringLiteral("первая точка в (0, h)")
-                                : QStringLiteral("как измерены"));
+                                ? QCoreApplication::translate("ExperimentMenu", "первая точка в (0, h)")
+                                : QCoreApplication::translate("ExperimentMenu", "как измерены"));
     for (DragModel model : kDragModels)
-        text += QStringLiteral(" %1 %2;").arg(QString::fromUtf8(dragModelName(model)), metres(comparison.rmsOf(model)));
+        text += QStringLiteral(" %1 %2;").arg(shownModelText(dragModelName(model)), metres(comparison.rmsOf(model)));
     text.chop(1);
     return text + QStringLiteral("\n") + QString::fromStdString(comparison.verdict);
 }
@@ -75,8 +77,8 @@ void ExperimentMenu::setData(MeasuredData data) {
 bool ExperimentMenu::load(const QByteArray& bytes, const QString& name) {
     DataReadResult read = readMeasuredData(std::string_view(bytes.constData(), std::size_t(bytes.size())), name.toStdString());
     if (!read.ok()) {
-        dialogs_.MsgBox(QStringLiteral("Данные опыта не прочитаны (%1):\n%2").arg(name, QString::fromStdString(read.error)),
-                        vbOKOnly, QStringLiteral("Ошибка"));
+        dialogs_.MsgBox(QCoreApplication::translate("ExperimentMenu", "Данные опыта не прочитаны (%1):\n%2").arg(name, QString::fromStdString(read.error)),
+                        vbOKOnly, QCoreApplication::translate("ExperimentMenu", "Ошибка"));
         return false;
     }
     // A new table keeps the alignment chosen for the last one.
@@ -89,13 +91,13 @@ bool ExperimentMenu::load(const QByteArray& bytes, const QString& name) {
 
 void ExperimentMenu::openFile() {
     const QString path = QFileDialog::getOpenFileName(
-        window_, QStringLiteral("Открыть данные опыта"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("Таблицы (*.csv *.txt *.tsv *.dat);;Все файлы (*)"));
+        window_, QCoreApplication::translate("ExperimentMenu", "Открыть данные опыта"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QCoreApplication::translate("ExperimentMenu", "Таблицы (*.csv *.txt *.tsv *.dat);;Все файлы (*)"));
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        dialogs_.MsgBox(QStringLiteral("Файл «%1» не открывается: %2").arg(path, file.errorString()), vbOKOnly,
-                        QStringLiteral("Ошибка"));
+        dialogs_.MsgBox(QCoreApplication::translate("ExperimentMenu", "Файл «%1» не открывается: %2").arg(path, file.errorString()), vbOKOnly,
+                        QCoreApplication::translate("ExperimentMenu", "Ошибка"));
         return;
     }
     load(file.readAll(), QFileInfo(path).fileName());
@@ -104,10 +106,10 @@ void ExperimentMenu::openFile() {
 void ExperimentMenu::paste() {
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty()) {
-        dialogs_.MsgBox(QStringLiteral("В буфере обмена нет текста с таблицей опыта."), vbOKOnly, QStringLiteral("Ошибка"));
+        dialogs_.MsgBox(QCoreApplication::translate("ExperimentMenu", "В буфере обмена нет текста с таблицей опыта."), vbOKOnly, QCoreApplication::translate("ExperimentMenu", "Ошибка"));
         return;
     }
-    load(text.toUtf8(), QStringLiteral("буфер обмена"));
+    load(text.toUtf8(), QCoreApplication::translate("ExperimentMenu", "буфер обмена"));
 }
 
 void ExperimentMenu::chooseSet(int index) {
@@ -157,7 +159,7 @@ bool ExperimentMenu::applyFit(const DragFit& fit) {
     }
     const std::vector<FieldRefusal> refusals = apply_(settings);
     for (const FieldRefusal& r : refusals)
-        dialogs_.MsgBox(QString::fromStdString(r.refusal.message), vbOKOnly, QStringLiteral("Ошибка"));
+        dialogs_.MsgBox(QString::fromStdString(r.refusal.message), vbOKOnly, QCoreApplication::translate("ExperimentMenu", "Ошибка"));
     return refusals.size() < settings.size() || settings.empty();
 }
 
@@ -178,7 +180,7 @@ void ExperimentMenu::refresh() {
     panel_->setToolTip(summary);
     panel_->setVisible(!summary.isEmpty());
     status_ = data_.empty() ? QString()
-                            : QStringLiteral("СКО опыта %1 / %2 / %3, лучше всех %4")
+                            : QCoreApplication::translate("ExperimentMenu", "СКО опыта %1 / %2 / %3, лучше всех %4")
                                   .arg(metres(comparison_.rmsOf(DragModel::vacuum)),
                                        metres(comparison_.rmsOf(DragModel::linear)),
                                        metres(comparison_.rmsOf(DragModel::full)),

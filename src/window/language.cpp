@@ -1,16 +1,31 @@
 #include "language.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
+#include <memory>
 
 namespace velunta {
 
 namespace {
 constexpr auto kKey = "view/language";
+
+QString code(Language language) { return language == Language::en ? QStringLiteral("en") : QStringLiteral("ru"); }
+
+Language current = Language::ru;
+// Kept here, not owned by the application: a test's application outlives many choices.
+std::unique_ptr<QTranslator> qtCatalogue, ownCatalogue;
+
+// The program's catalogue for `language`, or nothing for the source language.
+std::unique_ptr<QTranslator> ownTranslator(Language language) {
+    if (language == Language::ru) return nullptr;
+    auto own = std::make_unique<QTranslator>();
+    if (!own->load(QStringLiteral("velunta_") + code(language), QStringLiteral(":/i18n"))) return nullptr;
+    return own;
 }
+}  // namespace
 
 Language chosenLanguage() {
     QSettings settings(QStringLiteral("Velunta"), QStringLiteral("velunta"));
@@ -19,19 +34,34 @@ Language chosenLanguage() {
 
 void setChosenLanguage(Language language) {
     QSettings settings(QStringLiteral("Velunta"), QStringLiteral("velunta"));
-    settings.setValue(kKey, language == Language::en ? QStringLiteral("en") : QStringLiteral("ru"));
+    settings.setValue(kKey, code(language));
 }
 
-void installTranslators(QApplication& app, Language language) {
-    const QString code = language == Language::en ? QStringLiteral("en") : QStringLiteral("ru");
-    auto* qt = new QTranslator(&app);
-    if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qt);
+std::optional<Language> languageFromCode(std::string_view text) {
+    if (text == "ru") return Language::ru;
+    if (text == "en") return Language::en;
+    return std::nullopt;
+}
+
+void installTranslators(QCoreApplication&, Language language) {
+    for (auto* old : {&qtCatalogue, &ownCatalogue})
+        if (*old) QCoreApplication::removeTranslator(old->get()), old->reset();
+    current = language;
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + code(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        qtCatalogue = std::move(qt);
+    }
     // Russian is the source language: only other languages need the program's catalogue.
-    if (language == Language::ru) return;
-    auto* own = new QTranslator(&app);
-    if (own->load(QStringLiteral("velunta_") + code, QStringLiteral(":/i18n")))
-        QApplication::installTranslator(own);
+    if ((ownCatalogue = ownTranslator(language))) QCoreApplication::installTranslator(ownCatalogue.get());
+}
+
+Language currentLanguage() { return current; }
+
+QString translatedInto(Language language, const char* context, const char* source) {
+    const std::unique_ptr<QTranslator> own = ownTranslator(language);
+    const QString text = own ? own->translate(context, source) : QString();
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
 }
 
 QString helpDocumentPath(const QString& russianPath, Language language) {
