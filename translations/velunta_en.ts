@@ -787,7 +787,7 @@ The fields are unchanged.</translation>
     </message>
     <message>
         <source>__ в среде (Fc~v)</source>
-        <translation>__ in a medium (Fc~v)</translation>
+        <translation>__ medium (Fc~v)</translation>
     </message>
     <message>
         <source>При линейной зависимости силы сопротивления от скорости</source>
@@ -795,7 +795,7 @@ The fields are unchanged.</translation>
     </message>
     <message>
         <source>__ в среде (+Fc~v^2)</source>
-        <translation>__ in a medium (+Fc~v^2)</translation>
+        <translation>__ medium (+Fc~v^2)</translation>
     </message>
     <message>
         <source>При квадратичной зависимости силы сопротивления от скорости</source>

@@ -145,7 +145,7 @@ void paintWorksheet(QPainter& p, const QRectF& page, const Model& m, ViewSurface
     // Which drag law matters here.
     const FlowRegime regime = flowRegime(m);
     y += s.text(left, y, width, QCoreApplication::translate("Worksheet", "Режим обтекания"), font(12, true)) + 1;
-    s.text(left, y, width, QString::fromStdString(regime.summary), font(10.5));
+    s.text(left, y, width, shownPhrase(regime.summaryPhrase), font(10.5));
     p.restore();
 }
 

@@ -111,8 +111,8 @@ void ResultsView::fillRows(const Model& m, double t, bool timeRowsOnly) {
 void ResultsView::showResults(const Model& m, double t) {
     fillRows(m, t, false);
     const FlowRegime f = flowRegime(m);
-    regime_->setText(QString::fromStdString(f.summary));
-    regime_->setToolTip(QString::fromStdString(f.verdict));
+    regime_->setText(shownPhrase(f.summaryPhrase));
+    regime_->setToolTip(shownPhrase(f.verdictPhrase));
 }
 
 void ResultsView::showTime(const Model& m, double t) { fillRows(m, t, true); }

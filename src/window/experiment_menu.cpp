@@ -15,6 +15,7 @@
 
 #include "model/data_reader.h"
 #include "presets/experiments.h"
+#include "presets/presets.h"
 #include "ui/services.h"
 #include "window/fit_dialog.h"
 #include "window/main_menu.h"
@@ -42,14 +43,14 @@ QString points(std::size_t n) {
 QString experimentSummary(const MeasuredData& data, const ModelComparison& comparison) {
     if (data.empty()) return {};
     QString text = QCoreApplication::translate("ExperimentMenu", "«%1»: %2, %3\nСКО:")
-                       .arg(QString::fromStdString(data.name), points(data.points.size()),
+                       .arg(shownPresetName(QString::fromStdString(data.name)), points(data.points.size()),
                             data.alignment == DataAlignment::firstPointAtLaunch
                                 ? QCoreApplication::translate("ExperimentMenu", "первая точка в (0, h)")
                                 : QCoreApplication::translate("ExperimentMenu", "как измерены"));
     for (DragModel model : kDragModels)
         text += QStringLiteral(" %1 %2;").arg(shownModelText(dragModelName(model)), metres(comparison.rmsOf(model)));
     text.chop(1);
-    return text + QStringLiteral("\n") + QString::fromStdString(comparison.verdict);
+    return text + QStringLiteral("\n") + shownPhrase(comparison.verdictPhrase);
 }
 
 ExperimentMenu::ExperimentMenu(const Model& model, const MainMenu& menu, Dialogs& dialogs, ApplyInputs apply,
@@ -77,7 +78,7 @@ void ExperimentMenu::setData(MeasuredData data) {
 bool ExperimentMenu::load(const QByteArray& bytes, const QString& name) {
     DataReadResult read = readMeasuredData(std::string_view(bytes.constData(), std::size_t(bytes.size())), name.toStdString());
     if (!read.ok()) {
-        dialogs_.MsgBox(QCoreApplication::translate("ExperimentMenu", "Данные опыта не прочитаны (%1):\n%2").arg(name, QString::fromStdString(read.error)),
+        dialogs_.MsgBox(QCoreApplication::translate("ExperimentMenu", "Данные опыта не прочитаны (%1):\n%2").arg(name, shownPhrase(read.errorPhrase)),
                         vbOKOnly, QCoreApplication::translate("ExperimentMenu", "Ошибка"));
         return false;
     }
@@ -184,7 +185,7 @@ void ExperimentMenu::refresh() {
                                   .arg(metres(comparison_.rmsOf(DragModel::vacuum)),
                                        metres(comparison_.rmsOf(DragModel::linear)),
                                        metres(comparison_.rmsOf(DragModel::full)),
-                                       QString::fromUtf8(dragModelName(comparison_.best)));
+                                       shownModelText(dragModelName(comparison_.best)));
 }
 
 }  // namespace velunta

@@ -60,8 +60,7 @@ StatusLine::StatusLine(QStatusBar* bar, const Model& model, const Form1Controls&
 
 void StatusLine::showRegime() {
     const FlowRegime f = flowRegime(model_);
-    regimeForms_ = {QString::fromStdString(f.summary), QString::fromStdString(f.verdict),
-                    QString::fromStdString(f.conclusion)};
+    regimeForms_ = {shownPhrase(f.summaryPhrase), shownPhrase(f.verdictPhrase), shownPhrase(f.conclusionPhrase)};
     fitRegime();
 }
 
