@@ -22,6 +22,10 @@
         <source>Vy, м/c</source>
         <translation>Vy, m/s</translation>
     </message>
+    <message>
+        <source>t, c</source>
+        <translation>t, s</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

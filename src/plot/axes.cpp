@@ -111,7 +111,7 @@ void axes_2(Model& m, DrawingSurface& Picture2) {
     blackAxes(Picture2, m.t_left, m.t_right, m.y_top, m.y_bottom);
     const double span = m.t_right - m.t_left;
     caption(Picture2, 0.03 * span, m.y_top, QCoreApplication::translate("Axes", "Y, м"), taken);
-    caption(Picture2, m.t_right - 0.04 * span, 0.06 * m.y_top, QStringLiteral("t, c"), taken);  // Latin c
+    caption(Picture2, m.t_right - 0.04 * span, 0.06 * m.y_top, QCoreApplication::translate("Axes", "t, c"), taken);  // Latin c
 }
 
 void axes_3(Model& m, DrawingSurface& Picture3) {
@@ -134,7 +134,7 @@ void axes_3(Model& m, DrawingSurface& Picture3) {
     blackAxes(Picture3, m.t_left, m.t_right, m.Vy_top, m.Vy_bottom);
     const double span = m.t_right - m.t_left;
     caption(Picture3, 0.03 * span, m.Vy_top, QCoreApplication::translate("Axes", "Vy, м/c"), taken);  // Latin c
-    caption(Picture3, m.t_right - 0.04 * span, 0, QStringLiteral("t, c"), taken);
+    caption(Picture3, m.t_right - 0.04 * span, 0, QCoreApplication::translate("Axes", "t, c"), taken);
 }
 
 }  // namespace velunta

@@ -236,6 +236,29 @@ private slots:
         QVERIFY(lines[0].contains(separator));  // the height's row: its name, number, meaning
     }
 
+    // The choice in the menu is remembered, and told in the language chosen; --lang does
+    // not change it. The English documents open where they exist, the Russian ones elsewhere.
+    void languageChoice() {
+        auto w = desktop.window();
+        w->findChild<QAction*>("mnuLanguageEnglish")->trigger();
+        QCOMPARE(chosenLanguage(), Language::en);
+        QCOMPARE(desktop.dialogs.shown.size(), 0u);  // already English
+        QCOMPARE(testing::runProgram({"--lang=ru", "--version"}).status, 0);
+        QCOMPARE(chosenLanguage(), Language::en);
+        w->findChild<QAction*>("mnuLanguageRussian")->trigger();
+        QCOMPARE(chosenLanguage(), Language::ru);
+        QCOMPARE(desktop.dialogs.shown.size(), 1u);
+        QCOMPARE(desktop.dialogs.shown[0].text, QStringLiteral("Язык программы сменится при следующем запуске."));
+        for (const char* name : {"uprav.pdf", "uprav.en.pdf", "spravka.pdf"}) {
+            QFile f(name);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("x") == 1);
+        }
+        w->findChild<QAction*>("mnuHelpUprav")->trigger();
+        QVERIFY2(desktop.opener.opened.last().endsWith("/uprav.en.pdf"), qPrintable(desktop.opener.opened.last()));
+        w->findChild<QAction*>("mnuFilespravka")->trigger();
+        QVERIFY2(desktop.opener.opened.last().endsWith("/spravka.pdf"), qPrintable(desktop.opener.opened.last()));
+    }
+
     // No English caption wider than its label, in either view, at 100 % and at the largest step.
     void captionsFit_data() {
         QTest::addColumn<bool>("lesson");
