@@ -945,10 +945,6 @@ The fields are unchanged.</translation>
 <context>
     <name>Legend</name>
     <message>
-        <source>вакуум</source>
-        <translation>vacuum</translation>
-    </message>
-    <message>
         <source>опыт (Vy по разностям)</source>
         <translation>measured (Vy from differences)</translation>
     </message>
@@ -1638,10 +1634,6 @@ accuracy 0.00000001 s. %1 iterations.</translation>
 <context>
     <name>ModelStyles</name>
     <message>
-        <source>вакуум</source>
-        <translation>vacuum</translation>
-    </message>
-    <message>
         <source>В</source>
         <translation>V</translation>
     </message>
@@ -1881,6 +1873,18 @@ accuracy 0.00000001 s. %1 iterations.</translation>
         <source>Ньютон, 1710: шар 6 (641 гран, 5,2 дюйма, 7,7 с)</source>
         <translation>Newton, 1710: ball 6 (641 grains, 5.2 inches, 7.7 s)</translation>
     </message>
+    <message>
+        <source>| Среда | Температура, °C | Плотность ρ_{0}, кг/м³ | Вязкость η, Па·с | Ввод в поле η= |
+</source>
+        <translation>| Medium | Temperature, °C | Density ρ_{0}, kg/m³ | Viscosity η, Pa·s | Typed into η= |
+</translation>
+    </message>
+    <message>
+        <source>| Шар | d, м | m, кг | Плотность ρ, кг/м³ | c |
+</source>
+        <translation>| Ball | d, m | m, kg | Density ρ, kg/m³ | c |
+</translation>
+    </message>
 </context>
 <context>
     <name>RaceScene</name>
@@ -2093,8 +2097,12 @@ accuracy 0.00000001 s. %1 iterations.</translation>
         <translation>RMS (m);;</translation>
     </message>
     <message>
-        <source>t, c;Y вакуум, м;Vy вакуум, м/с;Y Fc~v, м;Vy Fc~v, м/с;Y Fc~v+v², м;Vy Fc~v+v², м/с</source>
-        <translation>t (s);Y vacuum (m);Vy vacuum (m/s);Y Fc~v (m);Vy Fc~v (m/s);Y Fc~v+v² (m);Vy Fc~v+v² (m/s)</translation>
+        <source>t, c</source>
+        <translation>t (s)</translation>
+    </message>
+    <message>
+        <source>Y %1, м;Vy %1, м/с</source>
+        <translation>Y %1 (m);Vy %1 (m/s)</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,13 @@ QPointF DrawingSurface::toPixel(double x, double y) const {
     return QPointF((x - originX_) * pixelsPerX_, (y - originY_) * pixelsPerY_);
 }
 
+QPointF DrawingSurface::toUser(QPointF pixel) const {
+    // The mapping is linear in each axis: from where the user origin and the unit point fall.
+    const QPointF origin = toPixel(0, 0), unit = toPixel(1, 1) - origin;
+    return QPointF(unit.x() != 0 ? (pixel.x() - origin.x()) / unit.x() : 0,
+                   unit.y() != 0 ? (pixel.y() - origin.y()) / unit.y() : 0);
+}
+
 bool DrawingSurface::toPixelIndex(double x, double y, PixelPoint& p) const {
     refreshMapping();
     return velunta::toPixelIndex((x - originX_) * pixelsPerX_, p.x) &&

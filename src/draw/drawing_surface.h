@@ -135,6 +135,8 @@ public:
     const QImage& image() const;
     // Pixel position of a user point (fractional).
     QPointF toPixel(double x, double y) const;
+    // User point at a pixel position (fractional; a pixel's centre is 0.5 in).
+    QPointF toUser(QPointF pixel) const;
 
     // Finishes the text painter, so that the backing image is complete and free.
     void flush() const;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "draw/fonts.h"
 #include "export/whole_file.h"
 #include "plot/animation.h"
 #include "plot/axes.h"
@@ -50,17 +51,13 @@ std::unique_ptr<ViewSurfaces> drawViews(Model& m, QSize graphSize, const Measure
         DrawingSurface& surface = s->view(v);
         surface.setSurfaceSize(v != PictureView::trajectory && graphSize.isValid() ? graphSize : windowPictureSize(v));
         // As the window's picture boxes are set up.
-        QFont font;
-        font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("serif")});
-        font.setStyleHint(QFont::Serif);
-        font.setPointSizeF(kPicturePt);
-        surface.setBaseFont(font);
+        surface.setBaseFont(serifFont(kPicturePt));
         surface.setFontSize(kPicturePt);
         surface.setForeColor(kBlack);
-        surface.setBackColor(0xFFFFFF);
+        surface.setBackColor(kWhite);
     }
     s->ball = new Shape(&s->trajectory);
-    s->ball->setFillColor(0x0000FF);
+    s->ball->setFillColor(kRed);
     const PipelineSurfaces surfaces{s->trajectory, s->coordinate, s->velocity, *s->ball, nullptr, true, measured};
     recompute(m, &surfaces);
     drawFullModelCurves(m, s->coordinate, s->velocity);

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -14,16 +13,15 @@
 #include "model/model_comparison.h"
 #include "model/phrase.h"
 #include "model/trajectory.h"
+#include "plot/model_styles.h"
 
 namespace velunta {
 
 namespace {
 
-constexpr std::array<DragModel, 3> kModels = {DragModel::vacuum, DragModel::linear, DragModel::full};
-
 double lastLanding(const Model& m) {
     double last = 0;
-    for (DragModel model : kModels) last = std::max(last, landingTime(m, model));
+    for (const ModelStyle& style : kModelStyles) last = std::max(last, landingTime(m, style.model));
     return last;
 }
 
@@ -144,13 +142,16 @@ QByteArray tableCsv(const Model& m, double step, const MeasuredData* measured) {
                tableSeparator() + tableCell(r.meaning) + "\r\n";
     }
     out += "\r\n";
-    out += tableLine(QCoreApplication::translate("TableExport", "t, c;Y вакуум, м;Vy вакуум, м/с;Y Fc~v, м;Vy Fc~v, м/с;Y Fc~v+v², м;Vy Fc~v+v², м/с"));
+    QString header = QCoreApplication::translate("TableExport", "t, c");
+    for (const ModelStyle& style : kModelStyles)
+        header += ';' + QCoreApplication::translate("TableExport", "Y %1, м;Vy %1, м/с").arg(styleName(style));
+    out += tableLine(header);
 
     // The round times before the last landing, and each landing, in order.
     const double last = lastLanding(m);
     std::vector<double> times;
     for (long k = 0; k * step < last; ++k) times.push_back(k * step);
-    for (DragModel model : kModels) times.push_back(landingTime(m, model));
+    for (const ModelStyle& style : kModelStyles) times.push_back(landingTime(m, style.model));
     std::sort(times.begin(), times.end());
     times.erase(std::unique(times.begin(), times.end()), times.end());
 
@@ -159,14 +160,14 @@ QByteArray tableCsv(const Model& m, double step, const MeasuredData* measured) {
         char time[48];
         std::snprintf(time, sizeof time, "%.*f", decimals, t);
         out += tableDecimal(QByteArray(time));
-        for (DragModel model : kModels) {
-            const double landing = landingTime(m, model);
+        for (const ModelStyle& style : kModelStyles) {
+            const double landing = landingTime(m, style.model);
             out += tableSeparator();
             if (t > landing) {
                 out += tableSeparator();
                 continue;
             }
-            const MotionState s = motionAt(m, model, t);
+            const MotionState s = motionAt(m, style.model, t);
             // At its landing a model is on the ground, by the definition of the landing
             // time; what the closed form leaves there is its rounding, not a height.
             out += tableNumber(t == landing ? 0.0 : s.Y) + tableSeparator() + tableNumber(s.Vy);

@@ -13,6 +13,7 @@
 #include "export/results_table.h"
 #include "export/whole_file.h"
 #include "model/flow_regime.h"
+#include "draw/fonts.h"
 #include "plot/axes.h"
 
 namespace velunta {
@@ -21,15 +22,7 @@ namespace {
 
 constexpr double kPageWidthMm = 210, kMarginMm = 15;
 
-QFont font(double pointSize, bool bold = false) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif"),
-                   QStringLiteral("serif")});
-    f.setStyleHint(QFont::Serif);
-    f.setPointSizeF(pointSize);
-    f.setBold(bold);
-    return f;
-}
+QFont font(double pointSize, bool bold = false) { return serifFont(pointSize, bold); }
 
 // Millimetres of the sheet in the painter's coordinates, from the top-left corner.
 class Sheet {

@@ -6,12 +6,9 @@
 namespace velunta {
 
 namespace {
-// As the legend and the status line name the models.
-const char* const kNames[3] = {QT_TRANSLATE_NOOP("Model", "вакуум"), "Fc~v", "Fc~v+v²"};
 const char* const kKeys[3] = {"vacuum", "linear", "full"};
 }  // namespace
 
-const char* dragModelName(DragModel model) { return kNames[std::size_t(model)]; }
 const char* dragModelKey(DragModel model) { return kKeys[std::size_t(model)]; }
 
 std::vector<double> heightResiduals(const Model& m, DragModel model, const std::vector<MeasuredPoint>& points,

@@ -15,9 +15,10 @@
 
 namespace velunta {
 
-// The models in the order of DragModel, as the legend names them ("вакуум",
-// "Fc~v", "Fc~v+v²") and as the JSON report keys them ("vacuum", "linear", "full").
-const char* dragModelName(DragModel model);
+// The models in the order of DragModel, as the legend names them and as the
+// JSON report keys them ("vacuum", "linear", "full").
+inline constexpr std::array<const char*, 3> kDragModelNames{QT_TRANSLATE_NOOP("Model", "вакуум"), "Fc~v", "Fc~v+v²"};
+inline const char* dragModelName(DragModel model) { return kDragModelNames[std::size_t(model)]; }
 const char* dragModelKey(DragModel model);
 inline constexpr std::array<DragModel, 3> kDragModels{DragModel::vacuum, DragModel::linear, DragModel::full};
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/format.h"
+#include "model/input_checks.h"
 
 namespace velunta {
 
@@ -16,22 +17,27 @@ bool quadraticDrag(const Model& m) { return m.c > 0; }
 // In the order of the report; the inputs in the order of the parameter panel.
 constexpr Quantity kQuantities[] = {
     {"h", G::input, field<&Model::h>, kInputs, QT_TRANSLATE_NOOP("Units", "м"), "initial height of the ball above the ground",
-     {.pattern = "0.000", .hint = QT_TRANSLATE_NOOP("Model", "начальная высота"), .name = QT_TRANSLATE_NOOP("Model", "начальная высота"), .sign = "h"}},
+     {.pattern = "0.000", .hint = QT_TRANSLATE_NOOP("Model", "начальная высота"), .name = QT_TRANSLATE_NOOP("Model", "начальная высота"), .sign = "h",
+      .input = {"Label1", "h=", "Label2", QT_TRANSLATE_NOOP("Form1Controls", " м")}}},
     {"V0y", G::input, field<&Model::V0y>, kInputs, QT_TRANSLATE_NOOP("Units", "м/с"),
      "initial vertical velocity: up positive, 0 a release, negative a throw down",
      {.pattern = "0.000", .hint = QT_TRANSLATE_NOOP("Model", "проекция начальной скорости "), .name = QT_TRANSLATE_NOOP("Model", "проекция начальной скорости"),
-      .sign = "V0y"}},
+      .sign = "V0y", .input = {"Label3", QT_TRANSLATE_NOOP("Form1Controls", "Vоy="), "Label4", QT_TRANSLATE_NOOP("Form1Controls", " м/с")}}},
     {"d", G::input, field<&Model::d>, kInputs, QT_TRANSLATE_NOOP("Units", "м"), "diameter of the ball (not the radius)",
-     {.pattern = "0.000000", .hint = QT_TRANSLATE_NOOP("Model", "Диаметр шара"), .name = QT_TRANSLATE_NOOP("Model", "диаметр шара"), .sign = "d"}},
+     {.pattern = "0.000000", .hint = QT_TRANSLATE_NOOP("Model", "Диаметр шара"), .name = QT_TRANSLATE_NOOP("Model", "диаметр шара"), .sign = "d",
+      .input = {"Label7", "d=", "Label8", QT_TRANSLATE_NOOP("Form1Controls", " м")}}},
     {"massa", G::input, field<&Model::massa>, kInputs, QT_TRANSLATE_NOOP("Units", "кг"), "mass of the ball",
-     {.pattern = "0.000000", .hint = QT_TRANSLATE_NOOP("Model", "масса шара"), .name = QT_TRANSLATE_NOOP("Model", "масса шара"), .sign = "m"}},
+     {.pattern = "0.000000", .hint = QT_TRANSLATE_NOOP("Model", "масса шара"), .name = QT_TRANSLATE_NOOP("Model", "масса шара"), .sign = "m",
+      .input = {"Label9", "m=", "Label10", QT_TRANSLATE_NOOP("Form1Controls", " кг")}}},
     {"r0", G::input, field<&Model::r0>, kInputs, QT_TRANSLATE_NOOP("Units", "кг/м3"), "density of the medium",
-     {.pattern = "0.000", .hint = QT_TRANSLATE_NOOP("Model", "плотность среды"), .name = QT_TRANSLATE_NOOP("Model", "плотность среды"), .sign = "ρ0"}},
+     {.pattern = "0.000", .hint = QT_TRANSLATE_NOOP("Model", "плотность среды"), .name = QT_TRANSLATE_NOOP("Model", "плотность среды"), .sign = "ρ0",
+      .input = {"Label11", "ρο=", "Label12", QT_TRANSLATE_NOOP("Form1Controls", " кг/м3"), true}}},
     {"eta", G::input, field<&Model::eta>, kInputs, QT_TRANSLATE_NOOP("Units", "Па·с"), "dynamic viscosity of the medium",
-     {.pattern = "0.0000000", .hint = QT_TRANSLATE_NOOP("Model", "вязкость среды"), .name = QT_TRANSLATE_NOOP("Model", "вязкость среды"), .sign = "η"}},
+     {.pattern = "0.0000000", .hint = QT_TRANSLATE_NOOP("Model", "вязкость среды"), .name = QT_TRANSLATE_NOOP("Model", "вязкость среды"), .sign = "η",
+      .input = {"Label13", "η=", "Label14", QT_TRANSLATE_NOOP("Form1Controls", " Па с"), true}}},
     {"c", G::input, field<&Model::c>, kInputs, "", "drag coefficient of the quadratic (form) resistance",
      {.pattern = "0.000", .hint = QT_TRANSLATE_NOOP("Model", "коэффициент лобового сопротивления для шара"),
-      .name = QT_TRANSLATE_NOOP("Model", "коэффициент лобового сопротивления"), .sign = "c"}},
+      .name = QT_TRANSLATE_NOOP("Model", "коэффициент лобового сопротивления"), .sign = "c", .input = {"Label34", "c ="}}},
 
     {"r", G::ball, field<&Model::r>, kCharacteristics, QT_TRANSLATE_NOOP("Units", "кг/м3"), "density of the ball, 6·massa/(π·d³)",
      {.label = "Label43", .symbol = "  = ", .pattern = "0.000E+00", .letter = "ρ",
@@ -257,7 +263,10 @@ std::string glossaryTable(QuantityGroup group) {
         if (q.group != group) continue;
         table += std::string("| `") + q.key + "` | " + q.meaning + " | " + englishUnit(q.unit) + " |";
         const QuantityDisplay& d = q.display;
-        if (shown && d.label)
+        if (group == G::input)
+            table += std::string(" `") + findField(q.key)->control + "` | `" + d.input.label + "` \"" + d.input.caption +
+                     "\" | " + (d.input.unitLabel ? std::string("`") + d.input.unitLabel + "`" : "none") + " |";
+        else if (shown && d.label)
             table += std::string(" `") + d.label + "` \"" + lettered(q, d.symbol) + "\" | `" + d.pattern + "` |";
         else if (shown)
             table += " report only | |";

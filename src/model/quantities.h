@@ -31,6 +31,15 @@ constexpr QuantityField field = {
     [](const Model& m) { return double(m.*Member); },
     std::is_same_v<std::remove_cvref_t<decltype(std::declval<Model>().*Member)>, float>};
 
+// An input's caption and unit beside its field in the parameter panel.
+struct InputCaption {
+    const char* label = nullptr;      // "Label1"
+    const char* caption = "";         // "h="
+    const char* unitLabel = nullptr;  // "Label2"
+    const char* unit = "";            // " м", as the panel writes it
+    bool greek = false;               // a Greek caption, set a size larger
+};
+
 // How and where the window shows a quantity, and its words. A quantity without
 // a label is shown only in the report.
 struct QuantityDisplay {
@@ -44,6 +53,7 @@ struct QuantityDisplay {
     const char* sign = "";        // its symbol without the model's index: "Tp"
     bool (*exists)(const Model&) = nullptr;  // where false, `absent` is the caption (none if null)
     const char* absent = nullptr;
+    InputCaption input = {};  // inputs only
 };
 
 struct Quantity {

@@ -10,13 +10,6 @@ namespace velunta {
 
 namespace {
 
-// The user point at a pixel position: the mapping is linear in each axis.
-void moveToPixel(DrawingSurface& canvas, QPointF at, double& x, double& y) {
-    const QPointF origin = canvas.toPixel(0, 0), unit = canvas.toPixel(1, 1) - origin;
-    if (unit.x() != 0) x = (at.x() - origin.x()) / unit.x();
-    if (unit.y() != 0) y = (at.y() - origin.y()) / unit.y();
-}
-
 // The gap, in pixels, from an axis to the numbers along it: the thick axis
 // covers a pixel on either side of its own, and a digit or a minus sign
 // touching it would read as another one ("8" as "3", "-4" as "4").
@@ -34,9 +27,9 @@ void label(DrawingSurface& canvas, const Model& m, double x, double y, double va
     const QRectF box(canvas.toPixel(x, y) + shift, canvas.textSize(text));
     if (box.intersects(QRectF(QPointF(0, 0), QSizeF(canvas.surfaceSize())))) taken << box;
     if (!shift.isNull()) {
-        moveToPixel(canvas, box.topLeft(), x, y);
-        canvas.setCurrentX(x);
-        canvas.setCurrentY(y);
+        const QPointF at = canvas.toUser(box.topLeft());
+        canvas.setCurrentX(at.x());
+        canvas.setCurrentY(at.y());
     }
     canvas.Print(text);
 }
@@ -46,9 +39,9 @@ void caption(DrawingSurface& canvas, double x, double y, const QString& text, QL
     const QRectF wanted(canvas.toPixel(x, y), canvas.textSize(text));
     const QPointF at = freePlace(wanted, taken, QRectF(QPointF(0, 0), QSizeF(canvas.surfaceSize())));
     taken << QRectF(at, wanted.size());
-    if (at != wanted.topLeft()) moveToPixel(canvas, at, x, y);
-    canvas.setCurrentX(x);
-    canvas.setCurrentY(y);
+    const QPointF user = at != wanted.topLeft() ? canvas.toUser(at) : QPointF(x, y);
+    canvas.setCurrentX(user.x());
+    canvas.setCurrentY(user.y());
     canvas.Print(text);
 }
 

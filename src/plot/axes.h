@@ -5,14 +5,10 @@
 // ball at its starting point.
 
 #include "model/model.h"
+#include "draw/colours.h"
 #include "draw/drawing_surface.h"
 
 namespace velunta {
-
-constexpr Colour kBlack = 0;
-constexpr Colour kBlue = 0xFF0000;
-constexpr Colour kRed = 0xFF;
-constexpr Colour kGridGreen = 0x80FF80;
 
 // Trajectory picture Picture1 and the ball Shape1 inside it.
 void axes(Model& m, DrawingSurface& Picture1, Shape& Shape1);

@@ -2,9 +2,8 @@
 
 #include <cmath>
 
-#include "model/constants.h"
-#include "model/relaxation.h"
-#include "plot/axes.h"
+#include "model/trajectory.h"
+#include "plot/model_styles.h"
 
 namespace velunta {
 
@@ -25,26 +24,18 @@ void raschet3(Model& m, DrawingSurface& Picture1, DrawingSurface& Picture2, Draw
     Picture2.setDrawWidth(3);
     Picture3.setDrawWidth(3);
 
-    // Vacuum.
-    Picture2.PSet(0, m.h, kBlack);
-    Picture3.PSet(0, m.V0y, kBlack);
-    for_each_curve_time(m.t, m.Tmax0, m.n, [&m, &Picture2, &Picture3](double t) {
-        m.Y = (m.h + m.V0y * t) - (kGravity * t * t) / 2;
-        m.Vy = m.V0y - kGravity * t;
-        lineTo(Picture2, t, m.Y, kBlack);
-        lineTo(Picture3, t, m.Vy, kBlack);
-    });
-
-    // Linear drag: relaxation towards the terminal velocity -Vp with time constant tau.
-    Picture2.PSet(0, m.h, kBlue);
-    Picture3.PSet(0, m.V0y, kBlue);
-    for_each_curve_time(m.t, m.Tmax1, m.n, [&m, &Picture2, &Picture3](double t) {
-        const double e = decay(t / m.tau);
-        m.Y = (m.h - t * m.Vp) + (m.V0y + m.Vp) * m.tau * one_minus_exp(t / m.tau);
-        m.Vy = (m.V0y + m.Vp) * e - m.Vp;
-        lineTo(Picture2, t, m.Y, kBlue);
-        lineTo(Picture3, t, m.Vy, kBlue);
-    });
+    // Vacuum in black, then linear drag in blue, from their closed forms.
+    for (const ModelStyle& style : {styleOf(DragModel::vacuum), styleOf(DragModel::linear)}) {
+        Picture2.PSet(0, m.h, style.colour);
+        Picture3.PSet(0, m.V0y, style.colour);
+        for_each_curve_time(m.t, landingTime(m, style.model), m.n, [&m, &Picture2, &Picture3, &style](double t) {
+            const MotionState s = motionAt(m, style.model, t);
+            m.Y = s.Y;
+            m.Vy = s.Vy;
+            lineTo(Picture2, t, m.Y, style.colour);
+            lineTo(Picture3, t, m.Vy, style.colour);
+        });
+    }
 }
 
 }  // namespace velunta

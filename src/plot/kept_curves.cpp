@@ -52,12 +52,12 @@ void KeptCurves::keep(const Model& m, std::string label) {
     KeptSet set;
     set.label = std::move(label);
     set.inputs = m.inputs();
-    for (int k = 0; k < 3; ++k) {
-        const double end = landingTime(m, kModelStyles[std::size_t(k)].model);
-        KeptCurve& curve = set.models[k];
+    for (const ModelStyle& style : kModelStyles) {
+        const double end = landingTime(m, style.model);
+        KeptCurve& curve = set.models[std::size_t(style.model)];
         for (int i = 0; i <= kSamples; ++i) {
             const double t = end * i / kSamples;
-            const MotionState s = motionAt(m, kModelStyles[std::size_t(k)].model, t);
+            const MotionState s = motionAt(m, style.model, t);
             if (!std::isfinite(t) || !std::isfinite(s.Y) || !std::isfinite(s.Vy)) break;
             curve.t.push_back(t);
             curve.Y.push_back(s.Y);
@@ -97,10 +97,10 @@ void drawKept(const KeptCurves& kept, DrawingSurface& Picture2, DrawingSurface& 
     Picture2.setDrawWidth(1);
     Picture3.setDrawWidth(1);
     for (std::size_t i = 0; i < kept.sets.size(); ++i)
-        for (int k = 0; k < 3; ++k) {
-            const KeptCurve& c = kept.sets[i].models[k];
-            dashed(Picture2, c.t, c.Y, kModelStyles[std::size_t(k)].colour, int(i));
-            dashed(Picture3, c.t, c.Vy, kModelStyles[std::size_t(k)].colour, int(i));
+        for (const ModelStyle& style : kModelStyles) {
+            const KeptCurve& c = kept.sets[i].models[std::size_t(style.model)];
+            dashed(Picture2, c.t, c.Y, style.colour, int(i));
+            dashed(Picture3, c.t, c.Vy, style.colour, int(i));
         }
     Picture2.setDrawWidth(width2);
     Picture3.setDrawWidth(width3);

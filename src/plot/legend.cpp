@@ -7,32 +7,35 @@
 
 #include "model/trajectory.h"
 #include "plot/axes.h"
-#include "plot/model_styles.h"
 #include "plot/caption_place.h"
+#include "plot/model_styles.h"
 
 namespace velunta {
 
 namespace {
 
-const char* const kNames[3] = {QT_TRANSLATE_NOOP("Legend", "вакуум"), "Fc~v", "Fc~v+v²"};
-
-double userX(const DrawingSurface& g, double px) { return g.ScaleLeft() + px * g.ScaleWidth() / std::max(1, g.surfaceSize().width()); }
-double userY(const DrawingSurface& g, double py) { return g.ScaleTop() + py * g.ScaleHeight() / std::max(1, g.surfaceSize().height()); }
-
 // A line between pixels, through their centres: a pixel's edge can round to
 // its neighbour, and the box's ground would miss a row the grid then shows through.
 void pixelLine(DrawingSurface& g, double x1, double y1, double x2, double y2, Colour c) {
-    g.Line(userX(g, x1 + 0.5), userY(g, y1 + 0.5), userX(g, x2 + 0.5), userY(g, y2 + 0.5), c);
+    const QPointF a = g.toUser({x1 + 0.5, y1 + 0.5}), b = g.toUser({x2 + 0.5, y2 + 0.5});
+    g.Line(a.x(), a.y(), b.x(), b.y(), c);
+}
+
+// Text with its top-left corner at a pixel.
+void printAt(DrawingSurface& g, QPointF pixel, const QString& text) {
+    const QPointF at = g.toUser(pixel);
+    g.setCurrentX(at.x());
+    g.setCurrentY(at.y());
+    g.Print(text);
 }
 
 // Points of the current models' curves on the graph, in pixels.
 std::vector<QPointF> currentPixels(const Model& m, const DrawingSurface& graph, bool velocity) {
     std::vector<QPointF> points;
     for (const ModelStyle& style : kModelStyles) {
-        const DragModel model = style.model;
-        const double end = landingTime(m, model);
+        const double end = landingTime(m, style.model);
         for (int i = 0; i <= 200 && std::isfinite(end); ++i) {
-            const MotionState s = motionAt(m, model, end * i / 200);
+            const MotionState s = motionAt(m, style.model, end * i / 200);
             points.push_back(graph.toPixel(end * i / 200, velocity ? s.Vy : s.Y));
         }
     }
@@ -102,9 +105,7 @@ void drawSetNumbers(const Model& m, const KeptCurves& kept, DrawingSurface& grap
     const QList<QRectF> boxes = setNumberBoxes(m, kept, graph, velocity, legend);
     for (int i = 0, k = 0; i < int(kept.sets.size()) && k < boxes.size(); ++i) {
         if (kept.sets[std::size_t(i)].models[2].t.empty()) continue;
-        graph.setCurrentX(userX(graph, boxes[k].left()));
-        graph.setCurrentY(userY(graph, boxes[k++].top()));
-        graph.Print(QString::number(i + 1));
+        printAt(graph, boxes[k++].topLeft(), QString::number(i + 1));
     }
 }
 
@@ -114,7 +115,7 @@ static bool hasMarks(const MeasuredMarks* marks) { return marks && !marks->empty
 
 QStringList legendRows(const KeptCurves& kept, const MeasuredMarks* marks, bool velocity) {
     QStringList rows;
-    for (const char* name : kNames) rows << QCoreApplication::translate("Legend", name);
+    for (const ModelStyle& style : kModelStyles) rows << styleName(style);
     if (hasMarks(marks))
         rows << (velocity && marks->derivedVy ? QCoreApplication::translate("Legend", "опыт (Vy по разностям)") : QCoreApplication::translate("Legend", "опыт"));
     for (std::size_t i = 0; i < kept.sets.size(); ++i)
@@ -149,7 +150,7 @@ QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, 
 
     // White ground, grey frame, a swatch and a name per row.
     graph.setDrawWidth(1);
-    for (int y = box.top(); y <= box.bottom(); ++y) pixelLine(graph, box.left(), y, box.right(), y, 0xFFFFFF);
+    for (int y = box.top(); y <= box.bottom(); ++y) pixelLine(graph, box.left(), y, box.right(), y, kWhite);
     pixelLine(graph, box.left(), box.top(), box.right(), box.top(), 0x808080);
     pixelLine(graph, box.right(), box.top(), box.right(), box.bottom(), 0x808080);
     pixelLine(graph, box.right(), box.bottom(), box.left(), box.bottom(), 0x808080);
@@ -162,18 +163,17 @@ QRect drawLegend(const Model& m, const KeptCurves& kept, DrawingSurface& graph, 
             pixelLine(graph, x0, mid, x1, mid, kModelStyles[std::size_t(i)].colour);
             graph.setDrawWidth(1);
         } else if (i == measuredRow) {
-            drawMarker(graph, userX(graph, (x0 + x1) / 2 + 0.5), userY(graph, mid + 0.5), velocity && marks->derivedVy);
+            const QPointF centre = graph.toUser({(x0 + x1) / 2 + 0.5, mid + 0.5});
+            drawMarker(graph, centre.x(), centre.y(), velocity && marks->derivedVy);
             graph.setDrawWidth(1);
         } else if (i - firstSet < int(kept.sets.size())) {
-            const double y = userY(graph, mid + 0.5);
-            dashed(graph, {userX(graph, x0 + 0.5), userX(graph, x1 + 0.5)}, {y, y}, 0x404040, i - firstSet);
+            const QPointF a = graph.toUser({x0 + 0.5, mid + 0.5}), b = graph.toUser({x1 + 0.5, mid + 0.5});
+            dashed(graph, {a.x(), b.x()}, {a.y(), b.y()}, 0x404040, i - firstSet);
         }
         const Colour fore = graph.ForeColor();
         graph.setForeColor(i < 3 ? kModelStyles[std::size_t(i)].colour : i == measuredRow ? kMeasuredColour : kBlack);
         // The note on how many sets are kept takes the whole row.
-        graph.setCurrentX(userX(graph, i < firstSet + int(kept.sets.size()) ? x1 + pad : x0));
-        graph.setCurrentY(userY(graph, top));
-        graph.Print(rows[i]);
+        printAt(graph, QPointF(i < firstSet + int(kept.sets.size()) ? x1 + pad : x0, top), rows[i]);
         graph.setForeColor(fore);
     }
     return box;

@@ -52,9 +52,8 @@ void drawMarker(DrawingSurface& g, double x, double y, bool filled) {
     if (!std::isfinite(p.x()) || !std::isfinite(p.y())) return;
     // Round the centre to a pixel's middle, so every marker has the same shape.
     const double cx = std::floor(p.x()) + 0.5, cy = std::floor(p.y()) + 0.5;
-    const QSize size = g.surfaceSize();
-    const auto ux = [&g, &size](double px) { return g.ScaleLeft() + px * g.ScaleWidth() / std::max(1, size.width()); };
-    const auto uy = [&g, &size](double py) { return g.ScaleTop() + py * g.ScaleHeight() / std::max(1, size.height()); };
+    const auto ux = [&g](double px) { return g.toUser({px, 0}).x(); };
+    const auto uy = [&g](double py) { return g.toUser({0, py}).y(); };
     g.setDrawWidth(1);
     if (filled) {
         g.setDrawWidth(2 * kMarkerRadius + 1);

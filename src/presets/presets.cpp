@@ -74,8 +74,9 @@ namespace {
 const QChar kNbsp(0x00A0);
 const QString kMinus = QStringLiteral("−");
 
-// 13546 -> "13 546", 998.2 -> "998,2" (decimal comma, no-break space between thousands).
-QString plain(double x) {
+// 13546 -> "13 546", 998.2 -> "998,2" (no-break space between thousands, the
+// language's decimal sign).
+QString plain(double x, QChar decimalPoint) {
     QString s = QString::number(x, 'f', 6);
     while (s.endsWith('0')) s.chop(1);
     if (s.endsWith('.')) s.chop(1);
@@ -83,15 +84,15 @@ QString plain(double x) {
     const QString fraction = s.section('.', 1);
     if (whole.size() > 4)
         for (int i = int(whole.size()) - 3; i > 0; i -= 3) whole.insert(i, kNbsp);
-    return fraction.isEmpty() ? whole : whole + ',' + fraction;
+    return fraction.isEmpty() ? whole : whole + decimalPoint + fraction;
 }
 
 // Small viscosities as mantissa·10^{-n}, the way the document writes them.
-QString viscosity(double eta) {
-    if (eta >= 0.01) return plain(eta);
+QString viscosity(double eta, QChar decimalPoint) {
+    if (eta >= 0.01) return plain(eta, decimalPoint);
     const int exponent = int(std::floor(std::log10(eta)));
     const double mantissa = std::round(eta / std::pow(10.0, exponent) * 1e6) / 1e6;
-    return plain(mantissa) + QStringLiteral("·10^{") + kMinus + QString::number(-exponent) + '}';
+    return plain(mantissa, decimalPoint) + QStringLiteral("·10^{") + kMinus + QString::number(-exponent) + '}';
 }
 
 QString approx(const QStringList& list, const char* key, const QString& text) {
@@ -101,31 +102,32 @@ QString approx(const QStringList& list, const char* key, const QString& text) {
 // How the value is typed into its field: the field's pattern, a point as separator.
 QString typed(double x, int decimals) { return QString::number(x, 'f', decimals); }
 
-QString mediaTable(const Presets& p) {
-    QString t = QStringLiteral("| Среда | Температура, °C | Плотность ρ_{0}, кг/м³ | Вязкость η, Па·с | Ввод в поле η= |\n"
-                               "|---|---|---|---|---|\n");
+QString mediaTable(const Presets& p, QChar point) {
+    QString t = QCoreApplication::translate("Presets", "| Среда | Температура, °C | Плотность ρ_{0}, кг/м³ | Вязкость η, Па·с | Ввод в поле η= |\n") +
+                QStringLiteral("|---|---|---|---|---|\n");
     for (const MediumPreset& s : p.media)
         t += QStringLiteral("| %1 | 20 | %2 | %3 | %4 |\n")
-                 .arg(s.name, approx(s.approx, "r0", plain(s.r0)), approx(s.approx, "eta", viscosity(s.eta)),
-                      typed(s.eta, 7));
+                 .arg(shownPresetName(s.name), approx(s.approx, "r0", plain(s.r0, point)),
+                      approx(s.approx, "eta", viscosity(s.eta, point)), typed(s.eta, 7));
     return t;
 }
 
-QString ballsTable(const Presets& p) {
-    QString t = QStringLiteral("| Шар | d, м | m, кг | Плотность ρ, кг/м³ | c |\n|---|---|---|---|---|\n");
+QString ballsTable(const Presets& p, QChar point) {
+    QString t = QCoreApplication::translate("Presets", "| Шар | d, м | m, кг | Плотность ρ, кг/м³ | c |\n") + QStringLiteral("|---|---|---|---|---|\n");
     for (const BallPreset& b : p.balls)
         t += QStringLiteral("| %1 | %2 | %3 | %4 | %5 |\n")
-                 .arg(b.name, typed(b.d, 6), approx(b.approx, "m", typed(b.massa, 6)),
-                      approx(b.approx, "m", plain(std::round(b.density()))), approx(b.approx, "c", plain(b.c)));
+                 .arg(shownPresetName(b.name), typed(b.d, 6), approx(b.approx, "m", typed(b.massa, 6)),
+                      approx(b.approx, "m", plain(std::round(b.density()), point)),
+                      approx(b.approx, "c", plain(b.c, point)));
     return t;
 }
 
 }  // namespace
 
-QString withPresetTables(const QString& markdown, const Presets& presets) {
+QString withPresetTables(const QString& markdown, const Presets& presets, QChar decimalPoint) {
     QString out = markdown;
-    out.replace(QStringLiteral("<!-- media table -->\n"), mediaTable(presets));
-    out.replace(QStringLiteral("<!-- balls table -->\n"), ballsTable(presets));
+    out.replace(QStringLiteral("<!-- media table -->\n"), mediaTable(presets, decimalPoint));
+    out.replace(QStringLiteral("<!-- balls table -->\n"), ballsTable(presets, decimalPoint));
     return out;
 }
 

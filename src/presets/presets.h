@@ -45,7 +45,8 @@ QString shownPresetName(const QString& name);
 bool floats(double ballDensity, double mediumDensity);
 
 // The help document's text with its marker lines replaced by the tables:
-// "<!-- media table -->" and "<!-- balls table -->".
-QString withPresetTables(const QString& markdown, const Presets& presets);
+// "<!-- media table -->" and "<!-- balls table -->". Names and headings go through
+// the translation context "Presets"; numbers take the given decimal sign.
+QString withPresetTables(const QString& markdown, const Presets& presets, QChar decimalPoint = QLatin1Char(','));
 
 }  // namespace velunta

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include "model/quantities.h"
+#include "draw/colours.h"
+#include "draw/fonts.h"
 #include "ui/menu_pictures.h"
 
 namespace velunta {
@@ -16,35 +18,10 @@ namespace {
 constexpr Colour kGrey = 0xE0E0E0;    // window, captions, units, headers
 constexpr Colour kYellow = 0xC0FFFF;  // input boxes
 constexpr Colour kCyan = 0xFFFFC0;    // result boxes
-constexpr Colour kWhite = 0xFFFFFF;   // drawing surfaces
-constexpr Colour kBlack = 0x000000;
-constexpr Colour kBlue = 0xFF0000;  // linear-drag model
-constexpr Colour kRed = 0x0000FF;   // linear plus quadratic drag model
 
 constexpr double kTextPt = 12;
 constexpr double kGreekPt = 14.25;
 constexpr double kSmallPt = 11.25;
-
-// "Times New Roman" where it is installed, otherwise its metric twin.
-QFont serifFont(double pointSize, bool bold = false) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                      QStringLiteral("serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-QFont buttonFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("sans-serif")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    return font;
-}
 
 // Background and text colour through the palette roles the widget itself paints with.
 void setColours(QWidget* w, Colour background, Colour text = kBlack) {
@@ -147,7 +124,7 @@ QScrollBar* scrollBar(QWidget* parent, const char* name, Qt::Orientation orienta
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QString& toolTip) {
     auto* b = named(new QPushButton(caption, parent), name);
-    b->setFont(buttonFont());
+    b->setFont(dialogFont(true));
     b->setToolTip(toolTip);
     return b;
 }
@@ -205,15 +182,12 @@ void buildMenu(QMenuBar* menuBar, Form1Controls& c) {
 void buildParameterPanel(QWidget* w, Form1Controls& c) {
     c.Label36 = legendLabel(w, "Label36", QCoreApplication::translate("Form1Controls", "Параметры"), kBlack);
 
-    c.Label1 = captionLabel(w, "Label1", QStringLiteral("h="));
-    c.Label3 = captionLabel(w, "Label3", QCoreApplication::translate("Form1Controls", "Vоy="));  // the "о" is Cyrillic
-    c.Label7 = captionLabel(w, "Label7", QStringLiteral("d="));
-    c.Label7->setToolTip(QCoreApplication::translate("Form1Controls", "диаметр шара"));
-    c.Label9 = captionLabel(w, "Label9", QStringLiteral("m="));
-    c.Label11 = captionLabel(w, "Label11", QStringLiteral("ρο="), kGreekPt);  // rho, omicron
-    c.Label13 = captionLabel(w, "Label13", QStringLiteral("η="), kGreekPt);   // eta, not "h"
-    c.Label34 = captionLabel(w, "Label34", QStringLiteral("c ="));
-
+    // The captions and units come from the table of quantities; the result
+    // boxes that the unit labels reach under are created after them.
+    for (const Quantity& q : quantities())
+        if (q.group == QuantityGroup::input)
+            captionLabel(w, q.display.input.label, QCoreApplication::translate("Form1Controls", q.display.input.caption),
+                         q.display.input.greek ? kGreekPt : kTextPt);
     c.Text1 = inputBox(w, "Text1", "h");
     c.Text2 = inputBox(w, "Text2", "V0y");
     c.Text4 = inputBox(w, "Text4", "d");
@@ -221,17 +195,18 @@ void buildParameterPanel(QWidget* w, Form1Controls& c) {
     c.Text6 = inputBox(w, "Text6", "r0");
     c.Text7 = inputBox(w, "Text7", "eta");
     c.Text3 = inputBox(w, "Text3", "c");
+    for (const Quantity& q : quantities())
+        if (q.group == QuantityGroup::input && q.display.input.unitLabel)
+            captionLabel(w, q.display.input.unitLabel, QCoreApplication::translate("Form1Controls", q.display.input.unit));
 
-    c.Label2 = captionLabel(w, "Label2", QCoreApplication::translate("Form1Controls", " м"));
-    c.Label4 = captionLabel(w, "Label4", QCoreApplication::translate("Form1Controls", " м/с"));
-    c.Label8 = captionLabel(w, "Label8", QCoreApplication::translate("Form1Controls", " м"));
-    c.Label10 = captionLabel(w, "Label10", QCoreApplication::translate("Form1Controls", " кг"));
-    c.Label12 = captionLabel(w, "Label12", QCoreApplication::translate("Form1Controls", " кг/м3"));
-    c.Label14 = captionLabel(w, "Label14", QCoreApplication::translate("Form1Controls", " Па с"));
+    const auto label = [w](const char* name) { return w->findChild<QLabel*>(QLatin1String(name)); };
+    c.Label1 = label("Label1"), c.Label3 = label("Label3"), c.Label7 = label("Label7"), c.Label9 = label("Label9");
+    c.Label11 = label("Label11"), c.Label13 = label("Label13"), c.Label34 = label("Label34");
+    c.Label2 = label("Label2"), c.Label4 = label("Label4"), c.Label8 = label("Label8"), c.Label10 = label("Label10");
+    c.Label12 = label("Label12"), c.Label14 = label("Label14");
+    c.Label7->setToolTip(QCoreApplication::translate("Form1Controls", "диаметр шара"));
 }
 
-// Created after the parameter panel: where the wide unit labels reach into the
-// vacuum panel, its result boxes lie on top.
 void buildResultPanels(QWidget* w, Form1Controls& c) {
     c.Label32 = legendLabel(w, "Label32", QCoreApplication::translate("Form1Controls", "Характеристики"), kBlack,
                             QCoreApplication::translate("Form1Controls", "Рассчитанные характеристики движения"));
@@ -286,7 +261,7 @@ void buildDrawingSurfaces(QWidget* w, Form1Controls& c) {
     c.Shape1 = named(new Shape(c.Picture1), "Shape1");
     c.Shape1->setWidth(10);
     c.Shape1->setHeight(10);
-    c.Shape1->setFillColor(0x0000FF);
+    c.Shape1->setFillColor(kRed);
 
     c.Picture2 = canvas(w, "Picture2", kSmallPt);
     c.Picture3 = canvas(w, "Picture3", kSmallPt);

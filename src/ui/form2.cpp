@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "draw/fonts.h"
 #include "ui/menu_pictures.h"
 
 namespace velunta {
@@ -26,13 +27,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     Label1->setGeometry(8, 196, 209, 156);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
-    // The classic small dialog font.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("sans-serif")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    Label1->setFont(font);
+    Label1->setFont(dialogFont());
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setText(QStringLiteral("Label1"));
 }

@@ -9,14 +9,12 @@
 #include "model/flow_regime.h"
 #include "model/trajectory.h"
 #include "plot/measured_marks.h"
+#include "plot/model_styles.h"
 #include "ui/form1_controls.h"
 
 namespace velunta {
 
 namespace {
-
-double userX(const Canvas& g, double px) { return g.ScaleLeft() + px * g.ScaleWidth() / std::max(1, g.width()); }
-double userY(const Canvas& g, double py) { return g.ScaleTop() + py * g.ScaleHeight() / std::max(1, g.height()); }
 
 QString number(double x) { return QString::number(x, 'f', 3); }
 
@@ -100,17 +98,18 @@ QString StatusLine::readout(const Canvas* picture, QPointF pixel) const {
     const Model& m = model_;
     const Form1Controls& c = c_;
     // The middle of the pixel under the mouse.
-    const double x = userX(*picture, pixel.x() + 0.5), y = userY(*picture, pixel.y() + 0.5);
+    const QPointF user = picture->toUser(pixel + QPointF(0.5, 0.5));
+    const double x = user.x(), y = user.y();
     if (picture == c.Picture1) return y >= 0 ? QCoreApplication::translate("StatusLine", "Y = %1 м").arg(number(y)) : QString();
     if (picture != c.Picture2 && picture != c.Picture3) return {};
     if (x < 0) return {};
     const bool velocity = picture == c.Picture3;
     QString text = QCoreApplication::translate("StatusLine", "t = %1 c").arg(number(x));
-    for (DragModel model : kDragModels) {
-        const MotionState s = motionAt(m, model, x);
-        text += QStringLiteral("    %1: ").arg(shownModelText(dragModelName(model)));
+    for (const ModelStyle& style : kModelStyles) {
+        const MotionState s = motionAt(m, style.model, x);
+        text += QStringLiteral("    %1: ").arg(styleName(style));
         text += velocity ? QCoreApplication::translate("StatusLine", "Vy = %1 м/с").arg(number(s.Vy)) : QCoreApplication::translate("StatusLine", "Y = %1 м").arg(number(s.Y));
-        if (x > landingTime(m, model)) text += QCoreApplication::translate("StatusLine", " (упал)");
+        if (x > landingTime(m, style.model)) text += QCoreApplication::translate("StatusLine", " (упал)");
     }
     // The measured point nearest in time, by its number in the table.
     if (data_) {

@@ -23,6 +23,7 @@
 #include "model/trajectory.h"
 #include "computed.h"
 
+using velunta::DragModel;
 using velunta::Model;
 
 namespace {
@@ -33,18 +34,12 @@ using State = std::array<double, 2>;  // coordinate, velocity
 // The top: the first time the velocity reaches 0 from above.
 struct Events { double top_time = 0, top_height = 0, landing_time = 0, landing_velocity = 0; };
 
-// The right-hand side of the full model (quadratic 1) or of the linear one (0).
-auto motion(const Model& m, double quadratic) {
-    return [&m, quadratic](const State& x, State& dxdt, double) {
+// The right-hand side of a model's equation of motion.
+auto motion(const Model& m, DragModel model) {
+    return [&m, model](const State& x, State& dxdt, double) {
+        const double quadratic = model == DragModel::full ? x[1] * std::fabs(x[1]) / m.R2 : 0;
         dxdt[0] = x[1];
-        dxdt[1] = -(m.Vp + x[1]) / m.tau - quadratic * x[1] * std::fabs(x[1]) / m.R2;
-    };
-}
-
-auto vacuum() {
-    return [](const State& x, State& dxdt, double) {
-        dxdt[0] = x[1];
-        dxdt[1] = -velunta::kGravity;
+        dxdt[1] = model == DragModel::vacuum ? -velunta::kGravity : -(m.Vp + x[1]) / m.tau - quadratic;
     };
 }
 
@@ -52,14 +47,12 @@ auto vacuum() {
 // the integration of its own equation of motion, each within the share tol of
 // its scale (the top's height, the fastest speed), plus a few roundings of the
 // terms of order `large` (a speed) and large*t that the closed form sums.
-template <class System>
-void checkAlong(const Model& m, velunta::DragModel model, const System& system, double height, double speed,
-                double tol, double large = 0) {
+void checkAlong(const Model& m, DragModel model, double height, double speed, double tol, double large = 0) {
     const double rounding = 4 * std::numeric_limits<double>::epsilon() * large;
     std::vector<double> times{0};
     for (double share : {0.05, 0.25, 0.5, 0.75, 0.95, 0.999}) times.push_back(share * velunta::landingTime(m, model));
     State x{m.h, m.V0y};
-    odeint::integrate_times(odeint::make_dense_output(1e-13, 1e-13, odeint::runge_kutta_dopri5<State>()), system,
+    odeint::integrate_times(odeint::make_dense_output(1e-13, 1e-13, odeint::runge_kutta_dopri5<State>()), motion(m, model),
                             x, times.begin(), times.end(), 1e-7, [&](const State& s, double t) {
                                 const velunta::MotionState got = velunta::motionAt(m, model, t);
                                 EXPECT_NEAR(got.Y, s[0], tol * height + rounding * t) << "t = " << t;
@@ -140,7 +133,7 @@ class AgainstIntegration : public ::testing::TestWithParam<CheckCase> {};
 TEST_P(AgainstIntegration, BothModels) {
     const CheckCase& c = GetParam();
     const Model m = velunta::computed({c.h, c.V0y, c.d, c.massa, c.r0, c.eta});
-    const Events e = integrate(motion(m, 1), m.h, m.V0y);
+    const Events e = integrate(motion(m, DragModel::full), m.h, m.V0y);
     const double T = e.landing_time;
     if (m.V0y > 0) {  // (without an ascent Tp2 is 0: HeavyBallsKeepTheirDigits)
         EXPECT_NEAR(m.Tp2, e.top_time, 1e-6 * e.top_time);
@@ -154,12 +147,11 @@ TEST_P(AgainstIntegration, BothModels) {
     // model's carry single-precision parts (fi, Ts2); the vacuum's and the linear
     // model's are double, but the linear one sums terms of order Vp and Vp*t
     // (4e10 m/s for the dense grain in air, whose sums then keep 1e-5 m).
-    checkAlong(m, velunta::DragModel::full, motion(m, 1), m.Ymax2, std::fabs(m.V0y) + std::fabs(e.landing_velocity), 2e-6);
-    checkAlong(m, velunta::DragModel::linear, motion(m, 0), m.Ymax1, std::fabs(m.V0y) + std::fabs(m.Vymax1), 1e-8,
-               m.Vp);
-    checkAlong(m, velunta::DragModel::vacuum, vacuum(), m.Ymax0, std::fabs(m.V0y) + std::fabs(m.Vymax0), 1e-8);
+    checkAlong(m, DragModel::full, m.Ymax2, std::fabs(m.V0y) + std::fabs(e.landing_velocity), 2e-6);
+    checkAlong(m, DragModel::linear, m.Ymax1, std::fabs(m.V0y) + std::fabs(m.Vymax1), 1e-8, m.Vp);
+    checkAlong(m, DragModel::vacuum, m.Ymax0, std::fabs(m.V0y) + std::fabs(m.Vymax0), 1e-8);
 
-    const Events l = integrate(motion(m, 0), m.h, m.V0y);
+    const Events l = integrate(motion(m, DragModel::linear), m.h, m.V0y);
     // The fixed point stops when two iterates differ by 1e-9 s, which may
     // leave 1e-9 / (1 - contraction) to the root when it contracts slowly, up
     // to 1e-7 s, beyond which the landing is bisected, as where it expands.
@@ -186,7 +178,7 @@ TEST(OdeintCheck, TinyRatioTopAgreesWithIntegration) {
         SCOPED_TRACE(testing::Message() << "V0y " << in.V0y << ", eta " << in.eta);
         const Model m = velunta::computed(in, false);
         ASSERT_LT(m.b, 1e-3);
-        const Events top = integrate(motion(m, 1), m.h, m.V0y, true);
+        const Events top = integrate(motion(m, DragModel::full), m.h, m.V0y, true);
         EXPECT_NEAR(m.Tp2, top.top_time, 1e-8 * top.top_time);
         EXPECT_NEAR(m.Ymax2 - m.h, top.top_height - m.h, 1e-6 * (top.top_height - m.h));
         EXPECT_NEAR(m.fi, -m.b / 4, m.b * 1e-3);

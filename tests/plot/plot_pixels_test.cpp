@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "plot/pipeline.h"
-#include "model/constants.h"
 #include "model/format.h"
 #include "model/trajectory.h"
 #include "plot/axes.h"
@@ -21,14 +20,6 @@ namespace {
 
 using namespace velunta;
 using Inputs = InputValues;
-
-// Closed forms of the vacuum and the linear-drag models.
-inline double linearY(const Model& m, double t) {
-    return m.h - m.Vp * t - m.tau * (m.V0y + m.Vp) * std::expm1(-t / m.tau);
-}
-inline double linearVy(const Model& m, double t) { return (m.V0y + m.Vp) * std::exp(-t / m.tau) - m.Vp; }
-inline double vacuumY(const Model& m, double t) { return m.h + m.V0y * t - kGravity * t * t / 2; }
-inline double vacuumVy(const Model& m, double t) { return m.V0y - kGravity * t; }
 
 // The model of a throw and Picture1 to Picture3 (145 x 485, 773 x 382) after the recompute pipeline.
 struct Drawn {
@@ -91,31 +82,37 @@ private slots:
         QVERIFY(c.Picture1.image().pixelColor(line + QPoint(0, 2)) != green);
         QCOMPARE(colourAt(c.Picture3, m.t_right * 0.9, -m.shag_setki_Vy), green);
         QCOMPARE(colourAt(c.Picture2, m.t_right * 0.98, m.shag_setki_y), green);
-        // The full model's top, red across the trajectory picture; no mark without an ascent.
-        for (double x : {0.3, 0.95}) QCOMPARE(colourAt(c.Picture1, x * m.x_right, m.Ymax2) == red, m.V0y > 0);
+        // Each top in its model's colour across the trajectory picture where no later mark covers it; none
+        // without an ascent. Y up on both graphs: a ball thrown up starts above the zero line of Vy(t).
+        const std::pair<double, QColor> tops[] = {{m.Ymax0, black}, {m.Ymax1, blue}, {m.Ymax2, red}};
+        for (int k = 0; k < 3; ++k)
+            if (std::none_of(tops + k + 1, tops + 3, [&](auto& later) { return std::abs(pixelOf(c.Picture1, 0, later.first).y() - pixelOf(c.Picture1, 0, tops[k].first).y()) < 2; }))
+                for (double x : {0.3, 0.95}) QCOMPARE(colourAt(c.Picture1, x * m.x_right, tops[k].first) == tops[k].second, m.V0y > 0);
+        QVERIFY(pixelOf(c.Picture2, 0, m.h).y() < pixelOf(c.Picture2, 0, 0).y());
+        QCOMPARE(pixelOf(c.Picture3, 0, m.V0y).y() < pixelOf(c.Picture3, 0, 0).y(), m.V0y > 0);
         // The curves: where the other curve is 4 pixels away, a black one has its colour; blue is drawn last.
         int blackChecked = 0;
         for (double fraction : {0.1, 0.3, 0.5, 0.7, 0.9, 0.98}) {
             const double t0 = fraction * m.Tmax0, t1 = fraction * m.Tmax1;
+            const MotionState v = motionAt(m, DragModel::vacuum, t0), l0 = motionAt(m, DragModel::linear, t0), l = motionAt(m, DragModel::linear, t1);
             const auto apart = [&](const Canvas& canvas, double a, double b) {
                 return std::abs(pixelOf(canvas, t0, a).y() - pixelOf(canvas, t0, b).y()) >= 4;
             };
-            if (apart(c.Picture2, vacuumY(m, t0), linearY(m, t0)) && ++blackChecked)
-                QCOMPARE(colourAt(c.Picture2, t0, vacuumY(m, t0)), black);
-            if (apart(c.Picture3, vacuumVy(m, t0), linearVy(m, t0)) && ++blackChecked)
-                QCOMPARE(colourAt(c.Picture3, t0, vacuumVy(m, t0)), black);
-            QCOMPARE(colourAt(c.Picture2, t1, linearY(m, t1)), blue);
-            QCOMPARE(colourAt(c.Picture3, t1, linearVy(m, t1)), blue);
+            if (apart(c.Picture2, v.Y, l0.Y) && ++blackChecked) QCOMPARE(colourAt(c.Picture2, t0, v.Y), black);
+            if (apart(c.Picture3, v.Vy, l0.Vy) && ++blackChecked) QCOMPARE(colourAt(c.Picture3, t0, v.Vy), black);
+            QCOMPARE(colourAt(c.Picture2, t1, l.Y), blue);
+            QCOMPARE(colourAt(c.Picture3, t1, l.Vy), blue);
         }
         QVERIFY2(blackChecked >= 4, "the black curves were hidden at too many sample times");
         // The graphs' pen is three pixels across: the falling Y(t), nearly flat there, is blue one pixel up and down.
-        const QPoint p = pixelOf(c.Picture2, 0.6 * m.Tmax1, linearY(m, 0.6 * m.Tmax1));
+        const QPoint p = pixelOf(c.Picture2, 0.6 * m.Tmax1, motionAt(m, DragModel::linear, 0.6 * m.Tmax1).Y);
         for (int dy : {-1, 1}) QCOMPARE(c.Picture2.image().pixelColor(p + QPoint(0, dy)), blue);
         QVERIFY(c.Picture2.image().pixelColor(p + QPoint(0, 3)) != blue);
     }
 
     // Before any run, through the recompute pipeline: the full model's red beside the others unless
-    // hidden; kept sets each in their own dashes, their numbers apart, inside and off the legend.
+    // hidden; the last five kept sets each in their own dashes, their numbers apart, inside and off the
+    // legend, which lies off the current curves.
     void pipeline_data() {
         QTest::addColumn<bool>("fullModel");
         QTest::addColumn<int>("sets");
@@ -127,6 +124,7 @@ private slots:
         QTest::newRow("red hidden") << false << 0 << heights;
         QTest::newRow("five sets, three alike") << true << 5 << late;
         QTest::newRow("first point at the launch") << true << 0 << moved;
+        QTest::newRow("six sets, the first gone") << true << 6 << MeasuredData{};
     }
 
     void pipeline() {
@@ -135,8 +133,12 @@ private slots:
         QFETCH(MeasuredData, data);
         Drawn c(Inputs{10, 5, 0.01, 0.001, 1000, 0.1, 0.47});
         KeptCurves kept;
-        for (Model other = c.m; int(kept.sets.size()) < sets; recompute(other), kept.keep(other, "set"))
-            other.set_inputs(Inputs{10, 5, 0.01, kept.sets.size() < 3 ? 0.001 : 0.002 * kept.sets.size(), 1000, 0.1, 0.47});
+        for (int i = 0; i < sets; ++i) {
+            Model other = c.m;
+            other.set_inputs(Inputs{10, 5, 0.01, i < 3 ? 0.001 : 0.002 * i, 1000, 0.1, 0.47});
+            recompute(other), kept.keep(other, std::to_string(i));
+        }
+        for (std::size_t i = 0; i < kept.sets.size(); ++i) QCOMPARE(kept.sets[i].label, std::to_string(sets - int(kept.sets.size() - i)));
         const PipelineSurfaces s{c.Picture1, c.Picture2, c.Picture3, *c.Shape1, &kept, fullModel, &data};
         recompute(c.m, &s);
         const MeasuredMarks marks = measuredMarks(data, c.m);
@@ -158,10 +160,19 @@ private slots:
         }
         QVERIFY2(fullModel ? reds >= 6 : reds == 0, qPrintable(QString::number(reds)));
         QCOMPARE(c.Picture2.DrawWidth(), 3);  // as the run expects the pen
+        QVERIFY(pixelOf(c.Picture3, 0, c.m.V0y).y() < pixelOf(c.Picture3, 0, 0).y());  // Vy up, kept sets or not
         for (Canvas* graph : {&c.Picture2, &c.Picture3}) {
             const QRect legend = drawLegend(c.m, kept, *graph, graph == &c.Picture3);
             const QList<QRectF> boxes = setNumberBoxes(c.m, kept, *graph, graph == &c.Picture3, legend);
-            QCOMPARE(boxes.size(), sets);
+            QCOMPARE(boxes.size(), std::min(sets, KeptCurves::kMaxSets));
+            int hidden = 0;
+            for (DragModel model : {DragModel::vacuum, DragModel::linear, DragModel::full})
+                for (int i = 0; i <= 100; ++i) {
+                    const double t = landingTime(c.m, model) * i / 100;
+                    const MotionState s = motionAt(c.m, model, t);
+                    hidden += legend.contains(graph->toPixel(t, graph == &c.Picture3 ? s.Vy : s.Y).toPoint());
+                }
+            QCOMPARE(hidden, 0);
             for (int i = 0; i < boxes.size(); ++i) {
                 QVERIFY(QRectF(graph->rect()).contains(boxes[i]) && !boxes[i].intersects(legend));
                 for (int j = 0; j < i; ++j) QVERIFY2(!boxes[i].intersects(boxes[j]), qPrintable(QString("%1 on %2").arg(i).arg(j)));

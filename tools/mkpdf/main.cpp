@@ -1,7 +1,8 @@
-// mkpdf INPUT.md OUTPUT.pdf
+// mkpdf [--lang=en] INPUT.md OUTPUT.pdf
 // Typesets a Markdown text (CommonMark, GitHub tables, ^{..} and _{..} for
 // raised and lowered text) as an A4 PDF with page numbers. Needs no display:
 // it starts Qt on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+// The language (Russian unless given) names the program in the page footers.
 
 #include <cstdio>
 
@@ -40,9 +41,20 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     QGuiApplication app(argc, argv);  // font database
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    QString programName = QStringLiteral("Велунта");
+    QString pageOfPages = QStringLiteral("стр. %1 из %2");
+    if (args.size() > 1 && args.at(1).startsWith(QLatin1String("--lang="))) {
+        const QString lang = args.takeAt(1).mid(7);
+        if (lang == QLatin1String("en")) {
+            programName = QStringLiteral("Velunta");
+            pageOfPages = QStringLiteral("page %1 of %2");
+        } else if (lang != QLatin1String("ru")) {
+            return fail(QStringLiteral("no such language: %1 (ru or en)").arg(lang));
+        }
+    }
     if (args.size() != 3)
-        return fail(QStringLiteral("usage: mkpdf INPUT.md OUTPUT.pdf"));
+        return fail(QStringLiteral("usage: mkpdf [--lang=ru|en] INPUT.md OUTPUT.pdf"));
     const QString inputPath = args.at(1);
     const QString outputPath = args.at(2);
 
@@ -64,7 +76,7 @@ int main(int argc, char* argv[]) {
         setUpWriter(writer, style, title);
         std::unique_ptr<QTextDocument> doc =
             paginate([&] { return makeDocument(markdown, style, &writer); }, writer, style);
-        if (paintPages(*doc, writer, style, QStringLiteral("Велунта. ") + title) == 0)
+        if (paintPages(*doc, writer, style, programName + QStringLiteral(". ") + title, pageOfPages) == 0)
             return fail(QStringLiteral("nothing to print from %1").arg(inputPath));
     }
     pdf = stabilisePdf(pdf, buildTimestamp());

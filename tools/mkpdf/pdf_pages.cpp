@@ -192,7 +192,7 @@ QRectF ownLines(QTextDocument& doc, const QRectF& page, double inset) {
 }
 
 void paintFooter(QPainter& painter, const Geometry& geometry, const PageStyle& style,
-                 const QString& title, int page, int pageCount) {
+                 const QString& title, const QString& pageOfPages, int page, int pageCount) {
     QFont font(style.bodyFamily);
     font.setPointSizeF(style.footerSize);
     painter.setFont(font);
@@ -205,7 +205,7 @@ void paintFooter(QPainter& painter, const Geometry& geometry, const PageStyle& s
     const QRectF band(geometry.content.left(), ruleY, geometry.content.width(), baseline - ruleY);
     painter.drawText(band, Qt::AlignLeft | Qt::AlignBottom, title);
     painter.drawText(band, Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("стр. %1 из %2").arg(page).arg(pageCount));
+                     pageOfPages.arg(page).arg(pageCount));
 }
 
 }  // namespace
@@ -272,7 +272,7 @@ std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPd
 }
 
 int paintPages(QTextDocument& doc, QPdfWriter& writer, const PageStyle& style,
-               const QString& footerTitle) {
+               const QString& footerTitle, const QString& pageOfPages) {
     const Geometry geometry = geometryOf(writer, style);
     const int pageCount = doc.pageCount();
 
@@ -296,7 +296,7 @@ int paintPages(QTextDocument& doc, QPdfWriter& writer, const PageStyle& style,
         painter.setClipRect(pageRect);
         doc.documentLayout()->draw(&painter, context);
         painter.restore();
-        paintFooter(painter, geometry, style, footerTitle, page + 1, pageCount);
+        paintFooter(painter, geometry, style, footerTitle, pageOfPages, page + 1, pageCount);
     }
     painter.end();
     return pageCount;

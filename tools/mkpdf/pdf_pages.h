@@ -27,9 +27,10 @@ using DocumentFactory = std::function<std::unique_ptr<QTextDocument>()>;
 std::unique_ptr<QTextDocument> paginate(const DocumentFactory& makeDocument, QPdfWriter& writer,
                                         const PageStyle& style);
 
-// Paints a document from paginate() page by page with a footer; returns the
-// page count, 0 when the painter could not start.
+// Paints a document from paginate() page by page with a footer: the title on
+// the left, the page number on the right (pageOfPages with %1 the page and %2
+// the count); returns the page count, 0 when the painter could not start.
 int paintPages(QTextDocument& doc, QPdfWriter& writer, const PageStyle& style,
-               const QString& footerTitle);
+               const QString& footerTitle, const QString& pageOfPages);
 
 }  // namespace velunta::mkpdf

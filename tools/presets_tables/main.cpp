@@ -1,16 +1,32 @@
-// presets_tables PRESETS.json IN.md OUT.md: writes IN.md with its marker lines
-// replaced by the tables of balls and media made from the data file.
+// presets_tables [--translations=FILE.qm] PRESETS.json IN.md OUT.md: writes IN.md
+// with its marker lines replaced by the tables of balls and media made from the
+// data file. With a catalogue the tables are in its language: names and headings
+// translated as the program translates them, numbers with its decimal sign.
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 #include "presets/presets.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    QTranslator translator;
+    QChar decimalPoint = QLatin1Char(',');  // the Russian original's
+    const QString option = QStringLiteral("--translations=");
+    if (args.size() > 1 && args[1].startsWith(option)) {
+        const QString qm = args.takeAt(1).mid(option.size());
+        if (!translator.load(qm) || translator.isEmpty()) {
+            std::fprintf(stderr, "presets_tables: cannot load the catalogue %s\n", qPrintable(qm));
+            return 1;
+        }
+        QCoreApplication::installTranslator(&translator);
+        decimalPoint = QLocale(translator.language()).decimalPoint().at(0);
+    }
     if (args.size() != 4) {
-        std::fprintf(stderr, "usage: presets_tables PRESETS.json IN.md OUT.md\n");
+        std::fprintf(stderr, "usage: presets_tables [--translations=FILE.qm] PRESETS.json IN.md OUT.md\n");
         return 2;
     }
     QFile json(args[1]), in(args[2]), out(args[3]);
@@ -24,7 +40,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "presets_tables: %s: %s\n", qPrintable(args[1]), qPrintable(error));
         return 1;
     }
-    const QString text = velunta::withPresetTables(QString::fromUtf8(in.readAll()), presets);
+    const QString text = velunta::withPresetTables(QString::fromUtf8(in.readAll()), presets, decimalPoint);
     if (!out.open(QIODevice::WriteOnly) || out.write(text.toUtf8()) < 0) {
         std::fprintf(stderr, "presets_tables: cannot write %s\n", qPrintable(args[3]));
         return 1;
