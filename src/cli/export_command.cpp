@@ -14,6 +14,7 @@
 #include "cli/command_line.h"
 #include "model/data_reader.h"
 #include "model/model_comparison.h"
+#include "model/phrase.h"
 #include "export/picture_export.h"
 #include "plot/pipeline.h"
 #include "export/table_export.h"
@@ -117,7 +118,7 @@ int runPictureCommand(CommandContext& c) {
         size = QSize(int(w), int(h));
     }
     const auto app = applicationWithoutDisplay();
-    c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
+    c.model.locale_decimal_point = decimalCommaShown() ? QLocale::system().decimalPoint().toStdString() : ".";
     const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(), c.data ? &*c.data : nullptr);
     QString error;
     if (!savePicture(views->view(view), *path, size, error)) return refuse(c, error);
@@ -128,7 +129,7 @@ int runWorksheetCommand(CommandContext& c) {
     const auto path = target(c, {"pdf"}, QCoreApplication::translate("CommandLine", "Рабочий лист"));
     if (!path) return 2;
     const auto app = applicationWithoutDisplay();
-    c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
+    c.model.locale_decimal_point = decimalCommaShown() ? QLocale::system().decimalPoint().toStdString() : ".";
     // Graphs of about the page's proportions, so that their labels read well in print.
     const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(500, 400), c.data ? &*c.data : nullptr);
     QString error;

@@ -87,7 +87,8 @@ void Form1::Form_Load() {
         const QRect s = screen->geometry();
         move(int(0.05 * s.width()), int(0.05 * s.height()));
     }
-    m_.locale_decimal_point = QLocale().decimalPoint().toStdString();
+    // The Russian window follows the desktop's locale, as it always has; the others a point.
+    m_.locale_decimal_point = decimalCommaShown() ? QLocale().decimalPoint().toStdString() : ".";
     init_inputs();
     m_.parametr();
     showCaptions();
