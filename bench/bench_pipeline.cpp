@@ -122,9 +122,10 @@ public:
 
 // One key and the wait for the window's paint; a function of its own, so that
 // callgrind can count it alone (--collect-atstart=no --toggle-collect='*keyUntilPainted*').
-[[gnu::noinline]] void keyUntilPainted(QLineEdit* field, const PaintCounter& counter, const QElapsedTimer& clock) {
+[[gnu::noinline]] void keyUntilPainted(QWidget* target, const PaintCounter& counter, const QElapsedTimer& clock,
+                                       Qt::Key key = Qt::Key_Backspace) {
     const long paintsBefore = counter.paints;
-    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(target, key);
     while (counter.paints == paintsBefore && clock.elapsed() < 10000) QApplication::processEvents();
 }
 
@@ -221,9 +222,7 @@ void BM_LessonKeystroke(benchmark::State& state) {
         field->setCursorPosition(int(text.size()));
         QElapsedTimer clock;
         clock.start();
-        const long paintsBefore = counter.paints;
-        QTest::keyClick(field, Qt::Key_Backspace);
-        while (counter.paints == paintsBefore && clock.elapsed() < 1000) QApplication::processEvents();
+        keyUntilPainted(field, counter, clock);
         state.SetIterationTime(double(clock.nsecsElapsed()) * 1e-9);
     }
     for (LessonGraph* g : graphs) g->removeEventFilter(&counter);
@@ -253,10 +252,8 @@ void BM_LessonTimeSlider(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
-        const long paintsBefore = counter.paints;
-        QTest::keyClick(slider, forward ? Qt::Key_PageUp : Qt::Key_PageDown);
+        keyUntilPainted(slider, counter, clock, forward ? Qt::Key_PageUp : Qt::Key_PageDown);
         forward = !forward;
-        while (counter.paints == paintsBefore && clock.elapsed() < 1000) QApplication::processEvents();
         state.SetIterationTime(double(clock.nsecsElapsed()) * 1e-9);
     }
     view.scene()->removeEventFilter(&counter);

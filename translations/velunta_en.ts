@@ -270,14 +270,6 @@ standard output that could not be written.
         <translation>%1 is saved to a %2 file, not &quot;%3&quot;.</translation>
     </message>
     <message>
-        <source>Опыт;%1</source>
-        <translation>Experiment;%1</translation>
-    </message>
-    <message>
-        <source>t, c;Y, м;Vy, м/с;Vy из высот, м/с;Y − Y вакуум, м;Y − Y Fc~v, м;Y − Y Fc~v+v², м</source>
-        <translation>t (s);Y (m);Vy (m/s);Vy from heights (m/s);Y − Y vacuum (m);Y − Y Fc~v (m);Y − Y Fc~v+v² (m)</translation>
-    </message>
-    <message>
         <source>Таблица</source>
         <translation>The table</translation>
     </message>
@@ -397,6 +389,10 @@ RMS:</translation>
     <message>
         <source>СКО опыта %1 / %2 / %3, лучше всех %4</source>
         <translation>RMS of the experiment %1 / %2 / %3, best %4</translation>
+    </message>
+    <message>
+        <source>Подбор: %1; СКО %2</source>
+        <translation>Fit: %1; RMS %2</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1010,45 @@ The fields are unchanged.</translation>
     <message>
         <source>«notes» — не текст</source>
         <translation>&quot;notes&quot; is not a text</translation>
+    </message>
+</context>
+<context>
+    <name>LessonText</name>
+    <message>
+        <source>«data», «points»: нет ни одной точки</source>
+        <translation>&quot;data&quot;, &quot;points&quot;: not a single point</translation>
+    </message>
+    <message>
+        <source>«fit», «%1»: %2 — не больше нуля</source>
+        <translation>&quot;fit&quot;, &quot;%1&quot;: %2 is not above zero</translation>
+    </message>
+    <message>
+        <source>«fit», «%1»: погрешность меньше нуля</source>
+        <translation>&quot;fit&quot;, &quot;%1&quot;: the error is below zero</translation>
+    </message>
+    <message>
+        <source>«fit»: не подобраны ни «c», ни «eta»</source>
+        <translation>&quot;fit&quot;: neither &quot;c&quot; nor &quot;eta&quot; is fitted</translation>
+    </message>
+    <message>
+        <source>«fit», «rms» меньше нуля</source>
+        <translation>&quot;fit&quot;, &quot;rms&quot; is below zero</translation>
+    </message>
+    <message>
+        <source>«view», «lessonSpeed»: не больше нуля</source>
+        <translation>&quot;view&quot;, &quot;lessonSpeed&quot;: not above zero</translation>
+    </message>
+    <message>
+        <source>«view», «lessonGraphs»: «%1» — нет такого графика</source>
+        <translation>&quot;view&quot;, &quot;lessonGraphs&quot;: &quot;%1&quot; is no such graph</translation>
+    </message>
+    <message>
+        <source>«view», «lessonGraphs»: ни одного графика</source>
+        <translation>&quot;view&quot;, &quot;lessonGraphs&quot;: not a single graph</translation>
+    </message>
+    <message>
+        <source>«fit» без «data»: подбор без точек опыта</source>
+        <translation>&quot;fit&quot; without &quot;data&quot;: a fit without measured points</translation>
     </message>
 </context>
 <context>
@@ -1676,18 +1711,6 @@ accuracy 0.00000001 s. %1 iterations.</translation>
         <translation>speed-up ×%1</translation>
     </message>
     <message>
-        <source>⇤ к началу</source>
-        <translation>⇤ to the start</translation>
-    </message>
-    <message>
-        <source>К началу</source>
-        <translation>To the start</translation>
-    </message>
-    <message>
-        <source>Время к моменту броска</source>
-        <translation>Time back to the moment of the throw</translation>
-    </message>
-    <message>
         <source>Кадр назад</source>
         <translation>Frame back</translation>
     </message>
@@ -1734,14 +1757,6 @@ accuracy 0.00000001 s. %1 iterations.</translation>
     <message>
         <source>t = %1 с из %2 с · %3</source>
         <translation>t = %1 s of %2 s · %3</translation>
-    </message>
-    <message>
-        <source>❚❚ Пауза</source>
-        <translation>❚❚ Pause</translation>
-    </message>
-    <message>
-        <source>▶ Пуск</source>
-        <translation>▶ Play</translation>
     </message>
     <message>
         <source>Пауза</source>
@@ -2140,10 +2155,6 @@ accuracy 0.00000001 s. %1 iterations.</translation>
         <translation>keep curves</translation>
     </message>
     <message>
-        <source>данные опыта</source>
-        <translation>measured data</translation>
-    </message>
-    <message>
         <source>изменение урока</source>
         <translation>lesson change</translation>
     </message>
@@ -2337,6 +2348,29 @@ accuracy 0.00000001 s. %1 iterations.</translation>
     </message>
 </context>
 <context>
+    <name>velunta::ExperimentMenu</name>
+    <message>
+        <source>данные опыта</source>
+        <translation>measured data</translation>
+    </message>
+    <message>
+        <source>опыт: %1</source>
+        <translation>experiment: %1</translation>
+    </message>
+    <message>
+        <source>выравнивание точек опыта</source>
+        <translation>alignment of the measured points</translation>
+    </message>
+    <message>
+        <source>убрать данные опыта</source>
+        <translation>remove measured data</translation>
+    </message>
+    <message>
+        <source>подбор %1</source>
+        <translation>fit %1</translation>
+    </message>
+</context>
+<context>
     <name>velunta::Form1</name>
     <message>
         <source>Велунта.</source>
@@ -2401,6 +2435,63 @@ But it is better to use them.</translation>
     <message>
         <source>ПРЕДУПРЕЖДЕНИЕ</source>
         <translation>WARNING</translation>
+    </message>
+</context>
+<context>
+    <name>velunta::GraphPanel</name>
+    <message>
+        <source>Ближайшая точка опыта</source>
+        <translation>Nearest measured point</translation>
+    </message>
+    <message>
+        <source>Точка опыта, ближайшая по времени к показанному моменту</source>
+        <translation>The measured point nearest in time to the moment shown</translation>
+    </message>
+    <message>
+        <source>опыт, точка %1: t = %2 с, Y = %3 м</source>
+        <translation>measured, point %1: t = %2 s, Y = %3 m</translation>
+    </message>
+    <message>
+        <source>, Vy = %1 м/с (по разностям)</source>
+        <translation>, Vy = %1 m/s (from differences)</translation>
+    </message>
+    <message>
+        <source>, Vy = %1 м/с</source>
+        <translation>, Vy = %1 m/s</translation>
+    </message>
+</context>
+<context>
+    <name>velunta::TimeBar</name>
+    <message>
+        <source>к началу</source>
+        <translation>to the start</translation>
+    </message>
+    <message>
+        <source>К началу</source>
+        <translation>To the start</translation>
+    </message>
+    <message>
+        <source>Время к моменту броска</source>
+        <translation>Time back to the moment of the throw</translation>
+    </message>
+    <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Пуск</source>
+        <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>velunta::UndoHistory</name>
+    <message>
+        <source>данные опыта</source>
+        <translation>measured data</translation>
+    </message>
+    <message>
+        <source>подбор по данным</source>
+        <translation>fit to data</translation>
     </message>
 </context>
 </TS>

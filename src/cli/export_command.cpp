@@ -12,8 +12,6 @@
 #include <ostream>
 
 #include "cli/command_line.h"
-#include "model/data_reader.h"
-#include "model/model_comparison.h"
 #include "model/phrase.h"
 #include "export/picture_export.h"
 #include "plot/pipeline.h"
@@ -51,26 +49,6 @@ std::optional<QString> target(CommandContext& c, std::initializer_list<const cha
     return std::nullopt;
 }
 
-// The measured points after the models' table, each with the three models' residuals
-// (the closed forms continued past their landings), as the comparison takes them.
-QByteArray measuredSection(const Model& m, const MeasuredData& data) {
-    const std::vector<MeasuredPoint> points = alignedPoints(data, m.h);
-    const std::vector<double> derived = derivedVelocities(points);
-    const ModelComparison comparison = compareModels(m, points);
-    const char sep = tableSeparator();
-    QByteArray out = "\r\n" + tableLine(QCoreApplication::translate("CommandLine", "Опыт;%1"),
-                                        {QCoreApplication::translate("Presets", data.name.c_str())});
-    out += tableLine(QCoreApplication::translate("CommandLine", "t, c;Y, м;Vy, м/с;Vy из высот, м/с;Y − Y вакуум, м;Y − Y Fc~v, м;Y − Y Fc~v+v², м"));
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        out += tableNumber(points[i].t) + sep + tableNumber(points[i].Y) + sep +
-               (points[i].Vy ? tableNumber(*points[i].Vy) : QByteArray()) + sep +
-               (std::isfinite(derived[i]) ? tableNumber(derived[i]) : QByteArray());
-        for (DragModel model : kDragModels) out += sep + tableNumber(comparison.residuals[std::size_t(model)][i]);
-        out += "\r\n";
-    }
-    return out;
-}
-
 const std::string* setting(const CommandContext& c, const char* name) {
     const auto it = c.settings.find(name);
     return it == c.settings.end() ? nullptr : &it->second;
@@ -89,8 +67,8 @@ int runTableCommand(CommandContext& c) {
     if (!stepText) step = defaultTableStep(c.model);
     const QString problem = tableStepProblem(c.model, step);
     if (!problem.isEmpty()) return refuse(c, problem);
-    QByteArray data = tableCsv(c.model, step);
-    if (c.data) data += measuredSection(c.model, *c.data);
+    // The window's table, measured section and all: one writer for both.
+    const QByteArray data = tableCsv(c.model, step, c.data ? &*c.data : nullptr);
     QString error;
     if (!writeWholeFile(*path, data, error))
         return refuse(c, error);

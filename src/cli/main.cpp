@@ -75,6 +75,7 @@ int main(int argc, char* argv[]) {
     velunta::ViewSwitch views(window);
     views.start(lessonView);
     if (!lesson.empty()) window.openLessonFile(QString::fromLocal8Bit(lesson.c_str()));
+    if (lessonView) views.showLesson();  // --lesson, whatever view the file was saved in
     if (!inputs.empty()) window.applyInputs(inputs);
     window.undoHistory().reset();
     return app.exec();

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 
@@ -15,6 +17,11 @@
 namespace velunta {
 
 namespace {
+
+// The messages of a file that cannot be a lesson, for translation.
+struct LessonText {
+    Q_DECLARE_TR_FUNCTIONS(LessonText)
+};
 
 constexpr std::size_t kMaxPoints = 100000;
 
@@ -85,7 +92,46 @@ MeasuredData measuredOf(const QJsonValue& v) {
             throw Wrong{QCoreApplication::translate("LessonFile", "%1: время идёт назад").arg(where)};
         data.points.push_back(point);
     }
+    if (data.points.empty()) throw Wrong{LessonText::tr("«data», «points»: нет ни одной точки")};
     return data;
+}
+
+// The lesson view's graphs by the names their buttons show.
+const char* const kGraphNames[] = {"Y(t)", "Vy(t)", "a(t)"};
+
+QJsonObject fitObject(const LessonFit& fit) {
+    QJsonObject o;
+    for (const FittedValue& v : fit.values) {
+        o.insert(QLatin1String(fitParameterKey(v.parameter)), v.value);
+        if (v.error) o.insert(QLatin1String(fitParameterKey(v.parameter)) + QLatin1String("_error"), *v.error);
+    }
+    o.insert(QLatin1String("rms"), fit.rms);
+    return o;
+}
+
+LessonFit fitOf(const QJsonValue& v) {
+    const QJsonObject o = object(v, QStringLiteral("«fit»"));
+    LessonFit fit;
+    for (FitParameter p : {FitParameter::c, FitParameter::eta, FitParameter::t0}) {
+        const QString key = QLatin1String(fitParameterKey(p));
+        if (!o.contains(key)) continue;
+        FittedValue value{p, number(o.value(key), QStringLiteral("«fit», «%1»").arg(key)), std::nullopt};
+        // c and eta as the fit finds them: inside their fields' limits, never zero.
+        if (p != FitParameter::t0 && !(value.value > 0))
+            throw Wrong{LessonText::tr("«fit», «%1»: %2 — не больше нуля").arg(key).arg(value.value)};
+        const QString errorKey = key + QLatin1String("_error");
+        if (o.contains(errorKey)) {
+            value.error = number(o.value(errorKey), QStringLiteral("«fit», «%1»").arg(errorKey));
+            if (*value.error < 0) throw Wrong{LessonText::tr("«fit», «%1»: погрешность меньше нуля").arg(errorKey)};
+        }
+        fit.values.push_back(value);
+    }
+    if (std::none_of(fit.values.begin(), fit.values.end(),
+                     [](const FittedValue& f) { return f.parameter != FitParameter::t0; }))
+        throw Wrong{LessonText::tr("«fit»: не подобраны ни «c», ни «eta»")};
+    fit.rms = number(o.value(QLatin1String("rms")), QStringLiteral("«fit», «rms»"));
+    if (fit.rms < 0) throw Wrong{LessonText::tr("«fit», «rms» меньше нуля")};
+    return fit;
 }
 
 LessonView viewOf(const QJsonValue& v) {
@@ -100,6 +146,24 @@ LessonView viewOf(const QJsonValue& v) {
     view.graph = integer("graph", view.graph);
     view.slowDown = integer("slowDown", view.slowDown);
     view.picture = integer("picture", view.picture);
+    if (o.contains(QLatin1String("lessonScale")))
+        view.lessonScale = number(o.value(QLatin1String("lessonScale")), QStringLiteral("«view», «lessonScale»"));
+    if (o.contains(QLatin1String("lessonSpeed"))) {
+        view.lessonSpeed = number(o.value(QLatin1String("lessonSpeed")), QStringLiteral("«view», «lessonSpeed»"));
+        if (!(view.lessonSpeed > 0)) throw Wrong{LessonText::tr("«view», «lessonSpeed»: не больше нуля")};
+    }
+    if (o.contains(QLatin1String("lessonGraphs"))) {
+        const QJsonArray graphs = array(o.value(QLatin1String("lessonGraphs")), QStringLiteral("«view», «lessonGraphs»"), 3);
+        view.lessonGraphs = {};
+        for (const QJsonValue& g : graphs) {
+            const auto* name = std::find_if(std::begin(kGraphNames), std::end(kGraphNames),
+                                            [&](const char* n) { return g.toString() == QLatin1String(n); });
+            if (name == std::end(kGraphNames))
+                throw Wrong{LessonText::tr("«view», «lessonGraphs»: «%1» — нет такого графика").arg(g.toString())};
+            view.lessonGraphs[std::size_t(name - std::begin(kGraphNames))] = true;
+        }
+        if (graphs.isEmpty()) throw Wrong{LessonText::tr("«view», «lessonGraphs»: ни одного графика")};
+    }
     return view;
 }
 
@@ -132,13 +196,19 @@ QByteArray writeLesson(const LessonDocument& lesson) {
                                 {QLatin1String("alignment"), QLatin1String(alignmentName(lesson.measured->alignment))},
                                 {QLatin1String("points"), points}});
     }
-    if (!lesson.fit.isEmpty()) root.insert(QLatin1String("fit"), lesson.fit);
+    if (lesson.fit) root.insert(QLatin1String("fit"), fitObject(*lesson.fit));
+    QJsonArray graphs;
+    for (std::size_t g = 0; g < lesson.view.lessonGraphs.size(); ++g)
+        if (lesson.view.lessonGraphs[g]) graphs.append(QLatin1String(kGraphNames[g]));
     root.insert(QLatin1String("view"),
                 QJsonObject{{QLatin1String("mode"), lesson.view.lessonView ? QLatin1String("lesson") : QLatin1String("classic")},
                             {QLatin1String("scale"), lesson.view.scale},
                             {QLatin1String("graph"), lesson.view.graph},
                             {QLatin1String("slowDown"), lesson.view.slowDown},
-                            {QLatin1String("picture"), lesson.view.picture}});
+                            {QLatin1String("picture"), lesson.view.picture},
+                            {QLatin1String("lessonScale"), lesson.view.lessonScale},
+                            {QLatin1String("lessonGraphs"), graphs},
+                            {QLatin1String("lessonSpeed"), lesson.view.lessonSpeed}});
     root.insert(QLatin1String("notes"), lesson.notes);
     // The format goes first, where a file manager looks for it (Qt sorts the keys).
     QByteArray text = QJsonDocument(root).toJson(QJsonDocument::Indented);
@@ -177,7 +247,10 @@ LessonReadResult readLesson(const QByteArray& bytes) {
             }
         }
         if (root.contains(QLatin1String("data"))) lesson.measured = measuredOf(root.value(QLatin1String("data")));
-        if (root.contains(QLatin1String("fit"))) lesson.fit = object(root.value(QLatin1String("fit")), QStringLiteral("«fit»"));
+        if (root.contains(QLatin1String("fit"))) {
+            if (!lesson.measured) throw Wrong{LessonText::tr("«fit» без «data»: подбор без точек опыта")};
+            lesson.fit = fitOf(root.value(QLatin1String("fit")));
+        }
         if (root.contains(QLatin1String("view"))) lesson.view = viewOf(root.value(QLatin1String("view")));
         if (root.contains(QLatin1String("notes"))) {
             if (!root.value(QLatin1String("notes")).isString()) throw Wrong{QCoreApplication::translate("LessonFile", "«notes» — не текст")};

@@ -6,12 +6,13 @@
 // newer one.
 
 #include <QByteArray>
-#include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <vector>
 
+#include "model/drag_fit.h"
 #include "model/measured_data.h"
 #include "model/model.h"
 
@@ -35,14 +36,26 @@ struct LessonView {
     int graph = 1;            // 1 trajectory, 2 Y(t), 3 Vy(t) in the classic window
     int slowDown = 0;         // the animated fall's slow-down
     int picture = 1;          // the explanatory picture shown
+    // The lesson view's own: its text size, which of Y(t), Vy(t), a(t) it shows, its playback speed.
+    double lessonScale = 1.0;
+    std::array<bool, 3> lessonGraphs{true, true, false};
+    double lessonSpeed = 1.0;
     bool operator==(const LessonView&) const = default;
+};
+
+// The last fit applied to the fields: what was fitted (c, eta, t0 in that
+// order), the values found with their standard errors, the rms after it.
+struct LessonFit {
+    std::vector<FittedValue> values;
+    double rms = 0;  // m
+    bool operator==(const LessonFit&) const = default;
 };
 
 struct LessonDocument {
     InputValues inputs;
     std::vector<KeptInputs> kept;            // oldest first
     std::optional<MeasuredData> measured;
-    QJsonObject fit;                          // the last fit as the fit wrote it; empty: none
+    std::optional<LessonFit> fit;             // only with measured data
     LessonView view;
     QString notes;                            // "Заметки к уроку"
     bool operator==(const LessonDocument&) const = default;

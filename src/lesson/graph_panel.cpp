@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QBoxLayout>
+#include <QLabel>
+#include <QLocale>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -11,9 +13,11 @@
 #include "model/trajectory.h"
 #include "plot/grid_steps.h"
 #include "plot/kept_curves.h"
+#include "plot/measured_marks.h"
 #include "plot/model_styles.h"
 #include "plot/pipeline.h"
 #include "plot/plot_ranges.h"
+#include "window/experiment_menu.h"
 #include "window/form1.h"
 
 namespace velunta {
@@ -127,6 +131,16 @@ GraphPanel::GraphPanel(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
         connect(graphs_[g], &LessonGraph::needsDrawing, this, &GraphPanel::redraw);
     }
     buttons->addStretch(1);
+    pointLabel_ = new QLabel(this);
+    pointLabel_->setObjectName(QStringLiteral("lessonMeasuredPoint"));
+    pointLabel_->setAccessibleName(tr("Ближайшая точка опыта"));
+    pointLabel_->setToolTip(tr("Точка опыта, ближайшая по времени к показанному моменту"));
+    pointLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Long lines give way to the buttons, never push the graphs wider.
+    pointLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    pointLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pointLabel_->hide();
+    buttons->addWidget(pointLabel_, 4);
 }
 
 GraphPanel::~GraphPanel() = default;
@@ -165,6 +179,9 @@ void GraphPanel::setTextScale(double scale) {
 void GraphPanel::setTime(double t) {
     time_ = t;
     for (LessonGraph* g : graphs_) g->setTime(t);
+    const QString point = pointText(t);
+    if (point != pointLabel_->text()) pointLabel_->setText(point);
+    pointLabel_->setVisible(!point.isEmpty());
 }
 
 void GraphPanel::redraw() {
@@ -176,8 +193,10 @@ void GraphPanel::redraw() {
     m.mashtab_y = 1;
     minmax_ranges(m);
     LessonGraph *y = graphs_[coordinate], *v = graphs_[velocity], *a = graphs_[acceleration];
+    const MeasuredData* measured = form_.experiment()->shown();
     const PipelineSurfaces surfaces{*unusedTrajectory_, y->beginDrawing(textScale_), v->beginDrawing(textScale_),
-                                    *unusedBall_, &form_.keptCurves(), form_.showsFullModelCurve()};
+                                    *unusedBall_, &form_.keptCurves(), form_.showsFullModelCurve(), measured};
+    marks_ = measured ? measuredMarks(*measured, m) : MeasuredMarks{};
     redrawGraphs(m, surfaces);
     for (LessonGraph* g : {y, v})
         if (g->isVisible()) g->finishDrawing();
@@ -185,8 +204,21 @@ void GraphPanel::redraw() {
         drawAcceleration(m, a->beginDrawing(textScale_));
         a->finishDrawing();
     }
-    for (LessonGraph* g : graphs_) g->setTime(time_);
     drawing_ = false;
+    setTime(time_);
+}
+
+// The measured point nearest the time shown, by its number in the table.
+QString GraphPanel::pointText(double t) const {
+    const int i = nearestMark(marks_, t);
+    if (i < 0) return {};
+    const auto k = std::size_t(i);
+    const QLocale ru(QLocale::Russian);
+    auto number = [&ru](double x) { return ru.toString(x, 'g', 4); };
+    QString text = tr("опыт, точка %1: t = %2 с, Y = %3 м").arg(i + 1).arg(number(marks_.t[k]), number(marks_.Y[k]));
+    if (k < marks_.Vy.size() && std::isfinite(marks_.Vy[k]))
+        text += (marks_.derivedVy ? tr(", Vy = %1 м/с (по разностям)") : tr(", Vy = %1 м/с")).arg(number(marks_.Vy[k]));
+    return text;
 }
 
 }  // namespace velunta

@@ -7,8 +7,11 @@
 #include <QWidget>
 #include <array>
 
+#include "plot/measured_marks.h"
+
 class QAbstractButton;
 class QBoxLayout;
+class QLabel;
 
 namespace velunta {
 
@@ -35,6 +38,9 @@ public:
     QAbstractButton* choice(Graph g) const { return choices_[g]; }
     bool sideBySide() const;
     QList<QWidget*> tabChain() const;
+    // The measured point nearest in time to t ("опыт, точка 3: …"), empty without points.
+    QString pointText(double t) const;
+    QLabel* pointLabel() const { return pointLabel_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -51,6 +57,8 @@ private:
     double textScale_ = 1;
     double time_ = 0;
     bool drawing_ = false;
+    MeasuredMarks marks_;  // the points as the graphs show them
+    QLabel* pointLabel_ = nullptr;
     // The trajectory picture and ball the plot code also takes; this view draws its own scene.
     std::unique_ptr<DrawingSurface> unusedTrajectory_;
     Shape* unusedBall_ = nullptr;

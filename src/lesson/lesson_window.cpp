@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -121,6 +122,7 @@ LessonWindow::LessonWindow(Form1& form) : form_(form) {
     createMenus();
     setTabChain();
     connect(playback_, &Playback::timeChanged, this, &LessonWindow::showTime);
+    qApp->installEventFilter(this);
     connect(&form, &Form1::recomputed, this, [this] {
         if (isVisible()) refresh();
     });
@@ -146,10 +148,16 @@ void LessonWindow::createMenus() {
         return a;
     };
     QMenu* file = menuBar()->addMenu(QCoreApplication::translate("LessonWindow", "&Файл"));
-    command(file, QCoreApplication::translate("LessonWindow", "Сохранить таблицу…"), "lessonSaveTable", {}, [this] { form_.mnuFileSaveTable_Click(); });
+    command(file, QCoreApplication::translate("LessonWindow", "Сохранить таблицу…"), "lessonSaveTable", {}, [this] {
+        form_.drawHiddenPictures();
+        form_.mnuFileSaveTable_Click();
+    });
     command(file, QCoreApplication::translate("LessonWindow", "Сохранить рисунок…"), "lessonSavePicture", {}, [this] { savePicture(); });
     command(file, QCoreApplication::translate("LessonWindow", "Печать рабочего листа…"), "lessonPrint", {QKeySequence::Print},
-            [this] { form_.mnuFilePrint_Click(); });
+            [this] {
+                form_.drawHiddenPictures();
+                form_.mnuFilePrint_Click();
+            });
     command(file, QCoreApplication::translate("LessonWindow", "Копировать результаты"), "lessonCopyResults", {QKeySequence(QStringLiteral("Ctrl+Shift+C"))},
             [this] { copyResults(); });
     command(file, QCoreApplication::translate("LessonWindow", "Копировать рисунок"), "lessonCopyPicture", {QKeySequence::Copy},
@@ -191,9 +199,36 @@ void LessonWindow::setTabChain() {
     for (int i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
+// Space plays or pauses and ← → step a frame wherever the keys go in this
+// window, before the focused control sees them; a text field keeps them for its
+// text and cursor, a table for moving between its cells.
+bool LessonWindow::timeKey(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int k = key->key();
+    if ((k != Qt::Key_Space && k != Qt::Key_Left && k != Qt::Key_Right) || key->modifiers() != Qt::NoModifier) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this || widget != QApplication::focusWidget()) return false;
+    if (widget->inherits("QLineEdit") || widget->inherits("QAbstractSpinBox") || widget->inherits("QTextEdit") ||
+        widget->inherits("QPlainTextEdit") || widget->inherits("QAbstractItemView"))
+        return false;
+    // Taken before any shortcut or the control's own handling.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (k == Qt::Key_Space) {
+        if (!key->isAutoRepeat()) playback_->toggle();
+    } else {
+        playback_->stepFrame(k == Qt::Key_Right ? 1 : -1);
+    }
+    return true;
+}
+
 // The inputs never narrower than their texts (which grow with the text size), with
 // room for a scroll bar on a low screen.
 bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (timeKey(watched, event)) return true;
     if (watched == inputs_ && event->type() == QEvent::LayoutRequest)
         inputsScroll_->setMinimumWidth(inputs_->minimumSizeHint().width() +
                                        inputsScroll_->verticalScrollBar()->sizeHint().width());
@@ -223,8 +258,8 @@ void LessonWindow::refresh() {
     const Model& m = form_.model();
     double end = 0;
     for (const ModelStyle& s : kModelStyles) end = std::max(end, landingTime(m, s.model));
+    // The kept sets are the form's one object: the new range covers them too.
     scene_->setModel(&m);
-    scene_->setKept(&form_.keptCurves());
     playback_->setEnd(std::isfinite(end) ? end : 0);
     graphs_->redraw();
     results_->showResults(m, time());

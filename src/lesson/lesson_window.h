@@ -63,6 +63,7 @@ protected:
 private:
     void createMenus();
     void setTabChain();
+    bool timeKey(QObject* watched, QEvent* event);
     // After every recompute of the model, while shown.
     void refresh();
     void showTime(double t);

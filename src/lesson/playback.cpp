@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -119,7 +120,10 @@ QToolButton* button(const QString& text, const QString& name, const QString& tip
 }  // namespace
 
 TimeBar::TimeBar(Playback* playback, QWidget* parent) : QWidget(parent), playback_(playback) {
-    start_ = button(QCoreApplication::translate("Playback", "⇤ к началу"), QCoreApplication::translate("Playback", "К началу"), QCoreApplication::translate("Playback", "Время к моменту броска"), this);
+    start_ = button(tr("к началу"), tr("К началу"), tr("Время к моменту броска"), this);
+    // The style's own pictures: a glyph the fonts may lack would show as a box.
+    start_->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
+    start_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     back_ = button(QStringLiteral("◀|"), QCoreApplication::translate("Playback", "Кадр назад"), QCoreApplication::translate("Playback", "На кадр назад (←)"), this);
     play_ = button(QString(), QCoreApplication::translate("Playback", "Пуск"), QString(), this);
     forward_ = button(QStringLiteral("|▶"), QCoreApplication::translate("Playback", "Кадр вперёд"), QCoreApplication::translate("Playback", "На кадр вперёд (→)"), this);
@@ -203,7 +207,9 @@ void TimeBar::fitLabel() {
 }
 
 void TimeBar::showPlaying(bool playing) {
-    play_->setText(playing ? QCoreApplication::translate("Playback", "❚❚ Пауза") : QCoreApplication::translate("Playback", "▶ Пуск"));
+    play_->setText(playing ? tr("Пауза") : tr("Пуск"));
+    play_->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    play_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     play_->setAccessibleName(playing ? QCoreApplication::translate("Playback", "Пауза") : QCoreApplication::translate("Playback", "Пуск"));
     play_->setToolTip(playing ? QCoreApplication::translate("Playback", "Остановить время (пробел)") : QCoreApplication::translate("Playback", "Запустить время (пробел)"));
 }
@@ -228,6 +234,9 @@ void TimeBar::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         label_->setMinimumWidth(0);
         fitLabel();
+        // The pictures as tall as the text beside them.
+        const int side = QFontMetrics(font()).height();
+        for (QToolButton* b : {start_, play_}) b->setIconSize(QSize(side, side));
     }
     QWidget::changeEvent(event);
 }

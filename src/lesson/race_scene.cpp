@@ -271,7 +271,8 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     g.linesTop = area.bottom() - linesHeight;
 
     // The height axis's labels are as wide as the widest of them.
-    const double regionTop = g.header.bottom() + pad, regionBottom = g.linesTop - pad;
+    // A line under the columns' names for the axis's caption "Y, м".
+    const double regionTop = g.header.bottom() + pad + fm.lineSpacing(), regionBottom = g.linesTop - pad;
     const double region = std::max(1.0, regionBottom - regionTop);
     g.maxArrow = 0.25 * region;
     const double rough = heightTop_ / std::max(1.0, region / (g.small * 3.5));
@@ -311,6 +312,11 @@ QRectF RaceScene::ballIn(const Geometry& g, DragModel model) const {
 }
 
 QRectF RaceScene::ballRect(DragModel model) const { return ballIn(geometry(QRectF(rect())), model); }
+
+QRectF RaceScene::keptBallIn(const Geometry& g, std::size_t set, DragModel model) const {
+    const double bottom = g.yOf(keptHeight(kept_->sets[set].models[int(model)], time_));
+    return {g.columnX(model) - g.radius, bottom - 2 * g.radius, 2 * g.radius, 2 * g.radius};
+}
 
 double RaceScene::groundY() const { return geometry(QRectF(rect())).groundY; }
 double RaceScene::pixelsPerMetre() const { return geometry(QRectF(rect())).ppm; }
@@ -507,12 +513,11 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
     if (kept_)
         for (std::size_t i = 0; i < kept_->sets.size(); ++i)
             for (const ModelStyle& s : kModelStyles) {
-                const double y = g.yOf(keptHeight(kept_->sets[i].models[int(s.model)], time_)) - g.radius;
                 QPen pen(colourOf(s.colour), g.line);
                 pen.setDashPattern({3.0 + double(i), 2.0});
                 p.setPen(pen);
                 p.setBrush(Qt::NoBrush);
-                p.drawEllipse(QPointF(g.columnX(s.model), y), g.radius, g.radius);
+                p.drawEllipse(keptBallIn(g, i, s.model));
             }
 
     // The forces: arrows from the ball's centre, labelled at their heads; the

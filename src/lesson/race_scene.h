@@ -82,6 +82,7 @@ private:
     struct Geometry;
     Geometry geometry(const QRectF& area) const;
     QRectF ballIn(const Geometry& g, DragModel model) const;
+    QRectF keptBallIn(const Geometry& g, std::size_t set, DragModel model) const;
     std::vector<Arrow> arrowsIn(const Geometry& g) const;
     void recomputeRange();
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "export/results_table.h"
@@ -48,6 +49,7 @@ ResultsView::ResultsView(QWidget* parent) : QWidget(parent) {
     }
     for (int r = 0; r < int(rows.size()); ++r) {
         auto* header = new QTableWidgetItem(quantityName(rows[std::size_t(r)]));
+        header->setToolTip(header->text());  // whole where a narrow window cuts the name
         table_->setVerticalHeaderItem(r, header);
         for (int k = 0; k < 3; ++k) {
             auto* cell = new QTableWidgetItem;
@@ -79,6 +81,13 @@ ResultsView::ResultsView(QWidget* parent) : QWidget(parent) {
 
 void ResultsView::fitRows() {
     table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(table_->font()).height() + 6);
+}
+
+// The names give way to the numbers in a narrow window: a name is cut ("…")
+// before a number is.
+void ResultsView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    table_->verticalHeader()->setMaximumWidth(std::max(80, table_->width() * 2 / 5));
 }
 
 void ResultsView::changeEvent(QEvent* event) {

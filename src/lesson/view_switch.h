@@ -7,6 +7,8 @@
 #include <QObject>
 #include <memory>
 
+#include "export/lesson_file.h"
+
 namespace velunta {
 
 class Form1;
@@ -31,6 +33,12 @@ public:
 
 private:
     void remember(bool lesson);
+    // A lesson file's part of this view: written from it, or shown as the file says
+    // (kept for a view not yet made).
+    void saveView(LessonView& view) const;
+    void showView(const LessonView& view);
+    void applyView();
+    LessonView fileView_;
 
     Form1& form_;
     std::unique_ptr<LessonWindow> lesson_;

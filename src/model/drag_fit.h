@@ -43,6 +43,7 @@ struct FittedValue {
     FitParameter parameter;
     double value = 0;             // c, eta in Pa s, t0 in s
     std::optional<double> error;  // one standard error; none when N <= P or not known
+    bool operator==(const FittedValue&) const = default;
 };
 
 struct DragFit {

@@ -38,9 +38,17 @@ QString points(std::size_t n) {
     return QCoreApplication::translate("ExperimentMenu", text).arg(n);
 }
 
+// "c, η" for the fit's parameters, as the fit dialog names them.
+QString fittedNames(const std::vector<FittedValue>& values) {
+    QStringList names;
+    for (const FittedValue& v : values)
+        names << (v.parameter == FitParameter::c ? QStringLiteral("c") : v.parameter == FitParameter::eta ? QStringLiteral("η") : QStringLiteral("t0"));
+    return names.join(QStringLiteral(", "));
+}
+
 }  // namespace
 
-QString experimentSummary(const MeasuredData& data, const ModelComparison& comparison) {
+QString experimentSummary(const MeasuredData& data, const ModelComparison& comparison, const std::optional<LessonFit>& fit) {
     if (data.empty()) return {};
     QString text = QCoreApplication::translate("ExperimentMenu", "«%1»: %2, %3\nСКО:")
                        .arg(shownPresetName(QString::fromStdString(data.name)), points(data.points.size()),
@@ -50,7 +58,16 @@ QString experimentSummary(const MeasuredData& data, const ModelComparison& compa
     for (DragModel model : kDragModels)
         text += QStringLiteral(" %1 %2;").arg(shownModelText(dragModelName(model)), metres(comparison.rmsOf(model)));
     text.chop(1);
-    return text + QStringLiteral("\n") + shownPhrase(comparison.verdictPhrase);
+    text += QStringLiteral("\n") + shownPhrase(comparison.verdictPhrase);
+    if (!fit) return text;
+    QStringList values;
+    for (const FittedValue& v : fit->values) {
+        QString value = shownDecimal(QString::number(v.value, 'g', 4));
+        if (v.error) value += QStringLiteral(" ± ") + shownDecimal(QString::number(*v.error, 'g', 2));
+        values << QStringLiteral("%1 = %2").arg(fittedNames({v}), value);
+    }
+    return text + QStringLiteral("\n") +
+           QCoreApplication::translate("ExperimentMenu", "Подбор: %1; СКО %2").arg(values.join(QStringLiteral("; ")), metres(fit->rms));
 }
 
 ExperimentMenu::ExperimentMenu(const Model& model, const MainMenu& menu, Dialogs& dialogs, ApplyInputs apply,
@@ -67,12 +84,23 @@ ExperimentMenu::ExperimentMenu(const Model& model, const MainMenu& menu, Dialogs
     panel_->hide();
 }
 
-std::vector<MeasuredPoint> ExperimentMenu::comparedPoints() const { return alignedPoints(data_, model_.h); }
+std::vector<MeasuredPoint> ExperimentMenu::comparedPoints() const { return alignedPoints(*data_, model_.h); }
 
-void ExperimentMenu::setData(MeasuredData data) {
-    data_ = std::move(data);
-    menu_.alignToLaunch->setChecked(data_.alignment == DataAlignment::firstPointAtLaunch);
-    for (QAction* a : {menu_.fitData, menu_.alignToLaunch, menu_.forgetData}) a->setEnabled(!data_.empty());
+void ExperimentMenu::setData(std::shared_ptr<const MeasuredData> data) {
+    data_ = data ? std::move(data) : std::make_shared<const MeasuredData>();
+    // A fit belongs to the points it was found on.
+    fit_.reset();
+    menu_.alignToLaunch->setChecked(data_->alignment == DataAlignment::firstPointAtLaunch);
+    for (QAction* a : {menu_.fitData, menu_.alignToLaunch, menu_.forgetData}) a->setEnabled(!data_->empty());
+}
+
+void ExperimentMenu::restore(std::shared_ptr<const MeasuredData> data, std::optional<LessonFit> fit) {
+    if (data != data_ && !(data && *data == *data_)) setData(std::move(data));
+    fit_ = data_->empty() ? std::nullopt : std::move(fit);
+    // The published set these points are, if any, keeps its mark.
+    const std::vector<ExperimentSet>& sets = experimentSets();
+    for (int i = 0; i < menu_.experiments.size() && i < int(sets.size()); ++i)
+        menu_.experiments[i]->setChecked(!data_->empty() && sets[std::size_t(i)].data == *data_);
 }
 
 bool ExperimentMenu::load(const QByteArray& bytes, const QString& name) {
@@ -83,10 +111,11 @@ bool ExperimentMenu::load(const QByteArray& bytes, const QString& name) {
         return false;
     }
     // A new table keeps the alignment chosen for the last one.
-    read.data->alignment = data_.empty() ? DataAlignment::asMeasured : data_.alignment;
+    read.data->alignment = data_->empty() ? DataAlignment::asMeasured : data_->alignment;
     setData(std::move(*read.data));
     for (QAction* a : menu_.experiments) a->setChecked(false);
     emit dataChanged();
+    emit stepDone(tr("данные опыта"));
     return true;
 }
 
@@ -123,21 +152,24 @@ void ExperimentMenu::chooseSet(int index) {
     const InputValues& in = set.inputs;
     apply_({{InputField::h, in.h}, {InputField::V0y, in.V0y}, {InputField::d, in.d}, {InputField::massa, in.massa},
             {InputField::r0, in.r0}, {InputField::eta, in.eta}, {InputField::c, in.c}});
+    emit stepDone(tr("опыт: %1").arg(menu_.experiments[index]->text()));
 }
 
 void ExperimentMenu::setAlignment(DataAlignment alignment) {
-    if (data_.empty() || data_.alignment == alignment) return;
-    MeasuredData data = data_;
+    if (data_->empty() || data_->alignment == alignment) return;
+    MeasuredData data = *data_;
     data.alignment = alignment;
     setData(std::move(data));
     emit dataChanged();
+    emit stepDone(tr("выравнивание точек опыта"));
 }
 
 void ExperimentMenu::forget() {
-    if (data_.empty()) return;
-    setData({});
+    if (data_->empty()) return;
+    setData(nullptr);
     for (QAction* a : menu_.experiments) a->setChecked(false);
     emit dataChanged();
+    emit stepDone(tr("убрать данные опыта"));
 }
 
 DragFit ExperimentMenu::fit(FitChoice choice) const {
@@ -146,41 +178,48 @@ DragFit ExperimentMenu::fit(FitChoice choice) const {
 }
 
 bool ExperimentMenu::applyFit(const DragFit& fit) {
-    if (!fit.converged || data_.empty()) return false;
+    if (!fit.converged || data_->empty()) return false;
     std::vector<InputSetting> settings;
     if (const FittedValue* c = fit.find(FitParameter::c)) settings.push_back({InputField::c, c->value});
     if (const FittedValue* eta = fit.find(FitParameter::eta)) settings.push_back({InputField::eta, eta->value});
     // The time shift moves the points, not the model: model time = t - t0.
     if (fit.find(FitParameter::t0) && fit.t0 != 0) {
-        MeasuredData shifted = data_;
+        MeasuredData shifted = *data_;
         shifted.points = comparedPoints();
         for (MeasuredPoint& p : shifted.points) p.t -= fit.t0;
         shifted.alignment = DataAlignment::asMeasured;
         setData(std::move(shifted));
     }
+    // Kept before the recompute, so that the panel it refreshes shows it.
+    fit_ = LessonFit{fit.values, fit.rms};
     const std::vector<FieldRefusal> refusals = apply_(settings);
     for (const FieldRefusal& r : refusals)
-        dialogs_.MsgBox(QString::fromStdString(r.refusal.message), vbOKOnly, QCoreApplication::translate("ExperimentMenu", "Ошибка"));
-    return refusals.size() < settings.size() || settings.empty();
+        dialogs_.MsgBox(shownModelText(r.refusal.message), vbOKOnly, QCoreApplication::translate("ExperimentMenu", "Ошибка"));
+    const bool applied = refusals.size() < settings.size() || settings.empty();
+    if (!applied) fit_.reset();
+    emit stepDone(tr("подбор %1").arg(fittedNames(fit.values)));
+    return applied;
 }
 
 void ExperimentMenu::showFitDialog() {
-    if (data_.empty()) return;
+    if (data_->empty()) return;
     FitDialog dialog(*this, window_);
     dialog.exec();
 }
 
 void ExperimentMenu::refresh() {
-    comparison_ = data_.empty() ? ModelComparison{} : compareModels(model_, comparedPoints());
-    const QString summary = experimentSummary(data_, comparison_);
+    comparison_ = data_->empty() ? ModelComparison{} : compareModels(model_, comparedPoints());
+    const QString summary = experimentSummary(*data_, comparison_, fit_);
     // A line too long for the panel (a long name) ends in "…"; the tooltip holds it whole.
     QStringList lines = summary.split('\n');
+    // Three lines fit the panel: after a fit its line takes the verdict's place (the status line names the best).
+    if (lines.size() > 3) lines.removeAt(2);
     const QFontMetrics metrics(panel_->font());
     for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideRight, panel_->contentsRect().width() - 4);
     panel_->setText(lines.join('\n'));
     panel_->setToolTip(summary);
     panel_->setVisible(!summary.isEmpty());
-    status_ = data_.empty() ? QString()
+    status_ = data_->empty() ? QString()
                             : QCoreApplication::translate("ExperimentMenu", "СКО опыта %1 / %2 / %3, лучше всех %4")
                                   .arg(metres(comparison_.rmsOf(DragModel::vacuum)),
                                        metres(comparison_.rmsOf(DragModel::linear)),

@@ -8,8 +8,11 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
+#include "export/lesson_file.h"
 #include "model/drag_fit.h"
 #include "model/input_acceptance.h"
 #include "model/measured_data.h"
@@ -31,9 +34,14 @@ public:
     using ApplyInputs = std::function<std::vector<FieldRefusal>(const std::vector<InputSetting>&)>;
     ExperimentMenu(const Model& model, const MainMenu& menu, Dialogs& dialogs, ApplyInputs apply, QWidget* window);
 
-    const MeasuredData& data() const { return data_; }
+    const MeasuredData& data() const { return *data_; }
     // What the graphs draw: null without points.
-    const MeasuredData* shown() const { return data_.empty() ? nullptr : &data_; }
+    const MeasuredData* shown() const { return data_->empty() ? nullptr : data_.get(); }
+    // The points as an undo step keeps them (null without points), and the last fit applied.
+    std::shared_ptr<const MeasuredData> sharedData() const { return data_->empty() ? nullptr : data_; }
+    const std::optional<LessonFit>& lastFit() const { return fit_; }
+    // Points and fit as an undo step or a lesson file had them; the caller recomputes.
+    void restore(std::shared_ptr<const MeasuredData> data, std::optional<LessonFit> fit);
     // The points as compared with the models (the alignment applied).
     std::vector<MeasuredPoint> comparedPoints() const;
     // The models against the points, as of the last recompute (no rms without points).
@@ -64,22 +72,28 @@ public:
 signals:
     // The points or their alignment changed: the graphs are drawn again.
     void dataChanged();
+    // A change is finished (data opened, a set chosen, a fit applied): one undo step, so named.
+    void stepDone(const QString& name);
 
 private:
-    void setData(MeasuredData data);
+    void setData(std::shared_ptr<const MeasuredData> data);
+    void setData(MeasuredData data) { setData(std::make_shared<const MeasuredData>(std::move(data))); }
 
     const Model& model_;
     const MainMenu& menu_;
     Dialogs& dialogs_;
     ApplyInputs apply_;
     QWidget* window_;
-    MeasuredData data_;
+    std::shared_ptr<const MeasuredData> data_ = std::make_shared<const MeasuredData>();
+    std::optional<LessonFit> fit_;  // cleared with the points it was found on
     ModelComparison comparison_;
     QLabel* panel_ = nullptr;
     QString status_;
 };
 
-// The panel's lines: the data (points, alignment), each model's rms, the verdict.
-QString experimentSummary(const MeasuredData& data, const ModelComparison& comparison);
+// The panel's lines: the data (points, alignment), each model's rms, the verdict,
+// and the last fit applied.
+QString experimentSummary(const MeasuredData& data, const ModelComparison& comparison,
+                          const std::optional<LessonFit>& fit = std::nullopt);
 
 }  // namespace velunta

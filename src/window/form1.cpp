@@ -140,6 +140,18 @@ void Form1::layout() {
 
 void Form1::Form_Resize() {
     if (zagruzka_.value_or(0) == 0) return;
+    if (drawingDeferred()) {
+        recompute(m_);
+        picturesStale_ = true;
+        ++pipelineRuns_;
+        emit recomputed();
+        return;
+    }
+    drawPipeline();
+}
+
+void Form1::drawPipeline() {
+    picturesStale_ = false;
     const RunPlace place = RunPlace::of(m_);
     layout();
     const PipelineSurfaces surfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get(), showFullModelCurve_,
@@ -153,7 +165,27 @@ void Form1::Form_Resize() {
     emit recomputed();
 }
 
+// Hidden behind the lesson view (shown once, then hidden), the window computes
+// its results but draws nothing; the pictures are drawn again, in full, when it
+// is shown. A window never shown yet draws as before.
+bool Form1::drawingDeferred() const {
+    return !isVisible() && testAttribute(Qt::WA_WState_ExplicitShowHide) && runDepth_ == 0;
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (picturesStale_ && zagruzka_.value_or(0) == 1) drawPipeline();
+}
+
+void Form1::drawHiddenPictures() {
+    if (picturesStale_) drawPipeline();
+}
+
 void Form1::redrawGraphs() {
+    if (drawingDeferred()) {
+        picturesStale_ = true;
+        return;
+    }
     velunta::redrawGraphs(m_, PipelineSurfaces{*c_.Picture1, *c_.Picture2, *c_.Picture3, *c_.Shape1, kept_.get(),
                                                showFullModelCurve_, experiment_->shown()});
 }

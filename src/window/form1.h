@@ -64,6 +64,8 @@ public:
     // The recompute pipeline (also the handler of every size change). A change
     // of the view only: a run goes on, and what it drew is drawn again.
     void Form_Resize();
+    // The pictures a hidden window left undrawn, drawn now (an export reads them).
+    void drawHiddenPictures();
     // The pipeline after the inputs may have changed (an edit, a chosen ball or
     // medium): a run or time marks made for other inputs go first.
     void recomputeForNewInputs();
@@ -180,6 +182,13 @@ public:
     // The state an undo step restores, and restoring it through the fields' acceptance.
     LessonState lessonState() const;
     std::vector<FieldRefusal> restoreLessonState(const LessonState& state);
+    // The lesson view's part of a lesson file (shown or not, its text size, graphs, speed),
+    // given by the view switch: `save` fills it in, `show` shows it as the file says.
+    struct LessonViewHooks {
+        std::function<void(LessonView&)> save;
+        std::function<void(const LessonView&)> show;
+    };
+    void setLessonViewHooks(LessonViewHooks hooks) { lessonViewHooks_ = std::move(hooks); }
 
 signals:
     // After every run of the recompute pipeline.
@@ -190,6 +199,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void construct();
@@ -228,6 +238,9 @@ private:
     QWidget* client_ = nullptr;
     std::optional<int> zagruzka_;
     long pipelineRuns_ = 0;
+    bool picturesStale_ = false;  // computed while hidden, not drawn
+    bool drawingDeferred() const;
+    void drawPipeline();
     bool ending_ = false;
     // Each field's edit: open from the first change after the field was last
     // written until it is finished; `text` and `value` are what Esc restores.
@@ -280,6 +293,8 @@ private:
     UndoHistory* undo_ = nullptr;
     QString lessonPath_;
     QString notes_, notesSaved_;
+    LessonViewHooks lessonViewHooks_;
+    LessonView lessonViewRead_;  // without a lesson view, its part of the file is kept as read
     void connectLessonCommands();
     void settleChange(const QString& name = {});
     void showLessonTitle();

@@ -16,6 +16,7 @@
 #include "plot/kept_curves.h"
 #include "plot/pipeline.h"
 #include "window/comparison_menu.h"
+#include "window/experiment_menu.h"
 #include "window/form1.h"
 #include "window/main_menu.h"
 #include "window/undo_history.h"
@@ -40,6 +41,8 @@ LessonState Form1::lessonState() const {
     LessonState s;
     s.inputs = m_.inputs();
     for (const KeptSet& set : kept_->sets) s.kept.push_back({set.label, set.inputs});
+    s.measured = experiment_->sharedData();
+    s.fit = experiment_->lastFit();
     return s;
 }
 
@@ -63,7 +66,9 @@ std::vector<FieldRefusal> Form1::restoreLessonState(const LessonState& state) {
         values.set_inputs(state.inputs);
         settings.push_back({inputFields()[i].field, inputValue(values, inputFields()[i].field)});
     }
-    // Through the one acceptance path, one recompute with the kept sets.
+    // The points and the fit first, drawn by the inputs' recompute.
+    experiment_->restore(state.measured, state.fit);
+    // Through the one acceptance path, one recompute with the kept sets and the points.
     return applyInputs(settings);
 }
 
@@ -78,7 +83,10 @@ LessonDocument Form1::lessonDocument() const {
     const LessonState state = lessonState();
     lesson.inputs = state.inputs;
     lesson.kept = state.kept;
-    lesson.measured = state.measured;
+    if (state.measured) lesson.measured = *state.measured;
+    lesson.fit = state.fit;
+    lesson.view = lessonViewRead_;
+    if (lessonViewHooks_.save) lessonViewHooks_.save(lesson.view);
     lesson.view.scale = viewScale_->scale();
     lesson.view.graph = c_.Option2->isChecked() ? 2 : c_.Option3->isChecked() ? 3 : 1;
     lesson.view.slowDown = c_.HScroll2->value();
@@ -114,9 +122,13 @@ bool Form1::openLessonFile(const QString& path) {
     c_.HScroll2->setValue(lesson.view.slowDown);
     c_.VScroll2->setValue(lesson.view.picture);
     notes_ = notesSaved_ = lesson.notes;
+    lessonViewRead_ = lesson.view;
+    if (lessonViewHooks_.show) lessonViewHooks_.show(lesson.view);
 
     // A value the fields refuse is refused with its message and replaced as they replace it.
-    for (const FieldRefusal& r : restoreLessonState({lesson.inputs, lesson.kept, lesson.measured}))
+    LessonState state{lesson.inputs, lesson.kept, nullptr, lesson.fit};
+    if (lesson.measured) state.measured = std::make_shared<const MeasuredData>(*lesson.measured);
+    for (const FieldRefusal& r : restoreLessonState(state))
         services_.dialogs->MsgBox(shownModelText(r.refusal.message), vbOKOnly, tr("Ошибка"));
 
     undo_->reset();
@@ -235,6 +247,8 @@ void Form1::connectLessonCommands() {
         connect(a, &QAction::triggered, this, [this, a] { settleChange(QCoreApplication::translate("Form1", "среда: %1").arg(a->text())); });
     connect(menu_->startValues, &QAction::triggered, this, [this] { settleChange(QCoreApplication::translate("Form1", "начальные значения")); });
     connect(comparisonMenu_, &ComparisonMenu::keptChanged, this, [this] { settleChange(); });
+    // Data opened, pasted or chosen, aligned or forgotten, a fit applied: one step each.
+    connect(experiment_, &ExperimentMenu::stepDone, this, [this](const QString& name) { settleChange(name); });
     showLessonTitle();
 }
 

@@ -103,7 +103,9 @@ QString UndoHistory::nameOf(const LessonState& before, const LessonState& after)
     if (count > 1) return QCoreApplication::translate("UndoHistory", "ввод величин");
     if (after.kept != before.kept)
         return after.kept.empty() ? QCoreApplication::translate("UndoHistory", "забыть запомненные") : QCoreApplication::translate("UndoHistory", "запомнить кривые");
-    if (after.measured != before.measured) return QCoreApplication::translate("UndoHistory", "данные опыта");
+    if (!(after.measured == before.measured || (after.measured && before.measured && *after.measured == *before.measured)))
+        return tr("данные опыта");
+    if (after.fit != before.fit) return tr("подбор по данным");
     return QCoreApplication::translate("UndoHistory", "изменение урока");
 }
 

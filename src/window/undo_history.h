@@ -1,7 +1,8 @@
 #pragma once
 // Undo and redo of the lesson's content: every finished edit, chosen preset,
-// kept set and opened data is one step. A step keeps the whole state before and
-// after it (seven numbers, the kept sets' inputs, the measured points), so that
+// kept set, opened data and applied fit is one step. A step keeps the whole state
+// before and after it (seven numbers, the kept sets' inputs, the measured points
+// shared between the steps that did not change them, the last fit), so that
 // undoing puts the fields back exactly and recomputes once, however the change
 // was made.
 
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QUndoStack>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,8 +24,13 @@ namespace velunta {
 struct LessonState {
     InputValues inputs;
     std::vector<KeptInputs> kept;
-    std::optional<MeasuredData> measured;
-    bool operator==(const LessonState&) const = default;
+    // Null without points. Up to 100,000 points: held once, however many steps keep them.
+    std::shared_ptr<const MeasuredData> measured;
+    std::optional<LessonFit> fit;
+    bool operator==(const LessonState& o) const {
+        return inputs == o.inputs && kept == o.kept && fit == o.fit &&
+               (measured == o.measured || (measured && o.measured && *measured == *o.measured));
+    }
 };
 
 class UndoHistory : public QObject {

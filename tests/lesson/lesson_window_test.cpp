@@ -8,6 +8,9 @@
 #include <QSlider>
 #include <QTest>
 
+#include "ui/form1_controls.h"
+#include "ui/canvas.h"
+
 #include "lesson/graph_panel.h"
 #include "lesson/input_panel.h"
 #include "lesson/lesson_graph.h"
@@ -140,6 +143,60 @@ private slots:
         const LessonGraph* y = lesson.graphs()->graph(GraphPanel::coordinate);
         QCOMPARE(y->surface().surfaceSize(), (QSizeF(y->size()) * ratio).toSize());
         QCOMPARE(y->surface().penScale(), text * ratio);
+    }
+
+    // Typed while the classic window hides: it draws nothing then, and when shown
+    // again its pictures are those a full recompute draws.
+    void hiddenClassicWindowDrawnWhenShown() {
+        auto w = desktop.window();
+        ViewSwitch views(*w);
+        views.showLesson();
+        LessonWindow& lesson = *views.lesson();
+        QVERIFY(QTest::qWaitForWindowExposed(&lesson));
+        const Form1Controls& c = w->controls();
+        const QImage before = c.Picture2->image();
+        QLineEdit* typed = lesson.inputs()->field(InputField::h);
+        typed->selectAll();
+        QTest::keyClicks(typed, "7");
+        QCOMPARE(w->model().h, 7.0);
+        QCOMPARE(c.Picture2->image(), before);
+        views.showClassic();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QImage shown = c.Picture2->image();
+        w->Form_Resize();
+        QCOMPARE(c.Picture2->image(), shown);
+    }
+
+    // Space plays or pauses and the arrows step a frame wherever the focus is,
+    // but a text field keeps them for its text.
+    void timeKeysAnywhere_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("playing");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("Space on a graph's button") << "lessonGraphYChoice" << int(Qt::Key_Space) << true << 0;
+        QTest::newRow("→ on the text size") << "lessonTextSize" << int(Qt::Key_Right) << false << 1;
+        QTest::newRow("← on the time slider") << "lessonTimeSlider" << int(Qt::Key_Left) << false << -1;
+        QTest::newRow("Space in the height field") << "h" << int(Qt::Key_Space) << false << 0;
+        QTest::newRow("→ in the height field") << "h" << int(Qt::Key_Right) << false << 0;
+    }
+
+    void timeKeysAnywhere() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(bool, playing);
+        QFETCH(int, frames);
+        auto w = desktop.window(false);
+        LessonWindow lesson(*w);
+        lesson.show();
+        QVERIFY(QTest::qWaitForWindowActive(&lesson));
+        lesson.playback()->setTime(0.5);
+        lesson.timeBar()->slider()->setObjectName("lessonTimeSlider");
+        QWidget* target = focus == "h" ? lesson.inputs()->field(InputField::h) : lesson.findChild<QWidget*>(focus);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        QCOMPARE(lesson.playback()->isPlaying(), playing);
+        if (!playing) QVERIFY(qAbs(lesson.time() - (0.5 + frames * Playback::kFrame)) < 1e-12);
     }
 
     // The time slider, moved with its keys, moves the time line of every graph shown.

@@ -1,6 +1,8 @@
 // Lessons in files and undo: what is saved comes back exactly (a kept set drawn
 // to the same pixels), a bad file changes nothing and says what is wrong, every
 // finished change is one step back, and unsaved work is asked about.
+#include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -8,6 +10,10 @@
 #include <QTest>
 
 #include "export/lesson_file.h"
+#include "lesson/graph_panel.h"
+#include "lesson/lesson_window.h"
+#include "lesson/view_switch.h"
+#include "window/experiment_menu.h"
 #include "plot/kept_curves.h"
 #include "support/fake_desktop.h"
 #include "window/comparison_menu.h"
@@ -42,16 +48,23 @@ private slots:
         QTest::addColumn<int>("kept");
         QTest::addColumn<int>("graph");
         QTest::addColumn<QString>("notes");
-        QTest::newRow("start-up values") << "" << 0 << 1 << "";
-        QTest::newRow("two kept sets, Y(t)") << "7.5" << 2 << 2 << "Сравнить с опытом.\nСтр. 12";
-        QTest::newRow("five kept sets, Vy(t)") << "0.125" << 5 << 3 << "";
+        QTest::addColumn<int>("experiment");  // a published set chosen (-1: none), its c fitted
+        QTest::addColumn<bool>("lessonView");
+        QTest::newRow("start-up values") << "" << 0 << 1 << "" << -1 << false;
+        QTest::newRow("two kept sets, Y(t)") << "7.5" << 2 << 2 << "Сравнить с опытом.\nСтр. 12" << -1 << false;
+        QTest::newRow("five kept sets, Vy(t)") << "0.125" << 5 << 3 << "" << -1 << false;
+        QTest::newRow("Newton's globe, c fitted, Y(t)") << "" << 1 << 2 << "" << 2 << false;
+        QTest::newRow("lesson view at 200 %, a(t)") << "" << 0 << 2 << "" << 0 << true;
     }
     void roundTrip() {
         QFETCH(QString, h);
         QFETCH(int, kept);
         QFETCH(int, graph);
         QFETCH(QString, notes);
+        QFETCH(int, experiment);
+        QFETCH(bool, lessonView);
         auto saved = desktop.window();
+        ViewSwitch savedViews(*saved);
         for (int i = 0; i < kept; ++i) {
             type(saved->controls().Text2, QString::number(i + 1));
             saved->comparisonMenu()->keep();
@@ -59,6 +72,17 @@ private slots:
         if (!h.isEmpty()) type(saved->controls().Text1, h);
         (graph == 2 ? saved->controls().Option2 : graph == 3 ? saved->controls().Option3 : saved->controls().Option1)->click();
         saved->setLessonNotes(notes);
+        if (experiment >= 0) {
+            saved->experiment()->chooseSet(experiment);
+            QVERIFY(saved->experiment()->applyFit(saved->experiment()->fit(FitChoice{true, false, false})));
+            QVERIFY(saved->experiment()->lastFit());
+        }
+        if (lessonView) {
+            savedViews.showLesson();
+            savedViews.lesson()->setTextScale(2);
+            savedViews.lesson()->graphs()->choice(GraphPanel::acceleration)->setChecked(true);
+            savedViews.lesson()->graphs()->choice(GraphPanel::coordinate)->setChecked(false);
+        }
         QString error;
         const QString path = dir.filePath(QString("урок %1.velunta").arg(QTest::currentDataTag()));
         QVERIFY2(saved->saveLessonFile(path, error), qPrintable(error));
@@ -66,9 +90,19 @@ private slots:
         QVERIFY(!saved->isWindowModified() && saved->windowTitle().startsWith(QFileInfo(path).completeBaseName()));
 
         auto opened = desktop.window();
+        ViewSwitch openedViews(*opened);
         QVERIFY(opened->openLessonFile(path));
         QVERIFY(desktop.dialogs.shown.empty());
         QVERIFY(opened->lessonDocument() == saved->lessonDocument());
+        QVERIFY(opened->lessonState() == saved->lessonState());
+        QCOMPARE(bool(opened->experiment()->shown()), experiment >= 0);
+        QCOMPARE(opened->experiment()->panel()->text(), saved->experiment()->panel()->text());
+        QCOMPARE(openedViews.lessonShown(), lessonView);
+        if (lessonView) {
+            QCOMPARE(openedViews.lesson()->textScale(), 2.0);
+            QVERIFY(!openedViews.lesson()->graphs()->choice(GraphPanel::coordinate)->isChecked());
+            savedViews.showClassic(), openedViews.showClassic();
+        }
         QCOMPARE(opened->keptCurves().sets.size(), std::size_t(kept));
         QCOMPARE(opened->controls().Text1->text(), saved->controls().Text1->text());
         QCOMPARE(opened->controls().Picture2->grab().toImage(), saved->controls().Picture2->grab().toImage());
@@ -89,6 +123,15 @@ private slots:
         QTest::newRow("six kept sets") << head + inputs + R"(, "kept": [1,2,3,4,5,6]})" << "6 элементов, а не больше 5";
         QTest::newRow("time going back") << head + inputs + R"(, "data": {"points": [[1, 2], [0.5, 1]]}})"
                                          << "«data», точка 2: время идёт назад";
+        const QByteArray points = R"(, "data": {"points": [[0, 2], [0.5, 1]]})";
+        QTest::newRow("no points") << head + inputs + R"(, "data": {"points": []}})" << "«data», «points»: нет ни одной точки";
+        QTest::newRow("a fit without data") << head + inputs + R"(, "fit": {"c": 0.4, "rms": 0.1}})" << "«fit» без «data»";
+        QTest::newRow("a fit of t0 alone") << head + inputs + points + R"(, "fit": {"t0": 0.1, "rms": 0.1}})"
+                                           << "не подобраны ни «c», ни «eta»";
+        QTest::newRow("a negative c") << head + inputs + points + R"(, "fit": {"c": -1, "rms": 0.1}})" << "«fit», «c»: -1 — не больше нуля";
+        QTest::newRow("a fit without rms") << head + inputs + points + R"(, "fit": {"c": 0.4}})" << "«fit», «rms» — не число";
+        QTest::newRow("an unknown graph") << head + inputs + R"j(, "view": {"lessonGraphs": ["x(t)"]}})j"
+                                          << "«x(t)» — нет такого графика";
         QTest::newRow("over 10 MB") << head + inputs + ", \"notes\": \"" + QByteArray(kMaxLessonBytes, 'x') + "\"}"
                                     << "больше 10 МБ";
     }
@@ -137,6 +180,29 @@ private slots:
         QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(w->controls().Text1->text(), QString("10.000"));
         QCOMPARE(w->keptCurves().sets.size(), std::size_t(1));
+    }
+
+    // Opened data and an applied fit: one step each, named, undone with the keys to the points and fields before.
+    void undoDataAndFit() {
+        auto w = desktop.window();
+        QAction* undo = w->findChild<QAction*>("mnuEditUndo");
+        const QString c = w->controls().Text3->text();
+        QVERIFY(w->experiment()->load("t;y\n0,25;2,07982\n0,5;1,85725\n0,75;1,62188\n1;1,38636\n", "опыт.csv"));
+        QCOMPARE(undo->text(), QString("Отменить: данные опыта"));
+        const LessonState opened = w->lessonState();
+        QVERIFY(w->experiment()->applyFit(w->experiment()->fit(FitChoice{true, false, false})));
+        QCOMPARE(undo->text(), QString("Отменить: подбор c"));
+        QVERIFY(w->controls().Text3->text() != c && w->experiment()->panel()->text().contains("Подбор: c = "));
+        const long runs = w->pipelineRuns();
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(w->lessonState() == opened && !w->experiment()->lastFit());
+        QCOMPARE(w->controls().Text3->text(), c);
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!w->experiment()->shown() && !undo->isEnabled());
+        QCOMPARE(w->pipelineRuns(), runs + 2);
+        QTest::keyClick(w.get(), Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(w.get(), Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(w->experiment()->lastFit() && w->controls().Text3->text() != c);
     }
 
     // Leaving with unsaved changes: Отмена stays, Не сохранять goes on to the exit question, Сохранить saves first.
