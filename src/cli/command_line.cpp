@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
@@ -17,6 +18,7 @@
 #include "model/data_reader.h"
 #include "model/drag_fit.h"
 #include "presets/experiments.h"
+#include "window/language.h"
 
 #ifndef VELUNTA_VERSION
 #define VELUNTA_VERSION "?"
@@ -25,6 +27,11 @@
 namespace velunta {
 
 namespace {
+
+// The command line's texts in the chosen language, as the streams take them.
+std::string translated(const char* source) { return QCoreApplication::translate("CommandLine", source).toStdString(); }
+std::string str(const QString& text) { return text.toStdString(); }
+QString q(const std::string& text) { return QString::fromStdString(text); }
 
 int printHelp(CommandContext& c);
 
@@ -36,49 +43,51 @@ int printVersion(CommandContext& c) {
     std::optional<QCoreApplication> app;
     if (!QCoreApplication::instance()) app.emplace(argc, argv);
     const QString folder = dataFolderInUse();
-    c.out << "Велунта " << VELUNTA_VERSION << "\n";
+    c.out << str(QCoreApplication::translate("CommandLine", "Велунта %1").arg(QLatin1String(VELUNTA_VERSION))) << "\n";
     if (folder.isEmpty())
-        c.out << "Папка данных не найдена; искали в: " << dataFolders().join(", ").toStdString() << "\n";
+        c.out << str(QCoreApplication::translate("CommandLine", "Папка данных не найдена; искали в: %1").arg(dataFolders().join(", "))) << "\n";
     else
-        c.out << "Папка данных: " << folder.toStdString() << "\n";
+        c.out << str(QCoreApplication::translate("CommandLine", "Папка данных: %1").arg(folder)) << "\n";
     return 0;
 }
 
-const char* const kUsageHint = "Список параметров: velunta --help";
+const char* const kUsageHint = QT_TRANSLATE_NOOP("CommandLine", "Список параметров: velunta --help");
 
 }  // namespace
 
 const std::vector<CommandLineOption>& commandLineOptions() {
     static const std::vector<CommandLineOption> options = {
-        {"--help", "", "эта справка", printHelp, std::nullopt, false},
-        {"--version", "", "версия программы и папка её данных", printVersion, std::nullopt, false},
-        {"--report", "", "числа модели и надписи окна для заданных начальных данных (JSON), без окна", runReport},
-        {"--frames", "", "кадры прогона: фаза, t, Y, Vy (CSV), без окна", printFrames},
-        {"--table", "ФАЙЛ.csv", "таблица Y и Vy трёх моделей по времени для электронной таблицы, без окна",
+        {"--help", "", QT_TRANSLATE_NOOP("CommandLine", "эта справка"), printHelp, std::nullopt, false},
+        {"--version", "", QT_TRANSLATE_NOOP("CommandLine", "версия программы и папка её данных"), printVersion, std::nullopt, false},
+        {"--report", "", QT_TRANSLATE_NOOP("CommandLine", "числа модели и надписи окна для заданных начальных данных (JSON), без окна"), runReport},
+        {"--frames", "", QT_TRANSLATE_NOOP("CommandLine", "кадры прогона: фаза, t, Y, Vy (CSV), без окна"), printFrames},
+        {"--table", QT_TRANSLATE_NOOP("CommandLine", "ФАЙЛ.csv"), QT_TRANSLATE_NOOP("CommandLine", "таблица Y и Vy трёх моделей по времени для электронной таблицы, без окна"),
          runTableCommand},
-        {"--step", "ЧИСЛО", "шаг по времени таблицы, с (по умолчанию круглый, около 100 строк)", nullptr,
+        {"--step", QT_TRANSLATE_NOOP("CommandLine", "ЧИСЛО"), QT_TRANSLATE_NOOP("CommandLine", "шаг по времени таблицы, с (по умолчанию круглый, около 100 строк)"), nullptr,
          std::nullopt, true, "--table"},
-        {"--picture", "ФАЙЛ.png|svg", "рисунок с кривыми трёх моделей, PNG или векторный SVG, без окна",
+        {"--picture", QT_TRANSLATE_NOOP("CommandLine", "ФАЙЛ.png|svg"), QT_TRANSLATE_NOOP("CommandLine", "рисунок с кривыми трёх моделей, PNG или векторный SVG, без окна"),
          runPictureCommand},
-        {"--view", "1|2|3", "что на рисунке: 1 траектория, 2 Y(t) (по умолчанию), 3 Vy(t)", nullptr,
+        {"--view", "1|2|3", QT_TRANSLATE_NOOP("CommandLine", "что на рисунке: 1 траектория, 2 Y(t) (по умолчанию), 3 Vy(t)"), nullptr,
          std::nullopt, true, "--picture"},
-        {"--size", "ШxВ", "размер PNG в пикселях (по умолчанию вдвое больше, чем в окне)", nullptr, std::nullopt,
+        {"--size", QT_TRANSLATE_NOOP("CommandLine", "ШxВ"), QT_TRANSLATE_NOOP("CommandLine", "размер PNG в пикселях (по умолчанию вдвое больше, чем в окне)"), nullptr, std::nullopt,
          true, "--picture"},
-        {"--worksheet", "ФАЙЛ.pdf", "рабочий лист урока на одной странице A4 (PDF), без окна", runWorksheetCommand},
-        {"--data", "ФАЙЛ|newton1710-N", "данные опыта: таблица t, y (и Vy) или встроенный опыт со своими начальными данными",
+        {"--worksheet", QT_TRANSLATE_NOOP("CommandLine", "ФАЙЛ.pdf"), QT_TRANSLATE_NOOP("CommandLine", "рабочий лист урока на одной странице A4 (PDF), без окна"), runWorksheetCommand},
+        {"--data", QT_TRANSLATE_NOOP("CommandLine", "ФАЙЛ|newton1710-N"), QT_TRANSLATE_NOOP("CommandLine", "данные опыта: таблица t, y (и Vy) или встроенный опыт со своими начальными данными"),
          nullptr, std::nullopt, true, "--report|--table|--picture|--worksheet"},
-        {"--align", "measured|launch", "точки опыта как измерены (по умолчанию) или первая точка в (0, h)", nullptr,
+        {"--align", "measured|launch", QT_TRANSLATE_NOOP("CommandLine", "точки опыта как измерены (по умолчанию) или первая точка в (0, h)"), nullptr,
          std::nullopt, true, "--data"},
-        {"--fit", "c|eta|c,eta|c,t0|eta,t0|c,eta,t0", "подобрать по данным опыта c, η и сдвиг времени t0 (в отчёт)",
+        {"--fit", "c|eta|c,eta|c,t0|eta,t0|c,eta,t0", QT_TRANSLATE_NOOP("CommandLine", "подобрать по данным опыта c, η и сдвиг времени t0 (в отчёт)"),
          nullptr, std::nullopt, true, "--report"},
-        {"--lesson", "", "открыть окно в виде «Урок» (Ctrl+L переключает виды)", nullptr, std::nullopt, false},
-        {"--h", "ЧИСЛО", "начальная высота, м", nullptr, InputField::h},
-        {"--V0y", "ЧИСЛО", "проекция начальной скорости, м/с (вверх положительна)", nullptr, InputField::V0y},
-        {"--d", "ЧИСЛО", "диаметр шара, м", nullptr, InputField::d},
-        {"--massa", "ЧИСЛО", "масса шара, кг", nullptr, InputField::massa},
-        {"--r0", "ЧИСЛО", "плотность среды, кг/м3", nullptr, InputField::r0},
-        {"--eta", "ЧИСЛО", "вязкость среды, Па·с", nullptr, InputField::eta},
-        {"--c", "ЧИСЛО", "коэффициент лобового сопротивления шара", nullptr, InputField::c},
+        {"--lesson", "", QT_TRANSLATE_NOOP("CommandLine", "открыть окно в виде «Урок» (Ctrl+L переключает виды)"), nullptr, std::nullopt, false},
+        {"--lang", "ru|en", QT_TRANSLATE_NOOP("CommandLine", "язык окна и выводов: ru (русский) или en (английский); выбор в меню не меняется"),
+         nullptr, std::nullopt, false},
+        {"--h", QT_TRANSLATE_NOOP("CommandLine", "ЧИСЛО"), QT_TRANSLATE_NOOP("CommandLine", "начальная высота, м"), nullptr, InputField::h},
+        {"--V0y", QT_TRANSLATE_NOOP("CommandLine", "ЧИСЛО"), QT_TRANSLATE_NOOP("CommandLine", "проекция начальной скорости, м/с (вверх положительна)"), nullptr, InputField::V0y},
+        {"--d", QT_TRANSLATE_NOOP("CommandLine", "ЧИСЛО"), QT_TRANSLATE_NOOP("CommandLine", "диаметр шара, м"), nullptr, InputField::d},
+        {"--massa", QT_TRANSLATE_NOOP("CommandLine", "ЧИСЛО"), QT_TRANSLATE_NOOP("CommandLine", "масса шара, кг"), nullptr, InputField::massa},
+        {"--r0", QT_TRANSLATE_NOOP("CommandLine", "ЧИСЛО"), QT_TRANSLATE_NOOP("CommandLine", "плотность среды, кг/м3"), nullptr, InputField::r0},
+        {"--eta", QT_TRANSLATE_NOOP("CommandLine", "ЧИСЛО"), QT_TRANSLATE_NOOP("CommandLine", "вязкость среды, Па·с"), nullptr, InputField::eta},
+        {"--c", QT_TRANSLATE_NOOP("CommandLine", "ЧИСЛО"), QT_TRANSLATE_NOOP("CommandLine", "коэффициент лобового сопротивления шара"), nullptr, InputField::c},
     };
     return options;
 }
@@ -86,22 +95,23 @@ const std::vector<CommandLineOption>& commandLineOptions() {
 namespace {
 
 int printHelp(CommandContext& c) {
-    c.out << "Использование: velunta [ПАРАМЕТРЫ] [УРОК.velunta]\n"
-             "Без команды открывается окно программы (с начальными данными из параметров, если они заданы,\n"
-             "и с уроком из файла, если он назван).\n\n";
+    c.out << translated(QT_TRANSLATE_NOOP("CommandLine", "Использование: velunta [ПАРАМЕТРЫ] [УРОК.velunta]\n"
+                                                 "Без команды открывается окно программы (с начальными данными из параметров, если они заданы,\n"
+                                                 "и с уроком из файла, если он назван).\n\n"));
     for (const CommandLineOption& o : commandLineOptions()) {
-        std::string usage = std::string("  ") + o.name + (*o.argument ? std::string("=") + o.argument : "");
+        std::string usage = std::string("  ") + o.name + (*o.argument ? std::string("=") + translated(o.argument) : "");
         // Padding counts characters, not the bytes of the Cyrillic argument names.
         const auto width = QString::fromStdString(usage).size();
         usage += std::string(width < 20 ? 20 - width : 1, ' ');
-        c.out << usage << o.help << "\n";
+        c.out << usage << translated(o.help) << "\n";
     }
-    c.out << "\nЗначение пишется после «=» или через пробел: --h=5 или --h 5, --V0y=-5 или --V0y -5.\n"
-             "Числа пишутся с точкой или запятой. Начальные данные проверяются так же, как при вводе в\n"
-             "поля окна, все вместе, и порядок параметров не важен.\n\n"
-             "Коды завершения: 0 — сделано; 1 — окно не открыть, нет графического дисплея; 2 — неверный\n"
-             "параметр, начальные данные, которых окно не приняло бы (с его сообщением), или файл либо\n"
-             "стандартный вывод, куда не удалось записать.\n";
+    c.out << translated(QT_TRANSLATE_NOOP("CommandLine",
+                                  "\nЗначение пишется после «=» или через пробел: --h=5 или --h 5, --V0y=-5 или --V0y -5.\n"
+                                  "Числа пишутся с точкой или запятой. Начальные данные проверяются так же, как при вводе в\n"
+                                  "поля окна, все вместе, и порядок параметров не важен.\n\n"
+                                  "Коды завершения: 0 — сделано; 1 — окно не открыть, нет графического дисплея; 2 — неверный\n"
+                                  "параметр, начальные данные, которых окно не приняло бы (с его сообщением), или файл либо\n"
+                                  "стандартный вывод, куда не удалось записать.\n"));
     return 0;
 }
 
@@ -123,7 +133,7 @@ std::vector<std::string> alternatives(const char* names) {
 std::string listed(const std::vector<std::string>& names) {
     std::string out;
     for (std::size_t i = 0; i < names.size(); ++i)
-        out += (i == 0 ? "" : i + 1 == names.size() ? " или " : ", ") + names[i];
+        out += (i == 0 ? "" : i + 1 == names.size() ? translated(QT_TRANSLATE_NOOP("CommandLine", " или ")) : ", ") + names[i];
     return out;
 }
 
@@ -137,8 +147,8 @@ struct DataSource {
 DataSource readDataOption(const std::string& value) {
     if (const ExperimentSet* set = findExperimentSet(value)) return {set->data, set, {}};
     auto unread = [&value](int error) {
-        const std::string why = error == ENOENT ? "нет такого файла" : fileErrorReason(error).toStdString();
-        return DataSource{std::nullopt, nullptr, "не удалось прочитать «" + value + "»: " + why};
+        const QString why = error == ENOENT ? QCoreApplication::translate("CommandLine", "нет такого файла") : fileErrorReason(error);
+        return DataSource{std::nullopt, nullptr, str(QCoreApplication::translate("CommandLine", "не удалось прочитать «%1»: %2").arg(q(value), why))};
     };
     errno = 0;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(value.c_str(), "rb"), std::fclose);
@@ -149,7 +159,7 @@ DataSource readDataOption(const std::string& value) {
     if (std::ferror(file.get())) return unread(errno);
     const std::size_t slash = value.find_last_of('/');
     DataReadResult read = readMeasuredData(bytes, slash == std::string::npos ? value : value.substr(slash + 1));
-    if (!read.ok()) return {std::nullopt, nullptr, "«" + value + "», " + read.error};
+    if (!read.ok()) return {std::nullopt, nullptr, str(QCoreApplication::translate("CommandLine", "«%1», %2").arg(q(value), shownPhrase(read.errorPhrase)))};
     return {std::move(read.data), nullptr, {}};
 }
 
@@ -157,9 +167,9 @@ DataSource readDataOption(const std::string& value) {
 // are the stream's own cases, the rest are the reasons of every failed file write.
 std::string writeProblem(int error) {
     switch (error) {
-    case EBADF: return "стандартный вывод закрыт";
-    case EPIPE: return "читающая программа завершилась";
-    case 0: return "поток не принимает данные";
+    case EBADF: return translated(QT_TRANSLATE_NOOP("CommandLine", "стандартный вывод закрыт"));
+    case EPIPE: return translated(QT_TRANSLATE_NOOP("CommandLine", "читающая программа завершилась"));
+    case 0: return translated(QT_TRANSLATE_NOOP("CommandLine", "поток не принимает данные"));
     default: return fileErrorReason(error).toStdString();
     }
 }
@@ -172,11 +182,22 @@ int deliver(const std::string& text, int status, std::ostream& out, std::ostream
     out.flush();
     if (out) return status;
     const int error = errno;
-    err << "velunta: не удалось вывести результат на стандартный вывод: " << writeProblem(error) << "\n";
+    err << "velunta: " << str(QCoreApplication::translate("CommandLine", "не удалось вывести результат на стандартный вывод: %1").arg(q(writeProblem(error))))
+        << "\n";
     return 2;
 }
 
 }  // namespace
+
+std::unique_ptr<QCoreApplication> applicationWithoutDisplay() {
+    static int argc = 1;
+    static char name[] = "velunta";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance()) return nullptr;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeFolder();
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 void provideRuntimeFolder() {
     static std::optional<QTemporaryDir> folder;
@@ -184,9 +205,63 @@ void provideRuntimeFolder() {
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
 }
 
-std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+namespace {
+
+// The language of the run: --lang's, else the one chosen in the window. Its catalogue
+// needs an application object: a plain one, or one with the GUI library (no display)
+// when a command draws; a test's own application takes the catalogue for the run only.
+class RunLanguage {
+public:
+    RunLanguage(Language language, bool drawing) : language_(language) {
+        if (QCoreApplication* existing = QCoreApplication::instance()) {
+            before_ = currentLanguage();
+            if (before_ != language) installTranslators(*existing, language);
+            return;
+        }
+        if (language == Language::ru) return;
+        app_ = drawing ? applicationWithoutDisplay() : std::make_unique<QCoreApplication>(argc_, argv_);
+        installTranslators(*app_, language);
+    }
+    ~RunLanguage() {
+        if (before_ && *before_ != language_) installTranslators(*QCoreApplication::instance(), *before_);
+    }
+    RunLanguage(const RunLanguage&) = delete;
+    RunLanguage& operator=(const RunLanguage&) = delete;
+
+private:
+    Language language_;
+    std::optional<Language> before_;
+    static inline int argc_ = 1;
+    static inline char name_[] = "velunta";
+    static inline char* argv_[] = {name_, nullptr};
+    std::unique_ptr<QCoreApplication> app_;
+};
+
+}  // namespace
+
+std::optional<int> runCommandLine(const std::vector<std::string>& allArgs, std::ostream& out, std::ostream& err,
                                   std::vector<InputSetting>* windowInputs, std::string* windowLesson,
-                                  bool* lessonView) {
+                                  bool* lessonView, Language* windowLanguage) {
+    // --lang first: every message of the run is in its language.
+    std::vector<std::string> args;
+    std::optional<Language> asked;
+    std::string badLanguage;
+    bool drawing = false;
+    for (std::size_t i = 0; i < allArgs.size(); ++i) {
+        const std::string& arg = allArgs[i];
+        if (arg == "--lang" || arg.starts_with("--lang=")) {
+            const bool next = arg == "--lang" && i + 1 < allArgs.size() && !allArgs[i + 1].starts_with("--");
+            const std::string code = arg == "--lang" ? (next ? allArgs[++i] : std::string()) : arg.substr(7);
+            asked = languageFromCode(code);
+            if (!asked) badLanguage = arg == "--lang" && next ? arg + " " + code : arg;
+            continue;
+        }
+        drawing = drawing || arg.starts_with("--picture") || arg.starts_with("--worksheet");
+        args.push_back(arg);
+    }
+    const Language language = asked.value_or(chosenLanguage());
+    const RunLanguage runLanguage(language, drawing);
+    if (windowLanguage) *windowLanguage = language;
     const CommandLineOption* command = nullptr;
     const CommandLineOption* windowOption = nullptr;
     std::string lesson;
@@ -195,9 +270,10 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     std::map<std::string, std::string> settings;
     std::vector<const CommandLineOption*> settingOptions;
     auto refuse = [&err](const std::string& line) {
-        err << "velunta: " << line << "\n" << kUsageHint << "\n";
+        err << "velunta: " << line << "\n" << translated(kUsageHint) << "\n";
         return 2;
     };
+    if (!badLanguage.empty()) return refuse(str(QCoreApplication::translate("CommandLine", "--lang: «%1»: ru или en").arg(q(badLanguage))));
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         // A word that is no option: the lesson file to open (a double click in the file manager).
@@ -210,10 +286,10 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
         const CommandLineOption* option = nullptr;
         for (const CommandLineOption& o : commandLineOptions())
             if (name == o.name) option = &o;
-        if (!option) return refuse("неизвестный параметр «" + arg + "»");
+        if (!option) return refuse(str(QCoreApplication::translate("CommandLine", "неизвестный параметр «%1»").arg(q(arg))));
         const bool needsValue = *option->argument;
         if (!needsValue && eq != std::string::npos)
-            return refuse("параметру " + name + " значение не нужно: «" + arg + "»");
+            return refuse(str(QCoreApplication::translate("CommandLine", "параметру %1 значение не нужно: «%2»").arg(q(name), q(arg))));
         // "--h=5" or "--h 5". The next word is the value unless it is an option itself:
         // "--V0y -5" throws down, and "--h --report" lacks its height.
         std::string value, written = arg;
@@ -221,7 +297,7 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
             value = arg.substr(eq + 1);
         } else if (needsValue) {
             if (i + 1 == args.size() || args[i + 1].starts_with("--"))
-                return refuse("параметру " + name + " нужно значение: " + name + "=" + option->argument);
+                return refuse(str(QCoreApplication::translate("CommandLine", "параметру %1 нужно значение: %1=%2").arg(q(name), QCoreApplication::translate("CommandLine", option->argument))));
             value = args[++i];
             written += " " + value;
         }
@@ -232,10 +308,10 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
             windowOption = option;
         } else if (option->input) {
             const FieldText read = readFieldText(*option->input, value);
-            if (!read.whole) return refuse("не число: «" + written + "»");
+            if (!read.whole) return refuse(str(QCoreApplication::translate("CommandLine", "не число: «%1»").arg(q(written))));
             inputs.push_back({*option->input, read.value, read.overflow});
         } else if (command && command != option) {
-            return refuse(std::string("одновременно ") + command->name + " и " + option->name);
+            return refuse(str(QCoreApplication::translate("CommandLine", "одновременно %1 и %2").arg(QLatin1String(command->name), QLatin1String(option->name))));
         } else {
             command = option;
             commandValue = value;
@@ -245,15 +321,15 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
         const std::vector<std::string> owners = alternatives(o->settingOf);
         bool owned = false;
         for (const std::string& owner : owners) owned = owned || (command && owner == command->name) || settings.count(owner);
-        if (!owned) return refuse(std::string(o->name) + " задаётся только вместе с " + listed(owners));
+        if (!owned) return refuse(str(QCoreApplication::translate("CommandLine", "%1 задаётся только вместе с %2").arg(QLatin1String(o->name), q(listed(owners)))));
     }
-    if (command && !lesson.empty()) return refuse("файл урока «" + lesson + "» открывается только в окне");
+    if (command && !lesson.empty()) return refuse(str(QCoreApplication::translate("CommandLine", "файл урока «%1» открывается только в окне").arg(q(lesson))));
     if (settings.count("--fit") && !settings.count("--data"))
-        return refuse("--fit задаётся только вместе с --data");
+        return refuse(str(QCoreApplication::translate("CommandLine", "%1 задаётся только вместе с %2").arg(QStringLiteral("--fit"), QStringLiteral("--data"))));
     if (settings.count("--fit") && !parseFitChoice(settings["--fit"]))
-        return refuse("--fit: «" + settings["--fit"] + "»: подбираются c, eta, c,eta, c,t0, eta,t0 или c,eta,t0");
+        return refuse(str(QCoreApplication::translate("CommandLine", "--fit: «%1»: подбираются c, eta, c,eta, c,t0, eta,t0 или c,eta,t0").arg(q(settings["--fit"]))));
     if (settings.count("--align") && settings["--align"] != "measured" && settings["--align"] != "launch")
-        return refuse("--align: «" + settings["--align"] + "»: measured или launch");
+        return refuse(str(QCoreApplication::translate("CommandLine", "--align: «%1»: measured или launch").arg(q(settings["--align"]))));
     std::optional<MeasuredData> data;
     if (settings.count("--data")) {
         DataSource source = readDataOption(settings["--data"]);
@@ -272,7 +348,8 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
         }
     }
     if (windowOption && command)
-        return refuse(std::string(windowOption->name) + " задаётся только без команды, для окна: " + command->name);
+        return refuse(str(QCoreApplication::translate("CommandLine", "%1 задаётся только без команды, для окна: %2")
+                             .arg(QLatin1String(windowOption->name), QLatin1String(command->name))));
     std::ostringstream text;
     if (command && !command->takesInputs) {
         Model unused;
@@ -284,7 +361,7 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ost
     m.set_defaults();
     const std::vector<FieldRefusal> refusals = applyInputs(m, inputs);
     if (!refusals.empty()) {
-        err << refusals.front().refusal.message << "\n";
+        err << str(shownModelText(refusals.front().refusal.message)) << "\n";
         return 2;
     }
     if (!command) {

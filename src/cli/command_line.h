@@ -6,12 +6,16 @@
 
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "model/input_acceptance.h"
 #include "model/measured_data.h"
+#include "window/language.h"
+
+class QCoreApplication;
 
 namespace velunta {
 
@@ -47,10 +51,17 @@ const std::vector<CommandLineOption>& commandLineOptions();
 // they named a command or were wrong; nothing when the window is to open, with the
 // input options (already known to be accepted) in `windowInputs`, the lesson file
 // named without an option, if any, in `windowLesson`, and whether the window is to
-// open in the lesson view in `lessonView`.
+// open in the lesson view in `lessonView`, and its language in `windowLanguage`
+// (--lang=ru|en, else the one chosen in the window). The run's messages and outputs
+// are in that language.
 std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                                   std::vector<InputSetting>* windowInputs = nullptr,
-                                  std::string* windowLesson = nullptr, bool* lessonView = nullptr);
+                                  std::string* windowLesson = nullptr, bool* lessonView = nullptr,
+                                  Language* windowLanguage = nullptr);
+
+// An application object with the GUI library and no display (pictures and text need
+// that library); nothing when there is one already.
+std::unique_ptr<QCoreApplication> applicationWithoutDisplay();
 
 // Qt looks into the login's runtime folder as its GUI starts; without one (a cron job,
 // ssh, sudo) it would make a shared one in /tmp and say so on stderr. This gives the run

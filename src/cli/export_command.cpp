@@ -1,5 +1,6 @@
 #include "cli/export_command.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <ostream>
 
 #include "cli/command_line.h"
+#include "model/phrase.h"
 #include "export/picture_export.h"
 #include "plot/pipeline.h"
 #include "export/table_export.h"
@@ -43,19 +45,8 @@ std::optional<QString> target(CommandContext& c, std::initializer_list<const cha
         if (suffix == QLatin1String(s) && !QFileInfo(path).completeBaseName().isEmpty()) return path;
     QStringList names;
     for (const char* s : suffixes) names << QStringLiteral(".") + QLatin1String(s);
-    refuse(c, QStringLiteral("%1 сохраняется в файл %2, а не «%3».").arg(what, names.join(QStringLiteral(" или ")), path));
+    refuse(c, QCoreApplication::translate("CommandLine", "%1 сохраняется в файл %2, а не «%3».").arg(what, names.join(QCoreApplication::translate("CommandLine", " или ")), path));
     return std::nullopt;
-}
-
-// Pictures and text need the GUI library, not a display.
-std::unique_ptr<QGuiApplication> guiWithoutDisplay() {
-    static int argc = 1;
-    static char name[] = "velunta";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance()) return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    provideRuntimeFolder();
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 const std::string* setting(const CommandContext& c, const char* name) {
@@ -66,12 +57,12 @@ const std::string* setting(const CommandContext& c, const char* name) {
 }  // namespace
 
 int runTableCommand(CommandContext& c) {
-    const auto path = target(c, {"csv"}, QStringLiteral("Таблица"));
+    const auto path = target(c, {"csv"}, QCoreApplication::translate("CommandLine", "Таблица"));
     if (!path) return 2;
     double step = 0;
     const std::string* stepText = setting(c, "--step");
     if (stepText && !readNumber(*stepText, step))
-        return refuse(c, QStringLiteral("Шаг по времени — число секунд, а не «%1».").arg(QString::fromStdString(*stepText)));
+        return refuse(c, QCoreApplication::translate("CommandLine", "Шаг по времени — число секунд, а не «%1».").arg(QString::fromStdString(*stepText)));
     recompute(c.model);
     if (!stepText) step = defaultTableStep(c.model);
     const QString problem = tableStepProblem(c.model, step);
@@ -85,12 +76,12 @@ int runTableCommand(CommandContext& c) {
 }
 
 int runPictureCommand(CommandContext& c) {
-    const auto path = target(c, {"png", "svg"}, QStringLiteral("Рисунок"));
+    const auto path = target(c, {"png", "svg"}, QCoreApplication::translate("CommandLine", "Рисунок"));
     if (!path) return 2;
     PictureView view = PictureView::coordinate;
     if (const std::string* v = setting(c, "--view")) {
         if (*v != "1" && *v != "2" && *v != "3")
-            return refuse(c, QStringLiteral("Рисунок --view: 1 (траектория), 2 (Y(t)) или 3 (Vy(t)), а не «%1».")
+            return refuse(c, QCoreApplication::translate("CommandLine", "Рисунок --view: 1 (траектория), 2 (Y(t)) или 3 (Vy(t)), а не «%1».")
                                  .arg(QString::fromStdString(*v)));
         view = PictureView((*v)[0] - '0');
     }
@@ -100,12 +91,12 @@ int runPictureCommand(CommandContext& c) {
         double w = 0, h = 0;
         if (x == std::string::npos || !readNumber(s->substr(0, x), w) || !readNumber(s->substr(x + 1), h) ||
             w != std::floor(w) || h != std::floor(h) || w < 16 || h < 16 || w > 10000 || h > 10000)
-            return refuse(c, QStringLiteral("Размер рисунка — ШИРИНАxВЫСОТА в пикселях, от 16 до 10000, а не «%1».")
+            return refuse(c, QCoreApplication::translate("CommandLine", "Размер рисунка — ШИРИНАxВЫСОТА в пикселях, от 16 до 10000, а не «%1».")
                                  .arg(QString::fromStdString(*s)));
         size = QSize(int(w), int(h));
     }
-    const auto app = guiWithoutDisplay();
-    c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
+    const auto app = applicationWithoutDisplay();
+    c.model.locale_decimal_point = decimalCommaShown() ? QLocale::system().decimalPoint().toStdString() : ".";
     const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(), c.data ? &*c.data : nullptr);
     QString error;
     if (!savePicture(views->view(view), *path, size, error)) return refuse(c, error);
@@ -113,10 +104,10 @@ int runPictureCommand(CommandContext& c) {
 }
 
 int runWorksheetCommand(CommandContext& c) {
-    const auto path = target(c, {"pdf"}, QStringLiteral("Рабочий лист"));
+    const auto path = target(c, {"pdf"}, QCoreApplication::translate("CommandLine", "Рабочий лист"));
     if (!path) return 2;
-    const auto app = guiWithoutDisplay();
-    c.model.locale_decimal_point = QLocale::system().decimalPoint().toStdString();
+    const auto app = applicationWithoutDisplay();
+    c.model.locale_decimal_point = decimalCommaShown() ? QLocale::system().decimalPoint().toStdString() : ".";
     // Graphs of about the page's proportions, so that their labels read well in print.
     const std::unique_ptr<ViewSurfaces> views = drawViews(c.model, QSize(500, 400), c.data ? &*c.data : nullptr);
     QString error;

@@ -1,9 +1,6 @@
 // Velunta: the vertical motion of a ball in vacuum and in a medium, for physics lessons.
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -13,6 +10,7 @@
 #include "cli/command_line.h"
 #include "lesson/view_switch.h"
 #include "window/form1.h"
+#include "window/language.h"
 #include "window/view_scale.h"
 
 namespace {
@@ -28,6 +26,8 @@ struct HeldMessage {
 };
 QtMessageHandler qtHandler = nullptr;
 std::vector<HeldMessage> heldMessages;
+// The application is not yet there to translate the message of a missing display.
+velunta::Language startLanguage = velunta::Language::ru;
 
 void passHeldMessages() {
     for (const HeldMessage& m : std::exchange(heldMessages, {}))
@@ -36,7 +36,11 @@ void passHeldMessages() {
 
 void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
-        std::cerr << "velunta: нет графического дисплея, окно не открыть; для работы без окна: velunta --help\n";
+        std::cerr << "velunta: "
+                  << velunta::translatedInto(startLanguage, "CommandLine",
+                                             QT_TRANSLATE_NOOP("CommandLine", "нет графического дисплея, окно не открыть; для работы без окна: velunta --help"))
+                         .toStdString()
+                  << "\n";
         std::_Exit(1);
     }
     heldMessages.push_back({type, context.category, text});
@@ -51,18 +55,19 @@ int main(int argc, char* argv[]) {
     std::vector<velunta::InputSetting> inputs;
     std::string lesson;
     bool lessonView = false;
-    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs, &lesson, &lessonView))
+    velunta::Language language = velunta::Language::ru;
+    if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs, &lesson,
+                                                    &lessonView, &language))
         return *status;
+    startLanguage = language;
 
     velunta::provideRuntimeFolder();
     qtHandler = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
     passHeldMessages();
-    // The standard buttons of the message boxes read in Russian ("Да", "Нет").
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Russian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTranslator);
+    // The program's texts and the standard buttons of the message boxes ("Да", "Нет") in the chosen language.
+    velunta::installTranslators(app, language);
 
     velunta::Form1 window;
     window.viewScale()->restore();  // the projector view of the last lesson

@@ -44,20 +44,20 @@ struct Wrong {
 };
 
 double number(const QJsonValue& v, const QString& where) {
-    if (!v.isDouble() || !std::isfinite(v.toDouble())) throw Wrong{QStringLiteral("%1 — не число").arg(where)};
+    if (!v.isDouble() || !std::isfinite(v.toDouble())) throw Wrong{QCoreApplication::translate("LessonFile", "%1 — не число").arg(where)};
     return v.toDouble();
 }
 
 QJsonObject object(const QJsonValue& v, const QString& where) {
-    if (!v.isObject()) throw Wrong{QStringLiteral("%1 — не раздел с полями").arg(where)};
+    if (!v.isObject()) throw Wrong{QCoreApplication::translate("LessonFile", "%1 — не раздел с полями").arg(where)};
     return v.toObject();
 }
 
 QJsonArray array(const QJsonValue& v, const QString& where, std::size_t most) {
-    if (!v.isArray()) throw Wrong{QStringLiteral("%1 — не список").arg(where)};
+    if (!v.isArray()) throw Wrong{QCoreApplication::translate("LessonFile", "%1 — не список").arg(where)};
     const QJsonArray a = v.toArray();
     if (std::size_t(a.size()) > most)
-        throw Wrong{QStringLiteral("%1: %2 элементов, а не больше %3").arg(where).arg(a.size()).arg(most)};
+        throw Wrong{QCoreApplication::translate("LessonFile", "%1: %2 элементов, а не больше %3").arg(where).arg(a.size()).arg(most)};
     return a;
 }
 
@@ -66,7 +66,7 @@ InputValues inputsOf(const QJsonValue& v, const QString& where) {
     Model m;
     for (int i = 0; i < inputFieldCount; ++i) {
         const QString key = QLatin1String(inputFields()[i].quantity);
-        if (!o.contains(key)) throw Wrong{QStringLiteral("%1: нет величины «%2»").arg(where, key)};
+        if (!o.contains(key)) throw Wrong{QCoreApplication::translate("LessonFile", "%1: нет величины «%2»").arg(where, key)};
         inputValue(m, inputFields()[i].field) = number(o.value(key), QStringLiteral("%1, «%2»").arg(where, key));
     }
     return m.inputs();
@@ -80,16 +80,16 @@ MeasuredData measuredOf(const QJsonValue& v) {
     if (alignment == QLatin1String(alignmentName(DataAlignment::firstPointAtLaunch)))
         data.alignment = DataAlignment::firstPointAtLaunch;
     else if (alignment != QLatin1String(alignmentName(DataAlignment::asMeasured)))
-        throw Wrong{QStringLiteral("«data», «alignment»: «%1» — нет такого способа").arg(alignment)};
+        throw Wrong{QCoreApplication::translate("LessonFile", "«data», «alignment»: «%1» — нет такого способа").arg(alignment)};
     const QJsonArray points = array(o.value(QLatin1String("points")), QStringLiteral("«data», «points»"), kMaxPoints);
     for (qsizetype i = 0; i < points.size(); ++i) {
-        const QString where = QStringLiteral("«data», точка %1").arg(i + 1);
+        const QString where = QCoreApplication::translate("LessonFile", "«data», точка %1").arg(i + 1);
         const QJsonArray p = array(points[i], where, 3);
-        if (p.size() < 2) throw Wrong{QStringLiteral("%1: нужны время и высота").arg(where)};
+        if (p.size() < 2) throw Wrong{QCoreApplication::translate("LessonFile", "%1: нужны время и высота").arg(where)};
         MeasuredPoint point{number(p[0], where), number(p[1], where), std::nullopt};
         if (p.size() == 3) point.Vy = number(p[2], where);
         if (!data.points.empty() && point.t < data.points.back().t)
-            throw Wrong{QStringLiteral("%1: время идёт назад").arg(where)};
+            throw Wrong{QCoreApplication::translate("LessonFile", "%1: время идёт назад").arg(where)};
         data.points.push_back(point);
     }
     if (data.points.empty()) throw Wrong{LessonText::tr("«data», «points»: нет ни одной точки")};
@@ -218,18 +218,18 @@ QByteArray writeLesson(const LessonDocument& lesson) {
 LessonReadResult readLesson(const QByteArray& bytes) {
     LessonReadResult result;
     if (bytes.size() > kMaxLessonBytes) {
-        result.error = QStringLiteral("файл больше 10 МБ — это не урок");
+        result.error = QCoreApplication::translate("LessonFile", "файл больше 10 МБ — это не урок");
         return result;
     }
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parse);
     if (parse.error != QJsonParseError::NoError) {
-        result.error = QStringLiteral("это не урок: текст не JSON (строка %1: %2)")
+        result.error = QCoreApplication::translate("LessonFile", "это не урок: текст не JSON (строка %1: %2)")
                            .arg(lineOf(bytes, parse.offset)).arg(parse.errorString());
         return result;
     }
     if (!doc.isObject() || doc.object().value(QLatin1String("format")).toString() != QLatin1String(kLessonFormat)) {
-        result.error = QStringLiteral("это не урок: нет пометки «format»: «%1»").arg(QLatin1String(kLessonFormat));
+        result.error = QCoreApplication::translate("LessonFile", "это не урок: нет пометки «format»: «%1»").arg(QLatin1String(kLessonFormat));
         return result;
     }
     const QJsonObject root = doc.object();
@@ -240,7 +240,7 @@ LessonReadResult readLesson(const QByteArray& bytes) {
         if (root.contains(QLatin1String("kept"))) {
             const QJsonArray kept = array(root.value(QLatin1String("kept")), QStringLiteral("«kept»"), KeptCurves::kMaxSets);
             for (qsizetype i = 0; i < kept.size(); ++i) {
-                const QString where = QStringLiteral("«kept», набор %1").arg(i + 1);
+                const QString where = QCoreApplication::translate("LessonFile", "«kept», набор %1").arg(i + 1);
                 const QJsonObject set = object(kept[i], where);
                 lesson.kept.push_back({set.value(QLatin1String("label")).toString().toStdString(),
                                        inputsOf(set.value(QLatin1String("inputs")), where)});
@@ -253,7 +253,7 @@ LessonReadResult readLesson(const QByteArray& bytes) {
         }
         if (root.contains(QLatin1String("view"))) lesson.view = viewOf(root.value(QLatin1String("view")));
         if (root.contains(QLatin1String("notes"))) {
-            if (!root.value(QLatin1String("notes")).isString()) throw Wrong{QStringLiteral("«notes» — не текст")};
+            if (!root.value(QLatin1String("notes")).isString()) throw Wrong{QCoreApplication::translate("LessonFile", "«notes» — не текст")};
             lesson.notes = root.value(QLatin1String("notes")).toString();
         }
         // A newer program's parts are left out, and said so; an older file has none.
@@ -271,7 +271,7 @@ LessonReadResult readLessonFile(const QString& path) {
     QFile file(path);
     LessonReadResult result;
     if (QFileInfo(path).size() > kMaxLessonBytes) {
-        result.error = QStringLiteral("файл больше 10 МБ — это не урок");
+        result.error = QCoreApplication::translate("LessonFile", "файл больше 10 МБ — это не урок");
         return result;
     }
     errno = 0;

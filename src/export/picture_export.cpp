@@ -1,5 +1,6 @@
 #include "export/picture_export.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
@@ -99,7 +100,7 @@ QImage pictureImage(const DrawingSurface& surface, QSize size) {
 bool savePicture(const DrawingSurface& surface, const QString& path, QSize size, QString& error) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != "png" && suffix != "svg") {
-        error = QStringLiteral("Рисунок сохраняется в файл .png или .svg, а не «%1».").arg(path);
+        error = QCoreApplication::translate("PictureExport", "Рисунок сохраняется в файл .png или .svg, а не «%1».").arg(path);
         return false;
     }
     // Drawn in memory, then written in one go: the image and SVG writers do not
@@ -108,7 +109,7 @@ bool savePicture(const DrawingSurface& surface, const QString& path, QSize size,
     buffer.open(QIODevice::WriteOnly);
     if (suffix == "png") {
         if (!pictureImage(surface, size).save(&buffer, "PNG")) {
-            error = QStringLiteral("Не удалось нарисовать рисунок «%1».").arg(path);
+            error = QCoreApplication::translate("PictureExport", "Не удалось нарисовать рисунок «%1».").arg(path);
             return false;
         }
     } else {
@@ -116,7 +117,7 @@ bool savePicture(const DrawingSurface& surface, const QString& path, QSize size,
         svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(QStringLiteral("Велунта"));
+        svg.setTitle(QCoreApplication::translate("PictureExport", "Велунта"));
         QPainter p(&svg);
         p.setRenderHint(QPainter::Antialiasing);
         surface.replay(p, QRectF(QPointF(0, 0), QSizeF(size)));

@@ -1,5 +1,6 @@
 #include "export/results_table.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "model/quantities.h"
@@ -18,7 +19,7 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 // As the window shows it, its Greek letter written in; empty until computed.
 QString caption(const Model& m, const char* key) {
     const Quantity& q = *findQuantity(key);
-    return isShown(q, m) ? text(readableCaption(q, m)) : QString();
+    return isShown(q, m) ? shownCaption(q, readableCaption(q, m)) : QString();
 }
 
 }  // namespace
@@ -27,8 +28,8 @@ std::vector<InputRow> inputRows(const Model& m) {
     std::vector<InputRow> rows;
     for (const char* key : {"h", "V0y", "d", "massa", "r0", "eta", "c", "r"}) {
         const Quantity& q = *findQuantity(key);
-        rows.push_back({QString::fromUtf8(q.display.sign), QString::fromUtf8(q.display.name), text(numberText(q, m)),
-                        QString::fromUtf8(q.unit)});
+        rows.push_back({QString::fromUtf8(q.display.sign), shownModelText(q.display.name), text(numberText(q, m)),
+                        shownUnit(QString::fromUtf8(q.unit))});
     }
     return rows;
 }
@@ -41,7 +42,7 @@ int ResultColumns::rowCount() const {
 
 ResultColumns resultColumns(const Model& m) {
     ResultColumns r;
-    r.headers = {QStringLiteral("В вакууме"), QStringLiteral("В среде (Fc~v)"), QStringLiteral("В среде (Fc~v+v²)")};
+    r.headers = {QCoreApplication::translate("ResultsTable", "В вакууме"), QCoreApplication::translate("ResultsTable", "В среде (Fc~v)"), QCoreApplication::translate("ResultsTable", "В среде (Fc~v+v²)")};
     QStringList vacuum, linear, full;
     for (const char* l : kVacuum) vacuum << caption(m, l);
     for (const char* l : kLinear) linear << caption(m, l);
@@ -63,7 +64,7 @@ std::vector<ResultRow> resultRows(const Model& m) {
         for (int model = 0; model < 3; ++model) {
             if (!*keys[model]) continue;
             const Quantity& q = *findQuantity(keys[model]);
-            row.meaning = QString::fromUtf8(q.display.name);
+            row.meaning = shownModelText(q.display.name);
             row.symbol = QString::fromUtf8(q.display.sign);
             if (!isShown(q, m)) continue;
             if (q.display.exists && !q.display.exists(m)) {  // "tau ->00": no number to give
@@ -71,7 +72,7 @@ std::vector<ResultRow> resultRows(const Model& m) {
                 continue;
             }
             row.values[model] = text(numberText(q, m)).trimmed();
-            row.units[model] = QString::fromUtf8(q.unit);
+            row.units[model] = shownUnit(QString::fromUtf8(q.unit));
         }
         rows.push_back(row);
     }
@@ -80,12 +81,12 @@ std::vector<ResultRow> resultRows(const Model& m) {
 
 QString resultsClipboardText(const Model& m) {
     QStringList lines;
-    lines << QStringLiteral("Параметры");
+    lines << QCoreApplication::translate("ResultsTable", "Параметры");
     for (const InputRow& row : inputRows(m))
         lines << row.symbol + '\t' + row.value + '\t' + row.unit + '\t' + row.meaning;
     lines << QString();
     const ResultColumns r = resultColumns(m);
-    QStringList header{QStringLiteral("Величина"), QString()};
+    QStringList header{QCoreApplication::translate("ResultsTable", "Величина"), QString()};
     for (const QString& model : r.headers) header << model << QString();
     lines << header.join('\t');
     for (const ResultRow& row : resultRows(m)) {

@@ -1,5 +1,6 @@
 #include "export/table_export.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "model/data_reader.h"
 #include "model/input_checks.h"
 #include "model/model_comparison.h"
+#include "model/phrase.h"
 #include "model/trajectory.h"
 #include "plot/model_styles.h"
 
@@ -44,13 +46,20 @@ int timeDecimals(const std::vector<double>& times, double step) {
     return digits;
 }
 
-// The shortest text that reads back as the same number, with a decimal comma.
+// A number written with a point, with the decimal comma of a Russian table.
+QByteArray tableDecimal(QByteArray text) { return decimalCommaShown() ? text.replace('.', ',') : text; }
+
+// The shortest text that reads back as the same number.
 QByteArray exactNumber(double v) {
     char buf[32];
     const auto end = std::to_chars(buf, buf + sizeof buf, v == 0 ? 0.0 : v).ptr;
-    QByteArray text(buf, int(end - buf));
-    text.replace('.', ',');
-    return text;
+    return tableDecimal(QByteArray(buf, int(end - buf)));
+}
+
+QByteArray tableCell(const QString& cell) {
+    QByteArray text = cell.toUtf8();
+    if (!text.contains(tableSeparator()) && !text.contains('"')) return text;
+    return '"' + text.replace("\"", "\"\"") + '"';
 }
 
 }  // namespace
@@ -67,9 +76,9 @@ double defaultTableStep(const Model& m) {
 }
 
 QString tableStepProblem(const Model& m, double step) {
-    if (!(step > 0) || !std::isfinite(step)) return QStringLiteral("Шаг по времени должен быть положительным числом.");
+    if (!(step > 0) || !std::isfinite(step)) return QCoreApplication::translate("TableExport", "Шаг по времени должен быть положительным числом.");
     if (lastLanding(m) / step > kMaxTableRows)
-        return QStringLiteral("Шаг по времени слишком мал: в таблице было бы больше %1 строк.")
+        return QCoreApplication::translate("TableExport", "Шаг по времени слишком мал: в таблице было бы больше %1 строк.")
             .arg(QString::number(kMaxTableRows, 'f', 0));
     return {};
 }
@@ -78,9 +87,18 @@ QByteArray tableNumber(double v) {
     if (v == 0) v = 0;  // no "-0"
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.6g", v);
-    QByteArray text(buf);
-    text.replace('.', ',');
-    return text;
+    return tableDecimal(QByteArray(buf));
+}
+
+char tableSeparator() { return decimalCommaShown() ? ';' : ','; }
+
+QByteArray tableLine(const QString& cells, const QStringList& fill) {
+    QByteArrayList line;
+    for (QString cell : cells.split(QLatin1Char(';'))) {
+        for (qsizetype i = fill.size(); i > 0; --i) cell.replace(QStringLiteral("%%%1").arg(i), fill[i - 1]);
+        line << tableCell(cell);
+    }
+    return line.join(tableSeparator()) + "\r\n";
 }
 
 namespace {
@@ -92,22 +110,20 @@ QByteArray measuredRows(const Model& m, const MeasuredData& data) {
     const bool derived = !hasMeasuredVelocities(data);
     const std::vector<double> vy = derived ? derivedVelocities(points) : std::vector<double>{};
     const ModelComparison comparison = compareModels(m, points);
-    QByteArray out = "\r\n" + QStringLiteral("Опыт «%1»;точек: %2;%3\r\n")
-                                  .arg(QString::fromStdString(data.name))
-                                  .arg(points.size())
-                                  .arg(QString::fromStdString(comparison.verdict))
-                                  .toUtf8();
-    out += QStringLiteral("t, c;Y, м;Vy, м/с%1;Y − Y вакуум, м;Y − Y Fc~v, м;Y − Y Fc~v+v², м\r\n")
-               .arg(derived ? QStringLiteral(" (по разностям)") : QString())
-               .toUtf8();
+    const char sep = tableSeparator();
+    QByteArray out = "\r\n" + tableLine(QCoreApplication::translate("TableExport", "Опыт «%1»;точек: %2;%3"),
+                                        {QCoreApplication::translate("Presets", data.name.c_str()), QString::number(points.size()),
+                                         shownPhrase(comparison.verdictPhrase)});
+    out += tableLine(QCoreApplication::translate("TableExport", "t, c;Y, м;Vy, м/с%1;Y − Y вакуум, м;Y − Y Fc~v, м;Y − Y Fc~v+v², м"),
+                     {derived ? QCoreApplication::translate("TableExport", " (по разностям)") : QString()});
     for (std::size_t i = 0; i < points.size(); ++i) {
         const double v = derived ? vy[i] : points[i].Vy.value_or(NAN);
-        out += tableNumber(points[i].t) + ';' + tableNumber(points[i].Y) + ';' + (std::isfinite(v) ? tableNumber(v) : "");
-        for (DragModel model : kDragModels) out += ';' + tableNumber(comparison.residuals[std::size_t(model)][i]);
+        out += tableNumber(points[i].t) + sep + tableNumber(points[i].Y) + sep + (std::isfinite(v) ? tableNumber(v) : "");
+        for (DragModel model : kDragModels) out += sep + tableNumber(comparison.residuals[std::size_t(model)][i]);
         out += "\r\n";
     }
-    out += QByteArray("СКО, м;;");
-    for (DragModel model : kDragModels) out += ';' + tableNumber(comparison.rmsOf(model));
+    out += tableLine(QCoreApplication::translate("TableExport", "СКО, м;;")).chopped(2);
+    for (DragModel model : kDragModels) out += sep + tableNumber(comparison.rmsOf(model));
     return out + "\r\n";
 }
 
@@ -122,14 +138,14 @@ QByteArray tableCsv(const Model& m, double step, const MeasuredData* measured) {
         // The density is computed from them: six digits, as the other results.
         const bool typed = i < std::size_t(inputFieldCount);
         const QByteArray value = typed ? exactNumber(inputValue(m, inputFields()[i].field)) : tableNumber(m.r);
-        out += (r.symbol + (r.unit.isEmpty() ? QString() : ", " + r.unit)).toUtf8() + ';' + value + ';' +
-               r.meaning.toUtf8() + "\r\n";
+        out += tableCell(r.symbol + (r.unit.isEmpty() ? QString() : ", " + r.unit)) + tableSeparator() + value +
+               tableSeparator() + tableCell(r.meaning) + "\r\n";
     }
     out += "\r\n";
-    out += "t, c";
+    QString header = QCoreApplication::translate("TableExport", "t, c");
     for (const ModelStyle& style : kModelStyles)
-        out += QByteArray(";Y ") + style.name + ", м;Vy " + style.name + ", м/с";
-    out += "\r\n";
+        header += ';' + QCoreApplication::translate("TableExport", "Y %1, м;Vy %1, м/с").arg(styleName(style));
+    out += tableLine(header);
 
     // The round times before the last landing, and each landing, in order.
     const double last = lastLanding(m);
@@ -143,18 +159,18 @@ QByteArray tableCsv(const Model& m, double step, const MeasuredData* measured) {
     for (double t : times) {
         char time[48];
         std::snprintf(time, sizeof time, "%.*f", decimals, t);
-        out += QByteArray(time).replace('.', ',');
+        out += tableDecimal(QByteArray(time));
         for (const ModelStyle& style : kModelStyles) {
             const double landing = landingTime(m, style.model);
-            out += ';';
+            out += tableSeparator();
             if (t > landing) {
-                out += ';';
+                out += tableSeparator();
                 continue;
             }
             const MotionState s = motionAt(m, style.model, t);
             // At its landing a model is on the ground, by the definition of the landing
             // time; what the closed form leaves there is its rounding, not a height.
-            out += tableNumber(t == landing ? 0.0 : s.Y) + ';' + tableNumber(s.Vy);
+            out += tableNumber(t == landing ? 0.0 : s.Y) + tableSeparator() + tableNumber(s.Vy);
         }
         out += "\r\n";
     }

@@ -9,6 +9,7 @@
 // cells, a decimal comma, 6 significant digits for heights and velocities.
 
 #include <QByteArray>
+#include <QStringList>
 #include <QString>
 
 #include "model/measured_data.h"
@@ -34,5 +35,11 @@ QByteArray tableCsv(const Model& m, double step, const MeasuredData* measured = 
 
 // A number with 6 significant digits and a decimal comma.
 QByteArray tableNumber(double v);
+// The table's column separator: ';' where the numbers take a decimal comma (a Russian
+// spreadsheet), ',' where they take a point (an English one).
+char tableSeparator();
+// One line of the table from cells written with ';' between them (as the translated
+// headers are), "%1".. in a cell filled from `fill`, each cell quoted where it holds the separator; CR LF at the end.
+QByteArray tableLine(const QString& cells, const QStringList& fill = {});
 
 }  // namespace velunta

@@ -1,5 +1,6 @@
 #include "export/whole_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -8,20 +9,20 @@ namespace velunta {
 
 QString fileErrorReason(int error) {
     switch (error) {
-        case ENOSPC: return QStringLiteral("на диске нет места");
-        case EDQUOT: return QStringLiteral("исчерпана квота на диске");
-        case EFBIG: return QStringLiteral("файл слишком велик");
-        case EROFS: return QStringLiteral("диск только для чтения");
+        case ENOSPC: return QCoreApplication::translate("WholeFile", "на диске нет места");
+        case EDQUOT: return QCoreApplication::translate("WholeFile", "исчерпана квота на диске");
+        case EFBIG: return QCoreApplication::translate("WholeFile", "файл слишком велик");
+        case EROFS: return QCoreApplication::translate("WholeFile", "диск только для чтения");
         case EACCES:
-        case EPERM: return QStringLiteral("нет прав на запись");
-        case ENOTDIR: return QStringLiteral("часть пути — не папка");
-        case ENOENT: return QStringLiteral("нет такой папки");
-        case EISDIR: return QStringLiteral("это папка, а не файл");
-        case ENAMETOOLONG: return QStringLiteral("слишком длинное имя");
-        case EIO: return QStringLiteral("ошибка ввода-вывода");
+        case EPERM: return QCoreApplication::translate("WholeFile", "нет прав на запись");
+        case ENOTDIR: return QCoreApplication::translate("WholeFile", "часть пути — не папка");
+        case ENOENT: return QCoreApplication::translate("WholeFile", "нет такой папки");
+        case EISDIR: return QCoreApplication::translate("WholeFile", "это папка, а не файл");
+        case ENAMETOOLONG: return QCoreApplication::translate("WholeFile", "слишком длинное имя");
+        case EIO: return QCoreApplication::translate("WholeFile", "ошибка ввода-вывода");
         case ETXTBSY:
-        case EBUSY: return QStringLiteral("файл занят");
-        default: return QStringLiteral("ошибка системы (код %1)").arg(error);
+        case EBUSY: return QCoreApplication::translate("WholeFile", "файл занят");
+        default: return QCoreApplication::translate("WholeFile", "ошибка системы (код %1)").arg(error);
     }
 }
 
@@ -41,8 +42,8 @@ bool writeWholeFile(const QString& path, const QByteArray& data, QString& error)
     else
         return true;
     file.cancelWriting();
-    error = QStringLiteral("Не удалось записать файл «%1»: %2")
-                .arg(path, reason ? fileErrorReason(reason) : QStringLiteral("ошибка записи"));
+    error = QCoreApplication::translate("WholeFile", "Не удалось записать файл «%1»: %2")
+                .arg(path, reason ? fileErrorReason(reason) : QCoreApplication::translate("WholeFile", "ошибка записи"));
     return false;
 }
 

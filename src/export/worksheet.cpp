@@ -1,5 +1,6 @@
 #include "export/worksheet.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -64,13 +65,13 @@ void paintWorksheet(QPainter& p, const QRectF& page, const Model& m, ViewSurface
     double y = kMarginMm;
 
     // Title and date.
-    y += s.text(left, y, width, QStringLiteral("Вертикальное движение шара в вакууме и в вязкой среде"), font(15, true));
-    s.text(left, y, width, QStringLiteral("Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")), font(10),
+    y += s.text(left, y, width, QCoreApplication::translate("Worksheet", "Вертикальное движение шара в вакууме и в вязкой среде"), font(15, true));
+    s.text(left, y, width, QCoreApplication::translate("Worksheet", "Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")), font(10),
            Qt::AlignRight);
-    y += s.text(left, y, width, QStringLiteral("Рабочий лист: сравнение трёх моделей движения"), font(10)) + 3;
+    y += s.text(left, y, width, QCoreApplication::translate("Worksheet", "Рабочий лист: сравнение трёх моделей движения"), font(10)) + 3;
 
     // Inputs, one a line.
-    y += s.text(left, y, width, QStringLiteral("Исходные данные"), font(12, true)) + 1;
+    y += s.text(left, y, width, QCoreApplication::translate("Worksheet", "Исходные данные"), font(12, true)) + 1;
     for (const InputRow& r : inputRows(m)) {
         s.text(left, y, 55, r.symbol + " = " + r.value + (r.unit.isEmpty() ? "" : " " + r.unit), font(10.5));
         s.text(left + 55, y + 0.4, width - 55, r.meaning, font(9.5), Qt::AlignLeft, QColor(70, 70, 70));
@@ -79,7 +80,7 @@ void paintWorksheet(QPainter& p, const QRectF& page, const Model& m, ViewSurface
     y += 3;
 
     // The equation of motion.
-    y += s.text(left, y, width, QStringLiteral("Уравнение движения (Fc~v+v²)"), font(12, true)) + 1;
+    y += s.text(left, y, width, QCoreApplication::translate("Worksheet", "Уравнение движения (Fc~v+v²)"), font(12, true)) + 1;
     QSvgRenderer equation(QStringLiteral(":/pictures/equation.svg"));
     if (equation.isValid()) {
         const QSizeF design = equation.defaultSize();
@@ -90,7 +91,7 @@ void paintWorksheet(QPainter& p, const QRectF& page, const Model& m, ViewSurface
     y += 3;
 
     // The results of the three models, in the window's captions.
-    y += s.text(left, y, width, QStringLiteral("Результаты расчёта"), font(12, true)) + 1;
+    y += s.text(left, y, width, QCoreApplication::translate("Worksheet", "Результаты расчёта"), font(12, true)) + 1;
     const ResultColumns results = resultColumns(m);
     const QColor colours[] = {toQColor(kBlack), toQColor(kBlue), toQColor(kRed)};
     const double columnWidth = width / 3, rowHeight = 4.6;
@@ -111,8 +112,8 @@ void paintWorksheet(QPainter& p, const QRectF& page, const Model& m, ViewSurface
 
     // The two graphs side by side, with the legend under them.
     const double gap = 6, graphWidth = (width - gap) / 2, graphHeight = 70;
-    s.text(left, y, graphWidth, QStringLiteral("Координата Y(t)"), font(11, true));
-    s.text(left + graphWidth + gap, y, graphWidth, QStringLiteral("Проекция скорости Vy(t)"), font(11, true));
+    s.text(left, y, graphWidth, QCoreApplication::translate("Worksheet", "Координата Y(t)"), font(11, true));
+    s.text(left + graphWidth + gap, y, graphWidth, QCoreApplication::translate("Worksheet", "Проекция скорости Vy(t)"), font(11, true));
     y += 6;
     views.coordinate.replay(p, s.rect(left, y, graphWidth, graphHeight));
     views.velocity.replay(p, s.rect(left + graphWidth + gap, y, graphWidth, graphHeight));
@@ -121,8 +122,8 @@ void paintWorksheet(QPainter& p, const QRectF& page, const Model& m, ViewSurface
     p.drawRect(s.rect(left, y, graphWidth, graphHeight));
     p.drawRect(s.rect(left + graphWidth + gap, y, graphWidth, graphHeight));
     y += graphHeight + 3;
-    const QString legend[] = {QStringLiteral("в вакууме"), QStringLiteral("в среде, Fc~v"),
-                              QStringLiteral("в среде, Fc~v+v²")};
+    const QString legend[] = {QCoreApplication::translate("Worksheet", "в вакууме"), QCoreApplication::translate("Worksheet", "в среде, Fc~v"),
+                              QCoreApplication::translate("Worksheet", "в среде, Fc~v+v²")};
     for (int c = 0; c < 3; ++c) {
         const double x = left + c * width / 3;
         s.line(x, y + 2.2, x + 10, y + 2.2, colours[c], 0.8);
@@ -130,20 +131,20 @@ void paintWorksheet(QPainter& p, const QRectF& page, const Model& m, ViewSurface
     }
     y += 7;
     y += s.text(left, y, width,
-                QStringLiteral("Зелёная сетка — шаги координатной сетки; вертикальные отрезки на графике Y(t) отмечают "
+                QCoreApplication::translate("Worksheet", "Зелёная сетка — шаги координатной сетки; вертикальные отрезки на графике Y(t) отмечают "
                                "моменты наибольшей высоты трёх моделей."),
                 font(9), Qt::AlignLeft, QColor(70, 70, 70)) + 4;
 
     // Which drag law matters here.
     const FlowRegime regime = flowRegime(m);
-    y += s.text(left, y, width, QStringLiteral("Режим обтекания"), font(12, true)) + 1;
-    s.text(left, y, width, QString::fromStdString(regime.summary), font(10.5));
+    y += s.text(left, y, width, QCoreApplication::translate("Worksheet", "Режим обтекания"), font(12, true)) + 1;
+    s.text(left, y, width, shownPhrase(regime.summaryPhrase), font(10.5));
     p.restore();
 }
 
 bool saveWorksheetPdf(const QString& path, const Model& m, ViewSurfaces& views, const QDate& date, QString& error) {
     if (QFileInfo(path).suffix().toLower() != "pdf") {
-        error = QStringLiteral("Рабочий лист сохраняется в файл .pdf, а не «%1».").arg(path);
+        error = QCoreApplication::translate("Worksheet", "Рабочий лист сохраняется в файл .pdf, а не «%1».").arg(path);
         return false;
     }
     // The page in memory first: the PDF writer does not report a failed write.
@@ -153,8 +154,8 @@ bool saveWorksheetPdf(const QString& path, const Model& m, ViewSurfaces& views, 
         QPdfWriter pdf(&buffer);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         pdf.setResolution(300);
-        pdf.setTitle(QStringLiteral("Вертикальное движение шара: рабочий лист"));
-        pdf.setCreator(QStringLiteral("Велунта"));
+        pdf.setTitle(QCoreApplication::translate("Worksheet", "Вертикальное движение шара: рабочий лист"));
+        pdf.setCreator(QCoreApplication::translate("Worksheet", "Велунта"));
         QPainter p(&pdf);
         paintWorksheet(p, QRectF(0, 0, pdf.width(), pdf.height()), m, views, date);
     }

@@ -1,5 +1,6 @@
 #include "lesson/graph_panel.h"
 
+#include <QCoreApplication>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -29,9 +30,9 @@ struct GraphText {
     const char* description;
 };
 const GraphText kGraphs[3] = {
-    {"lessonGraphY", "Y(t)", "График высоты Y(t) трёх моделей"},
-    {"lessonGraphVy", "Vy(t)", "График скорости Vy(t) трёх моделей"},
-    {"lessonGraphA", "a(t)", "График ускорения a(t) трёх моделей, из уравнений движения"},
+    {"lessonGraphY", "Y(t)", QT_TRANSLATE_NOOP("GraphPanel", "График высоты Y(t) трёх моделей")},
+    {"lessonGraphVy", "Vy(t)", QT_TRANSLATE_NOOP("GraphPanel", "График скорости Vy(t) трёх моделей")},
+    {"lessonGraphA", "a(t)", QT_TRANSLATE_NOOP("GraphPanel", "График ускорения a(t) трёх моделей, из уравнений движения")},
 };
 
 // A round grid step: 1, 2 or 5 times a power of ten, about a fifth of the span.
@@ -88,14 +89,13 @@ void drawAcceleration(const Model& m, DrawingSurface& g) {
     // Captions and a legend that names each model by its letter, not by colour alone.
     g.setCurrentX(m.t_left + 0.03 * (m.t_right - m.t_left));
     g.setCurrentY(top);
-    g.Print(QStringLiteral("a, м/с²"));
+    g.Print(QCoreApplication::translate("GraphPanel", "a, м/с²"));
     const double rowHeight = g.textSize(QStringLiteral("0")).height() * (top - bottom) / g.surfaceSize().height();
     for (std::size_t k = 0; k < 3; ++k) {
         g.setForeColor(kModelStyles[k].colour);
         g.setCurrentX(m.t_left + 0.62 * (m.t_right - m.t_left));
         g.setCurrentY(top - (k + 0.2) * rowHeight);
-        g.Print(QStringLiteral("%1: %2").arg(QString::fromUtf8(kModelStyles[k].letter),
-                                              QString::fromUtf8(kModelStyles[k].name)));
+        g.Print(QStringLiteral("%1: %2").arg(styleLetter(kModelStyles[k]), styleName(kModelStyles[k])));
     }
     g.setForeColor(0);
 }
@@ -119,12 +119,12 @@ GraphPanel::GraphPanel(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
         b->setText(QString::fromUtf8(kGraphs[g].button));
         b->setCheckable(true);
         b->setChecked(g != acceleration);
-        b->setToolTip(QStringLiteral("Показать или скрыть: %1").arg(QString::fromUtf8(kGraphs[g].description)));
-        b->setAccessibleName(QStringLiteral("Показать график %1").arg(b->text()));
+        b->setToolTip(QCoreApplication::translate("GraphPanel", "Показать или скрыть: %1").arg(QCoreApplication::translate("GraphPanel", kGraphs[g].description)));
+        b->setAccessibleName(QCoreApplication::translate("GraphPanel", "Показать график %1").arg(b->text()));
         b->setFocusPolicy(Qt::StrongFocus);
         buttons->addWidget(b);
         choices_[g] = b;
-        graphs_[g] = new LessonGraph(QString::fromLatin1(kGraphs[g].name), QString::fromUtf8(kGraphs[g].description), area_);
+        graphs_[g] = new LessonGraph(QString::fromLatin1(kGraphs[g].name), QCoreApplication::translate("GraphPanel", kGraphs[g].description), area_);
         graphs_[g]->setVisible(g != acceleration);
         areaLayout_->addWidget(graphs_[g]);
         connect(b, &QToolButton::toggled, this, [this, g](bool on) { shownChanged(Graph(g), on); });

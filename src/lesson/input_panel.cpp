@@ -1,5 +1,6 @@
 #include "lesson/input_panel.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -86,15 +87,15 @@ InputPanel::InputPanel(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
     // disabled entries are one state wherever they are opened.
     PresetMenus* presets = form.presetMenus();
     ComparisonMenu* comparison = form.comparisonMenu();
-    QToolButton* ball = menuButton(this, QStringLiteral("Шар ▾"), QStringLiteral("Выбрать шар из списка"), "lessonBallButton");
+    QToolButton* ball = menuButton(this, QCoreApplication::translate("InputPanel", "Шар ▾"), QCoreApplication::translate("InputPanel", "Выбрать шар из списка"), "lessonBallButton");
     ball->setMenu(presets->ballMenu());
     ball->setPopupMode(QToolButton::InstantPopup);
-    QToolButton* medium = menuButton(this, QStringLiteral("Среда ▾"), QStringLiteral("Выбрать среду из списка"), "lessonMediumButton");
+    QToolButton* medium = menuButton(this, QCoreApplication::translate("InputPanel", "Среда ▾"), QCoreApplication::translate("InputPanel", "Выбрать среду из списка"), "lessonMediumButton");
     medium->setMenu(presets->mediumMenu());
     medium->setPopupMode(QToolButton::InstantPopup);
-    QToolButton* keep = menuButton(this, QString(), QStringLiteral("Запомнить кривые для сравнения (Ctrl+K)"), "lessonKeepButton");
+    QToolButton* keep = menuButton(this, QString(), QCoreApplication::translate("InputPanel", "Запомнить кривые для сравнения (Ctrl+K)"), "lessonKeepButton");
     keep->setDefaultAction(comparison->keepAction());
-    QToolButton* forget = menuButton(this, QString(), QStringLiteral("Забыть запомненные кривые"), "lessonForgetButton");
+    QToolButton* forget = menuButton(this, QString(), QCoreApplication::translate("InputPanel", "Забыть запомненные кривые"), "lessonForgetButton");
     forget->setDefaultAction(comparison->forgetAction());
     buttons_ = {ball, medium, keep, forget};
     auto* presetsRow = new QGridLayout;
@@ -115,8 +116,8 @@ InputPanel::InputPanel(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
         auto* label = new QLabel(name.symbol + QStringLiteral(" ="), this);
         row.edit = new QLineEdit(row.classic->text(), this);
         row.edit->setObjectName(QStringLiteral("lesson_%1").arg(QString::fromLatin1(fieldInfo(f).quantity)));
-        row.toolTip = QStringLiteral("%1, %2").arg(name.meaning, name.unit.isEmpty() ? QStringLiteral("безразмерный") : name.unit);
-        row.edit->setToolTip(row.toolTip + QStringLiteral(". Enter — применить, Esc — вернуть прежнее."));
+        row.toolTip = QStringLiteral("%1, %2").arg(name.meaning, name.unit.isEmpty() ? QCoreApplication::translate("InputPanel", "безразмерный") : name.unit);
+        row.edit->setToolTip(row.toolTip + QCoreApplication::translate("InputPanel", ". Enter — применить, Esc — вернуть прежнее."));
         row.edit->setAccessibleName(name.meaning);
         row.edit->setAccessibleDescription(row.toolTip);
         label->setBuddy(row.edit);
@@ -127,11 +128,11 @@ InputPanel::InputPanel(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
         row.slider->setRange(0, kSliderSteps);
         row.slider->setPageStep(kSliderSteps / 20);
         const SliderRange& r = rangeOf(f);
-        const QString span = QStringLiteral("%1: от %2 до %3 %4%5")
+        const QString span = QCoreApplication::translate("InputPanel", "%1: от %2 до %3 %4%5")
                                  .arg(name.meaning, QString::number(r.low), QString::number(r.high), name.unit,
-                                      r.logarithmic ? QStringLiteral(" (логарифмическая шкала)") : QString());
+                                      r.logarithmic ? QCoreApplication::translate("InputPanel", " (логарифмическая шкала)") : QString());
         row.slider->setToolTip(span);
-        row.slider->setAccessibleName(QStringLiteral("Ползунок: %1").arg(name.meaning));
+        row.slider->setAccessibleName(QCoreApplication::translate("InputPanel", "Ползунок: %1").arg(name.meaning));
         row.slider->setAccessibleDescription(span);
         row.slider->setFocusPolicy(Qt::StrongFocus);
         grid->addWidget(label, line, 0);
@@ -172,7 +173,7 @@ void InputPanel::showClassic(Row& row) {
     const bool pending = form_.isPending(row.field);
     row.edit->setPalette(row.classic->palette());
     row.edit->setToolTip(pending ? row.classic->toolTip()
-                                 : row.toolTip + QStringLiteral(". Enter — применить, Esc — вернуть прежнее."));
+                                 : row.toolTip + QCoreApplication::translate("InputPanel", ". Enter — применить, Esc — вернуть прежнее."));
 }
 
 // The finishing keys and leaving the field reach the classic field's own

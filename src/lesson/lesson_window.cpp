@@ -1,5 +1,6 @@
 #include "lesson/lesson_window.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
@@ -58,7 +59,7 @@ QFont scaledFont(QFont font, double s) {
 
 LessonWindow::LessonWindow(Form1& form) : form_(form) {
     setObjectName(QStringLiteral("lessonWindow"));
-    setWindowTitle(QStringLiteral("Велунта. Урок"));
+    setWindowTitle(QCoreApplication::translate("LessonWindow", "Велунта. Урок"));
     setWindowIcon(form.windowIcon());
 
     auto* central = new QWidget(this);
@@ -85,12 +86,12 @@ LessonWindow::LessonWindow(Form1& form) : form_(form) {
     inputs_->installEventFilter(this);
     leftColumn->addWidget(scroll, 1);
     auto* sizeRow = new QHBoxLayout;
-    auto* sizeLabel = new QLabel(QStringLiteral("Текст:"), left);
+    auto* sizeLabel = new QLabel(QCoreApplication::translate("LessonWindow", "Текст:"), left);
     textSize_ = new QComboBox(left);
     textSize_->setObjectName(QStringLiteral("lessonTextSize"));
     for (double step : ViewScale::kSteps) textSize_->addItem(QStringLiteral("%1 %").arg(std::lround(step * 100)), step);
-    textSize_->setToolTip(QStringLiteral("Размер текста и толщина линий для проектора (Ctrl+= крупнее, Ctrl+- мельче)"));
-    textSize_->setAccessibleName(QStringLiteral("Размер текста"));
+    textSize_->setToolTip(QCoreApplication::translate("LessonWindow", "Размер текста и толщина линий для проектора (Ctrl+= крупнее, Ctrl+- мельче)"));
+    textSize_->setAccessibleName(QCoreApplication::translate("LessonWindow", "Размер текста"));
     sizeLabel->setBuddy(textSize_);
     sizeRow->addWidget(sizeLabel);
     sizeRow->addWidget(textSize_, 1);
@@ -146,42 +147,42 @@ void LessonWindow::createMenus() {
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    command(file, QStringLiteral("Сохранить таблицу…"), "lessonSaveTable", {}, [this] {
+    QMenu* file = menuBar()->addMenu(QCoreApplication::translate("LessonWindow", "&Файл"));
+    command(file, QCoreApplication::translate("LessonWindow", "Сохранить таблицу…"), "lessonSaveTable", {}, [this] {
         form_.drawHiddenPictures();
         form_.mnuFileSaveTable_Click();
     });
-    command(file, QStringLiteral("Сохранить рисунок…"), "lessonSavePicture", {}, [this] { savePicture(); });
-    command(file, QStringLiteral("Печать рабочего листа…"), "lessonPrint", {QKeySequence::Print},
+    command(file, QCoreApplication::translate("LessonWindow", "Сохранить рисунок…"), "lessonSavePicture", {}, [this] { savePicture(); });
+    command(file, QCoreApplication::translate("LessonWindow", "Печать рабочего листа…"), "lessonPrint", {QKeySequence::Print},
             [this] {
                 form_.drawHiddenPictures();
                 form_.mnuFilePrint_Click();
             });
-    command(file, QStringLiteral("Копировать результаты"), "lessonCopyResults", {QKeySequence(QStringLiteral("Ctrl+Shift+C"))},
+    command(file, QCoreApplication::translate("LessonWindow", "Копировать результаты"), "lessonCopyResults", {QKeySequence(QStringLiteral("Ctrl+Shift+C"))},
             [this] { copyResults(); });
-    command(file, QStringLiteral("Копировать рисунок"), "lessonCopyPicture", {QKeySequence::Copy},
+    command(file, QCoreApplication::translate("LessonWindow", "Копировать рисунок"), "lessonCopyPicture", {QKeySequence::Copy},
             [this] { QApplication::clipboard()->setImage(viewPicture()); });
     file->addSeparator();
-    command(file, QStringLiteral("Выход"), "lessonExit", {}, [this] { close(); });
+    command(file, QCoreApplication::translate("LessonWindow", "Выход"), "lessonExit", {}, [this] { close(); });
 
     // The classic window's own menus: one set of check marks and kept curves.
     menuBar()->addMenu(form_.presetMenus()->ballMenu());
     menuBar()->addMenu(form_.presetMenus()->mediumMenu());
     menuBar()->addMenu(form_.comparisonMenu()->menu());
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
-    classic_ = command(view, QStringLiteral("Классический вид"), "lessonClassicView", {QKeySequence(Qt::CTRL | Qt::Key_L)},
+    QMenu* view = menuBar()->addMenu(QCoreApplication::translate("LessonWindow", "&Вид"));
+    classic_ = command(view, QCoreApplication::translate("LessonWindow", "Классический вид"), "lessonClassicView", {QKeySequence(Qt::CTRL | Qt::Key_L)},
                        [this] { emit classicViewRequested(); });
     view->addSeparator();
-    enlarge_ = command(view, QStringLiteral("Крупнее"), "lessonEnlarge",
+    enlarge_ = command(view, QCoreApplication::translate("LessonWindow", "Крупнее"), "lessonEnlarge",
                        {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
                        [this] { stepTextScale(1); });
-    shrink_ = command(view, QStringLiteral("Мельче"), "lessonShrink", {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+    shrink_ = command(view, QCoreApplication::translate("LessonWindow", "Мельче"), "lessonShrink", {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
                       [this] { stepTextScale(-1); });
-    resetScale_ = command(view, QStringLiteral("Обычный размер (100 %)"), "lessonResetScale",
+    resetScale_ = command(view, QCoreApplication::translate("LessonWindow", "Обычный размер (100 %)"), "lessonResetScale",
                           {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setTextScale(1); });
     view->addSeparator();
-    QAction* net = view->addAction(QStringLiteral("Равнодействующая сила"));
+    QAction* net = view->addAction(QCoreApplication::translate("LessonWindow", "Равнодействующая сила"));
     net->setObjectName(QStringLiteral("lessonNetForce"));
     net->setCheckable(true);
     connect(net, &QAction::toggled, scene_, &RaceScene::setShowNetForce);
@@ -319,11 +320,11 @@ bool LessonWindow::savePictureFile(const QString& path, QString& error) const {
 
 void LessonWindow::savePicture() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить рисунок"), folder + QStringLiteral("/урок.png"),
-                                                      QStringLiteral("Рисунок PNG (*.png);;Векторный рисунок SVG (*.svg)"));
+    const QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("LessonWindow", "Сохранить рисунок"), folder + QCoreApplication::translate("LessonWindow", "/урок.png"),
+                                                      QCoreApplication::translate("LessonWindow", "Рисунок PNG (*.png);;Векторный рисунок SVG (*.svg)"));
     if (path.isEmpty()) return;
     QString error;
-    if (!savePictureFile(path, error)) QMessageBox::warning(this, QStringLiteral("Ошибка"), error);
+    if (!savePictureFile(path, error)) QMessageBox::warning(this, QCoreApplication::translate("LessonWindow", "Ошибка"), error);
 }
 
 void LessonWindow::copyResults() const { QApplication::clipboard()->setText(results_->copyText(form_.model(), time())); }

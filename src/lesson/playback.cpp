@@ -1,5 +1,7 @@
+#include "model/phrase.h"
 #include "lesson/playback.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -27,10 +29,10 @@ Playback::Playback(QObject* parent) : QObject(parent) {
 }
 
 QString Playback::speedText(double factor) {
-    const QLocale ru(QLocale::Russian);
-    if (std::fabs(factor - 1) < 1e-9) return QStringLiteral("реальное время");
-    if (factor < 1) return QStringLiteral("замедление ×%1").arg(ru.toString(1 / factor, 'g', 4));
-    return QStringLiteral("ускорение ×%1").arg(ru.toString(factor, 'g', 4));
+    const QLocale locale = shownLocale();
+    if (std::fabs(factor - 1) < 1e-9) return QCoreApplication::translate("Playback", "реальное время");
+    if (factor < 1) return QCoreApplication::translate("Playback", "замедление ×%1").arg(locale.toString(1 / factor, 'g', 4));
+    return QCoreApplication::translate("Playback", "ускорение ×%1").arg(locale.toString(factor, 'g', 4));
 }
 
 void Playback::setEnd(double end) {
@@ -122,27 +124,27 @@ TimeBar::TimeBar(Playback* playback, QWidget* parent) : QWidget(parent), playbac
     // The style's own pictures: a glyph the fonts may lack would show as a box.
     start_->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
     start_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    back_ = button(QStringLiteral("◀|"), QStringLiteral("Кадр назад"), QStringLiteral("На кадр назад (←)"), this);
-    play_ = button(QString(), QStringLiteral("Пуск"), QString(), this);
-    forward_ = button(QStringLiteral("|▶"), QStringLiteral("Кадр вперёд"), QStringLiteral("На кадр вперёд (→)"), this);
+    back_ = button(QStringLiteral("◀|"), QCoreApplication::translate("Playback", "Кадр назад"), QCoreApplication::translate("Playback", "На кадр назад (←)"), this);
+    play_ = button(QString(), QCoreApplication::translate("Playback", "Пуск"), QString(), this);
+    forward_ = button(QStringLiteral("|▶"), QCoreApplication::translate("Playback", "Кадр вперёд"), QCoreApplication::translate("Playback", "На кадр вперёд (→)"), this);
 
     slider_ = new QSlider(Qt::Horizontal, this);
     slider_->setRange(0, kSteps);
     slider_->setSingleStep(kSteps / 1000);
     slider_->setPageStep(kSteps / 20);
     slider_->setFocusPolicy(Qt::StrongFocus);
-    slider_->setAccessibleName(QStringLiteral("Время полёта"));
-    slider_->setToolTip(QStringLiteral("Время от броска до последнего падения: перетащите, чтобы сдвинуть все шары"));
+    slider_->setAccessibleName(QCoreApplication::translate("Playback", "Время полёта"));
+    slider_->setToolTip(QCoreApplication::translate("Playback", "Время от броска до последнего падения: перетащите, чтобы сдвинуть все шары"));
 
     label_ = new QLabel(this);
-    label_->setAccessibleName(QStringLiteral("Время и скорость воспроизведения"));
-    label_->setToolTip(QStringLiteral("Показанное время и во сколько раз оно идёт медленнее или быстрее настоящего"));
+    label_->setAccessibleName(QCoreApplication::translate("Playback", "Время и скорость воспроизведения"));
+    label_->setToolTip(QCoreApplication::translate("Playback", "Показанное время и во сколько раз оно идёт медленнее или быстрее настоящего"));
     label_->setAlignment(Qt::AlignCenter);
 
     speedBox_ = new QComboBox(this);
     for (double f : Playback::kSpeeds) speedBox_->addItem(Playback::speedText(f), f);
-    speedBox_->setAccessibleName(QStringLiteral("Скорость воспроизведения"));
-    speedBox_->setToolTip(QStringLiteral("Реальное время, замедление в 10 или 100 раз, ускорение в 10 раз"));
+    speedBox_->setAccessibleName(QCoreApplication::translate("Playback", "Скорость воспроизведения"));
+    speedBox_->setToolTip(QCoreApplication::translate("Playback", "Реальное время, замедление в 10 или 100 раз, ускорение в 10 раз"));
     speedBox_->setFocusPolicy(Qt::StrongFocus);
 
     auto* row = new QHBoxLayout(this);
@@ -187,9 +189,9 @@ void TimeBar::showTime() {
     slider_->setEnabled(end > 0);
     // Digits enough to tell a frame at the slowest speed from the next.
     const int decimals = end > 0 ? std::clamp(3 - int(std::floor(std::log10(end))), 1, 6) : 3;
-    const QLocale ru(QLocale::Russian);
-    label_->setText(QStringLiteral("t = %1 с из %2 с · %3")
-                        .arg(ru.toString(playback_->time(), 'f', decimals), ru.toString(end, 'f', decimals),
+    const QLocale locale = shownLocale();
+    label_->setText(QCoreApplication::translate("Playback", "t = %1 с из %2 с · %3")
+                        .arg(locale.toString(playback_->time(), 'f', decimals), locale.toString(end, 'f', decimals),
                              playback_->speedText()));
     fitLabel();
 }
@@ -208,8 +210,8 @@ void TimeBar::showPlaying(bool playing) {
     play_->setText(playing ? tr("Пауза") : tr("Пуск"));
     play_->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     play_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    play_->setAccessibleName(playing ? QStringLiteral("Пауза") : QStringLiteral("Пуск"));
-    play_->setToolTip(playing ? QStringLiteral("Остановить время (пробел)") : QStringLiteral("Запустить время (пробел)"));
+    play_->setAccessibleName(playing ? QCoreApplication::translate("Playback", "Пауза") : QCoreApplication::translate("Playback", "Пуск"));
+    play_->setToolTip(playing ? QCoreApplication::translate("Playback", "Остановить время (пробел)") : QCoreApplication::translate("Playback", "Запустить время (пробел)"));
 }
 
 void TimeBar::showSpeed(double factor) {

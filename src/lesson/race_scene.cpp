@@ -1,5 +1,7 @@
+#include "model/phrase.h"
 #include "lesson/race_scene.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -31,11 +33,11 @@ struct KindStyle {
 // colour-blind eye still tells them apart.
 KindStyle kindStyle(ForceKind kind) {
     switch (kind) {
-        case ForceKind::gravity: return {"mg", "сила тяжести", -1};
-        case ForceKind::buoyancy: return {"Fa", "сила Архимеда", 1};
-        case ForceKind::linearDrag: return {"Fc1", "сопротивление ~v", -2};
-        case ForceKind::quadraticDrag: return {"Fc2", "сопротивление ~v²", 2};
-        case ForceKind::net: return {"F", "равнодействующая", 0};
+        case ForceKind::gravity: return {"mg", QT_TRANSLATE_NOOP("RaceScene", "сила тяжести"), -1};
+        case ForceKind::buoyancy: return {"Fa", QT_TRANSLATE_NOOP("RaceScene", "сила Архимеда"), 1};
+        case ForceKind::linearDrag: return {"Fc1", QT_TRANSLATE_NOOP("RaceScene", "сопротивление ~v"), -2};
+        case ForceKind::quadraticDrag: return {"Fc2", QT_TRANSLATE_NOOP("RaceScene", "сопротивление ~v²"), 2};
+        case ForceKind::net: return {"F", QT_TRANSLATE_NOOP("RaceScene", "равнодействующая"), 0};
     }
     return {"", "", 0};
 }
@@ -113,7 +115,7 @@ void drawArrow(QPainter& p, QPointF from, QPointF to, ForceKind kind, const QCol
     p.setBrush(Qt::NoBrush);
 }
 
-QString keptText() { return QStringLiteral("сохранённые наборы"); }
+QString keptText() { return QCoreApplication::translate("RaceScene", "сохранённые наборы"); }
 
 // The height of a kept set's ball at time t, from its samples (the landing height after its landing).
 double keptHeight(const KeptCurve& curve, double t) {
@@ -158,8 +160,8 @@ struct RaceScene::Geometry {
 
 RaceScene::RaceScene(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Три шара: вакуум, Fc~v и Fc~v+v²"));
-    setToolTip(QStringLiteral("Шары трёх моделей на одной шкале высоты и силы, действующие на них"));
+    setAccessibleName(QCoreApplication::translate("RaceScene", "Три шара: вакуум, Fc~v и Fc~v+v²"));
+    setToolTip(QCoreApplication::translate("RaceScene", "Шары трёх моделей на одной шкале высоты и силы, действующие на них"));
 }
 
 void RaceScene::setModel(const Model* m) {
@@ -248,10 +250,10 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     for (ForceKind k : kKinds) {
         if (k == ForceKind::net && !showNet_) continue;
         const KindStyle ks = kindStyle(k);
-        place(g.small * 3 + fm.horizontalAdvance(QStringLiteral("%1 — %2").arg(ks.symbol, ks.meaning)));
+        place(g.small * 3 + fm.horizontalAdvance(QStringLiteral("%1 — %2").arg(QString::fromUtf8(ks.symbol), QCoreApplication::translate("RaceScene", ks.meaning))));
     }
     if (kept_ && !kept_->empty()) place(g.small * 3 + fm.horizontalAdvance(keptText()));
-    place(g.small * 6.5 + fm.horizontalAdvance(QStringLiteral("0,0000 Н")));  // the scale bar, at most this wide
+    place(g.small * 6.5 + fm.horizontalAdvance(QCoreApplication::translate("RaceScene", "0,0000 Н")));  // the scale bar, at most this wide
     g.legendHeight = rows * fm.lineSpacing() * 1.3 + pad;
 
     g.header = QRectF(area.left(), area.top() + g.legendHeight, w, 2 * g.small * 1.35 + pad);
@@ -276,8 +278,8 @@ RaceScene::Geometry RaceScene::geometry(const QRectF& area) const {
     const double rough = heightTop_ / std::max(1.0, region / (g.small * 3.5));
     g.tickStep = niceStep(rough);
     const int decimals = std::max(0, int(-std::floor(std::log10(g.tickStep) + 1e-9)));
-    const QString widestLabel = QLocale(QLocale::Russian).toString(std::ceil(heightTop_ / g.tickStep) * g.tickStep, 'f', decimals);
-    g.plotLeft = area.left() + pad + fm.horizontalAdvance(widestLabel + QStringLiteral("0 м")) + g.small;
+    const QString widestLabel = shownLocale().toString(std::ceil(heightTop_ / g.tickStep) * g.tickStep, 'f', decimals);
+    g.plotLeft = area.left() + pad + fm.horizontalAdvance(widestLabel + QCoreApplication::translate("RaceScene", "0 м")) + g.small;
     g.plotRight = area.right() - pad;
 
     g.radius = std::max(4.0, std::min(g.columnWidth() * 0.07, region * 0.035));
@@ -341,9 +343,9 @@ QStringList RaceScene::forcesLines() const {
     QStringList lines;
     if (!model_) return lines;
     for (const ModelStyle& s : kModelStyles) {
-        QString text = QStringLiteral("%1: ").arg(QString::fromUtf8(s.letter));
+        QString text = QStringLiteral("%1: ").arg(styleLetter(s));
         if (time_ >= landingTime(*model_, s.model)) {
-            lines << text + QStringLiteral("на земле");
+            lines << text + QCoreApplication::translate("RaceScene", "на земле");
             continue;
         }
         const Forces f = forcesAtTime(*model_, s.model, time_);
@@ -353,7 +355,7 @@ QStringList RaceScene::forcesLines() const {
             const double v = forceOf(f, k);
             // The value's size, and its direction as an arrow: up is positive.
             const QString dir = v > 0 ? QStringLiteral(" ↑") : v < 0 ? QStringLiteral(" ↓") : QString();
-            parts << QStringLiteral("%1 = %2 Н%3").arg(kindStyle(k).symbol, significant(std::fabs(v)), dir);
+            parts << QCoreApplication::translate("RaceScene", "%1 = %2 Н%3").arg(kindStyle(k).symbol, significant(std::fabs(v)), dir);
         }
         lines << text + parts.join(QStringLiteral(", "));
     }
@@ -367,7 +369,7 @@ void RaceScene::paintEvent(QPaintEvent*) {
 
 void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
     const Geometry g = geometry(area);
-    const QLocale ru(QLocale::Russian);
+    const QLocale locale = shownLocale();
     p.save();
     p.setClipRect(area);
     p.setRenderHint(QPainter::Antialiasing);
@@ -393,7 +395,7 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
         for (ForceKind k : kKinds) {
             if (k == ForceKind::net && !showNet_) continue;
             const KindStyle ks = kindStyle(k);
-            const QString text = QStringLiteral("%1 — %2").arg(ks.symbol, ks.meaning);
+            const QString text = QStringLiteral("%1 — %2").arg(QString::fromUtf8(ks.symbol), QCoreApplication::translate("RaceScene", ks.meaning));
             const double at = next(g.small * 3 + fm.horizontalAdvance(text));
             const double mid = y + row / 2;
             drawArrow(p, {at, mid}, {at + g.small * 2.5, mid}, k, ink, g.line);
@@ -416,7 +418,7 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
             const double power = std::pow(10.0, std::floor(std::log10(fit)));
             const double newtons = (fit >= 5 * power ? 5 : fit >= 2 * power ? 2 : 1) * power;
             const double length = newtons * g.ppn;
-            const QString text = QStringLiteral("%1 Н").arg(ru.toString(newtons, 'g', 3));
+            const QString text = QCoreApplication::translate("RaceScene", "%1 Н").arg(locale.toString(newtons, 'g', 3));
             const double at = next(length + g.small * 0.5 + fm.horizontalAdvance(text));
             const double mid = y + row / 2;
             p.setPen(QPen(ink, g.line));
@@ -434,12 +436,12 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
         p.setPen(colour);
         p.setFont(pixelFont(g.font, true));
         const QRectF top(cx - cw / 2, g.header.top(), cw, g.header.height() / 2);
-        p.drawText(top, Qt::AlignCenter, QStringLiteral("%1 — %2").arg(QString::fromUtf8(s.letter), QString::fromUtf8(s.name)));
+        p.drawText(top, Qt::AlignCenter, QStringLiteral("%1 — %2").arg(styleLetter(s), styleName(s)));
         if (model_) {
             const double landing = landingTime(*model_, s.model);
             const QString state = time_ >= landing
-                                      ? QStringLiteral("упал при t = %1 с").arg(significant(landing))
-                                      : QStringLiteral("в полёте");
+                                      ? QCoreApplication::translate("RaceScene", "упал при t = %1 с").arg(significant(landing))
+                                      : QCoreApplication::translate("RaceScene", "в полёте");
             p.setFont(pixelFont(g.small));
             p.drawText(top.translated(0, top.height()), Qt::AlignCenter, state);
         }
@@ -458,13 +460,13 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
             p.drawLine(QPointF(g.plotLeft, y), QPointF(g.plotRight, y));
             p.setPen(QPen(ink, g.line));
             p.drawLine(QPointF(g.plotLeft - g.small * 0.4, y), QPointF(g.plotLeft, y));
-            const QString label = ru.toString(i * g.tickStep, 'f', decimals);
+            const QString label = locale.toString(i * g.tickStep, 'f', decimals);
             p.drawText(QRectF(area.left(), y - fm.height() / 2, g.plotLeft - area.left() - g.small * 0.6, fm.height()),
                        Qt::AlignRight | Qt::AlignVCenter, label);
         }
         p.setPen(QPen(ink, g.line));
         p.drawLine(QPointF(g.plotLeft, g.groundY), QPointF(g.plotLeft, plotTop));
-        p.drawText(QPointF(area.left() + pad, plotTop - fm.descent() - g.small * 0.2), QStringLiteral("Y, м"));
+        p.drawText(QPointF(area.left() + pad, plotTop - fm.descent() - g.small * 0.2), QCoreApplication::translate("RaceScene", "Y, м"));
     }
 
     // The ground, hatched, and the columns' borders.
@@ -494,7 +496,7 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
         p.setPen(QPen(QColor(110, 110, 110), g.line, Qt::DashLine));
         p.drawLine(QPointF(g.plotLeft, y), QPointF(g.plotRight, y));
         p.drawText(QPointF(g.plotLeft + g.small * 0.4, y + fm.ascent() + g.small * 0.1),
-                   QStringLiteral("h = %1 м").arg(significant(m.h)));
+                   QCoreApplication::translate("RaceScene", "h = %1 м").arg(significant(m.h)));
         const double tops[3] = {m.Ymax0, m.Ymax1, m.Ymax2};
         if (m.V0y > 0)
             for (const ModelStyle& s : kModelStyles) {
@@ -503,7 +505,7 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
                 p.setPen(QPen(colourOf(s.colour), g.line * 1.5));
                 p.drawLine(QPointF(cx - half, ty), QPointF(cx + half, ty));
                 p.drawText(QRectF(cx - half, ty - fm.height() - g.small * 0.1, 2 * half, fm.height()),
-                           Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Ymax = %1 м").arg(significant(tops[int(s.model)])));
+                           Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("RaceScene", "Ymax = %1 м").arg(significant(tops[int(s.model)])));
             }
     }
 
@@ -550,7 +552,7 @@ void RaceScene::renderTo(QPainter& p, const QRectF& area) const {
         if (g.radius >= 6) {
             p.setPen(Qt::white);
             p.setFont(pixelFont(g.radius * 1.2, true));
-            p.drawText(ball, Qt::AlignCenter, QString::fromUtf8(s.letter));
+            p.drawText(ball, Qt::AlignCenter, styleLetter(s));
         }
     }
 

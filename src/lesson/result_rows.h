@@ -12,9 +12,9 @@
 namespace velunta {
 
 struct ResultQuantity {
-    const char* meaning;  // in plain words: "время подъёма"
+    const char* meaning;  // in plain words: "время подъёма" (shownModelText translates it)
     const char* symbol;   // "Tp"
-    const char* unit;     // "с", or "" for a pure number
+    const char* unit;     // "с", or "" for a pure number (shownUnit translates it)
     // The value in a model at the shown time t, or nothing where the model has no such
     // quantity or it means nothing for these inputs (no rise for a ball thrown down).
     std::optional<double> (*value)(const Model& m, DragModel model, double t);

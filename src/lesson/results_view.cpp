@@ -1,5 +1,6 @@
 #include "lesson/results_view.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,7 +23,7 @@ namespace {
 QString full(double v) { return QString::number(v, 'g', 17); }
 
 QString quantityName(const ResultQuantity& q) {
-    return QStringLiteral("%1, %2").arg(QString::fromUtf8(q.meaning), QString::fromUtf8(q.symbol));
+    return QStringLiteral("%1, %2").arg(shownModelText(q.meaning), QString::fromUtf8(q.symbol));
 }
 
 }  // namespace
@@ -34,16 +35,16 @@ ResultsView::ResultsView(QWidget* parent) : QWidget(parent) {
     const auto& rows = resultQuantities();
     table_ = new QTableWidget(int(rows.size()), 3, this);
     table_->setObjectName(QStringLiteral("lessonResultsTable"));
-    table_->setAccessibleName(QStringLiteral("Таблица результатов трёх моделей"));
-    table_->setToolTip(QStringLiteral("Строка на величину, столбец на модель; наведите на число, чтобы увидеть все его цифры"));
+    table_->setAccessibleName(QCoreApplication::translate("ResultsView", "Таблица результатов трёх моделей"));
+    table_->setToolTip(QCoreApplication::translate("ResultsView", "Строка на величину, столбец на модель; наведите на число, чтобы увидеть все его цифры"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);
     table_->setWordWrap(false);
     for (int k = 0; k < 3; ++k) {
         const ModelStyle& s = kModelStyles[std::size_t(k)];
-        auto* header = new QTableWidgetItem(QStringLiteral("%1: %2").arg(QString::fromUtf8(s.letter), QString::fromUtf8(s.name)));
+        auto* header = new QTableWidgetItem(QStringLiteral("%1: %2").arg(styleLetter(s), styleName(s)));
         header->setForeground(toQColor(s.colour));
-        header->setToolTip(QStringLiteral("Модель «%1», буква %2").arg(QString::fromUtf8(s.name), QString::fromUtf8(s.letter)));
+        header->setToolTip(QCoreApplication::translate("ResultsView", "Модель «%1», буква %2").arg(styleName(s), styleLetter(s)));
         table_->setHorizontalHeaderItem(k, header);
     }
     for (int r = 0; r < int(rows.size()); ++r) {
@@ -67,12 +68,12 @@ ResultsView::ResultsView(QWidget* parent) : QWidget(parent) {
     regime_ = new QLabel(this);
     regime_->setObjectName(QStringLiteral("lessonRegime"));
     regime_->setWordWrap(true);
-    regime_->setAccessibleName(QStringLiteral("Режим обтекания"));
+    regime_->setAccessibleName(QCoreApplication::translate("ResultsView", "Режим обтекания"));
     line->addStretch(1);
-    copy_ = new QPushButton(QStringLiteral("Копировать"), this);
+    copy_ = new QPushButton(QCoreApplication::translate("ResultsView", "Копировать"), this);
     copy_->setObjectName(QStringLiteral("lessonCopyResults"));
-    copy_->setToolTip(QStringLiteral("Начальные данные и таблица со всеми цифрами — в буфер обмена, для электронной таблицы"));
-    copy_->setAccessibleName(QStringLiteral("Копировать результаты"));
+    copy_->setToolTip(QCoreApplication::translate("ResultsView", "Начальные данные и таблица со всеми цифрами — в буфер обмена, для электронной таблицы"));
+    copy_->setAccessibleName(QCoreApplication::translate("ResultsView", "Копировать результаты"));
     line->addWidget(copy_);
     column->addLayout(line);
     connect(copy_, &QPushButton::clicked, this, &ResultsView::copyRequested);
@@ -99,7 +100,7 @@ void ResultsView::fillRows(const Model& m, double t, bool timeRowsOnly) {
     for (int r = 0; r < int(rows.size()); ++r) {
         const ResultQuantity& q = rows[std::size_t(r)];
         if (timeRowsOnly && !q.changesWithTime) continue;
-        const QString unit = QString::fromUtf8(q.unit);
+        const QString unit = shownUnit(QString::fromUtf8(q.unit));
         for (int k = 0; k < 3; ++k) {
             const std::optional<double> v = q.value(m, kModelStyles[std::size_t(k)].model, t);
             QTableWidgetItem* cell = table_->item(r, k);
@@ -107,11 +108,11 @@ void ResultsView::fillRows(const Model& m, double t, bool timeRowsOnly) {
                                    : QStringLiteral("—");
             if (cell->text() != text) cell->setText(text);
             cell->setToolTip(v ? QStringLiteral("%1 = %2 %3").arg(QString::fromUtf8(q.symbol), full(*v), unit).trimmed()
-                               : QStringLiteral("В этой модели нет такой величины или она не имеет смысла"));
+                               : QCoreApplication::translate("ResultsView", "В этой модели нет такой величины или она не имеет смысла"));
         }
     }
     if (timeRowsOnly) return;
-    QString header = QStringLiteral("в момент t = %1 с").arg(significant(t));
+    QString header = QCoreApplication::translate("ResultsView", "в момент t = %1 с").arg(significant(t));
     for (int r = 0; r < int(rows.size()); ++r)
         if (rows[std::size_t(r)].changesWithTime) table_->verticalHeaderItem(r)->setToolTip(header);
 }
@@ -119,27 +120,26 @@ void ResultsView::fillRows(const Model& m, double t, bool timeRowsOnly) {
 void ResultsView::showResults(const Model& m, double t) {
     fillRows(m, t, false);
     const FlowRegime f = flowRegime(m);
-    regime_->setText(QString::fromStdString(f.summary));
-    regime_->setToolTip(QString::fromStdString(f.verdict));
+    regime_->setText(shownPhrase(f.summaryPhrase));
+    regime_->setToolTip(shownPhrase(f.verdictPhrase));
 }
 
 void ResultsView::showTime(const Model& m, double t) { fillRows(m, t, true); }
 
 QString ResultsView::copyText(const Model& m, double t) const {
-    QStringList lines{QStringLiteral("Параметры")};
+    QStringList lines{QCoreApplication::translate("ResultsView", "Параметры")};
     for (const InputRow& row : inputRows(m)) lines << row.symbol + '\t' + row.value + '\t' + row.unit + '\t' + row.meaning;
-    lines << QString() << QStringLiteral("Величина\tОбозначение\tЕдиница\t%1\t%2\t%3")
-                              .arg(QString::fromUtf8(kModelStyles[0].name), QString::fromUtf8(kModelStyles[1].name),
-                                   QString::fromUtf8(kModelStyles[2].name));
+    lines << QString() << QCoreApplication::translate("ResultsView", "Величина\tОбозначение\tЕдиница\t%1\t%2\t%3")
+                              .arg(styleName(kModelStyles[0]), styleName(kModelStyles[1]), styleName(kModelStyles[2]));
     for (const ResultQuantity& q : resultQuantities()) {
-        QStringList cells{QString::fromUtf8(q.meaning), QString::fromUtf8(q.symbol), QString::fromUtf8(q.unit)};
+        QStringList cells{shownModelText(q.meaning), QString::fromUtf8(q.symbol), shownUnit(QString::fromUtf8(q.unit))};
         for (const ModelStyle& s : kModelStyles) {
             const std::optional<double> v = q.value(m, s.model, t);
             cells << (v ? full(*v) : QString());
         }
         lines << cells.join('\t');
     }
-    lines << QStringLiteral("t\t%1\tс").arg(full(t));
+    lines << QCoreApplication::translate("ResultsView", "t\t%1\tс").arg(full(t));
     return lines.join('\n') + '\n';
 }
 

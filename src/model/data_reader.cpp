@@ -203,7 +203,7 @@ std::vector<std::string> headerCells(std::string_view line) {
 
 struct Header {
     std::vector<ColumnInfo> columns;
-    std::string problem;  // an unknown unit, or a header without time or height
+    Phrase problem;  // an unknown unit, or a header without time or height
 };
 
 Header readHeader(std::string_view line) {
@@ -217,7 +217,7 @@ Header readHeader(std::string_view line) {
             const std::size_t close = cell.find_first_of(")]", open);
             const std::string unit(trimmed(std::string_view(cell).substr(open + 1, close - open - 1)));
             const std::optional<double> scale = unitScale(info.kind, unit);
-            if (!scale && h.problem.empty()) h.problem = "«" + unit + "» — неизвестная единица";
+            if (!scale && h.problem.empty()) h.problem = Phrase(QT_TRANSLATE_NOOP("Model", "«%1» — неизвестная единица"), {unit});
             info.scale = scale.value_or(1);
         }
         // The first column of each kind counts; a second "v" (say |v|) is another.
@@ -241,7 +241,9 @@ std::string shown(double v) {
     return buf;
 }
 
-std::string lineError(std::size_t line, const std::string& what) { return "строка " + std::to_string(line) + ": " + what; }
+Phrase lineError(std::size_t line, Phrase what) {
+    return Phrase(QT_TRANSLATE_NOOP("Model", "строка %1: %2"), {std::to_string(line), std::move(what)});
+}
 
 }  // namespace
 
@@ -255,7 +257,7 @@ DataReadResult readMeasuredData(std::string_view bytes, std::string name) {
     std::size_t columnT = 0, columnY = 1, columnV = std::numeric_limits<std::size_t>::max();
     double scaleT = 1, scaleY = 1, scaleV = 1;
 
-    auto fail = [](std::string message) { return DataReadResult{std::nullopt, std::move(message)}; };
+    auto fail = [](Phrase message) { return DataReadResult{std::nullopt, message.russian(), message}; };
     std::size_t lineNumber = 0;
     std::size_t at = 0;
     while (at <= text.size()) {
@@ -293,7 +295,7 @@ DataReadResult readMeasuredData(std::string_view bytes, std::string name) {
                 }
                 if (columnT == std::numeric_limits<std::size_t>::max() ||
                     columnY == std::numeric_limits<std::size_t>::max())
-                    return fail(lineError(lineNumber - 1, "нет столбца времени (t) или высоты (y)"));
+                    return fail(lineError(lineNumber - 1, phrase(QT_TRANSLATE_NOOP("Model", "нет столбца времени (t) или высоты (y)"))));
             } else if (row.fields.size() >= 3) {
                 columnV = 2;
             }
@@ -301,15 +303,15 @@ DataReadResult readMeasuredData(std::string_view bytes, std::string name) {
             if (!before.empty()) data.name = std::string(before.front().text);
         }
         if (data.points.size() == kMaxMeasuredRows)
-            return fail(lineError(lineNumber, "больше " + std::to_string(kMaxMeasuredRows) + " строк с точками"));
-        std::string problem;
+            return fail(lineError(lineNumber, Phrase(QT_TRANSLATE_NOOP("Model", "больше %1 строк с точками"), {std::to_string(kMaxMeasuredRows)})));
+        Phrase problem;
         auto cell = [&](std::size_t column, double scale, bool required) -> std::optional<double> {
             if (column >= row.fields.size() || row.fields[column].empty()) {
-                if (required && problem.empty()) problem = "не хватает столбца: нужны время и высота";
+                if (required && problem.empty()) problem = phrase(QT_TRANSLATE_NOOP("Model", "не хватает столбца: нужны время и высота"));
                 return std::nullopt;
             }
             const std::optional<double> v = number(row.fields[column], row.decimalComma);
-            if (!v && problem.empty()) problem = "«" + std::string(row.fields[column]) + "» — не число";
+            if (!v && problem.empty()) problem = Phrase(QT_TRANSLATE_NOOP("Model", "«%1» — не число"), {std::string(row.fields[column])});
             return v ? std::optional<double>(*v * scale) : std::nullopt;
         };
         MeasuredPoint p;
@@ -319,8 +321,8 @@ DataReadResult readMeasuredData(std::string_view bytes, std::string name) {
         p.t = *t;
         p.Y = *y;
         if (!data.points.empty() && p.t < data.points.back().t)
-            return fail(lineError(lineNumber, "время идёт назад: " + shown(p.t) + " с после " +
-                                                  shown(data.points.back().t) + " с"));
+            return fail(lineError(lineNumber, Phrase(QT_TRANSLATE_NOOP("Model", "время идёт назад: %1 с после %2 с"),
+                                                     {shown(p.t), shown(data.points.back().t)})));
         data.points.push_back(p);
     }
     if (data.points.empty()) {
@@ -328,12 +330,12 @@ DataReadResult readMeasuredData(std::string_view bytes, std::string name) {
             const Row row = cells(before.back().text);
             for (std::string_view f : row.fields)
                 if (!number(f, row.decimalComma))
-                    return fail("нет ни одной точки: строка " + std::to_string(before.back().number) + ": «" +
-                                std::string(f) + "» — не число");
+                    return fail(Phrase(QT_TRANSLATE_NOOP("Model", "нет ни одной точки: строка %1: «%2» — не число"),
+                                       {std::to_string(before.back().number), std::string(f)}));
         }
-        return fail("нет ни одной точки: нужны строки из двух чисел, времени и высоты");
+        return fail(phrase(QT_TRANSLATE_NOOP("Model", "нет ни одной точки: нужны строки из двух чисел, времени и высоты")));
     }
-    return {std::move(data), {}};
+    return {std::move(data), {}, {}};
 }
 
 std::vector<MeasuredPoint> alignedPoints(const MeasuredData& data, double h) {

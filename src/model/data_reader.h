@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "model/measured_data.h"
+#include "model/phrase.h"
 
 namespace velunta {
 
@@ -35,6 +36,7 @@ inline constexpr std::size_t kMaxMeasuredRows = 100000;
 struct DataReadResult {
     std::optional<MeasuredData> data;  // the points, in SI, alignment as measured
     std::string error;                 // why nothing was read; empty when data holds the points
+    Phrase errorPhrase;                // the same, for translation
     bool ok() const { return data.has_value(); }
 };
 

@@ -49,7 +49,7 @@ const FittedValue* DragFit::find(FitParameter p) const {
 namespace {
 
 // The names in the messages, as the fields are labelled.
-const char* shownName(FitParameter p) {
+std::string shownName(FitParameter p) {
     switch (p) {
     case FitParameter::c: return "c";
     case FitParameter::eta: return "η";
@@ -154,12 +154,12 @@ DragFit fitDrag(const InputValues& start, const std::vector<MeasuredPoint>& poin
     fit.residuals = heightResiduals(modelFor(start), DragModel::full, points);
     fit.rms = rootMeanSquare(fit.residuals);
     if (p == 0) {
-        fit.message = "Не выбрано, что подбирать: c, η или оба.";
+        fit.say(phrase(QT_TRANSLATE_NOOP("Model", "Не выбрано, что подбирать: c, η или оба.")));
         return fit;
     }
     if (n < p) {
-        fit.message = "Точек опыта меньше, чем подбираемых величин (" + std::to_string(n) + " < " +
-                      std::to_string(p) + "): подобрать их нельзя.";
+        fit.say(Phrase(QT_TRANSLATE_NOOP("Model", "Точек опыта меньше, чем подбираемых величин (%1 < %2): подобрать их нельзя."),
+                       {std::to_string(n), std::to_string(p)}));
         return fit;
     }
 
@@ -186,16 +186,16 @@ DragFit fitDrag(const InputValues& start, const std::vector<MeasuredPoint>& poin
     std::unique_ptr<gsl_multifit_nlinear_workspace, WorkspaceFree> w(
         gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &settings, n, p));
     if (!w || gsl_multifit_nlinear_init(x.get(), &fdf, w.get()) != GSL_SUCCESS) {
-        fit.message = "Подбор не удалось начать: модель не считается для этих начальных данных.";
+        fit.say(phrase(QT_TRANSLATE_NOOP("Model", "Подбор не удалось начать: модель не считается для этих начальных данных.")));
         return fit;
     }
     int info = 0;
     const int status = gsl_multifit_nlinear_driver(200, 1e-10, 1e-12, 0.0, nullptr, nullptr, &info, w.get());
     fit.iterations = int(gsl_multifit_nlinear_niter(w.get()));
     if (status != GSL_SUCCESS) {
-        fit.message = status == GSL_EMAXITER
-                          ? "Подбор не сошёлся за " + std::to_string(fit.iterations) + " шагов; ничего не изменено."
-                          : std::string("Подбор не сошёлся (") + gsl_strerror(status) + "); ничего не изменено.";
+        fit.say(status == GSL_EMAXITER
+                    ? Phrase(QT_TRANSLATE_NOOP("Model", "Подбор не сошёлся за %1 шагов; ничего не изменено."), {std::to_string(fit.iterations)})
+                    : Phrase(QT_TRANSLATE_NOOP("Model", "Подбор не сошёлся (%1); ничего не изменено."), {std::string(gsl_strerror(status))}));
         return fit;
     }
 
@@ -209,7 +209,7 @@ DragFit fitDrag(const InputValues& start, const std::vector<MeasuredPoint>& poin
     double chi2 = 0;
     for (double r : residuals) chi2 += r * r;
 
-    std::string problemText;
+    Phrase problemText;
     std::vector<FittedValue> values;
     for (std::size_t j = 0; j < p; ++j) {
         const FitParameter q = problem.parameters[j];
@@ -226,20 +226,20 @@ DragFit fitDrag(const InputValues& start, const std::vector<MeasuredPoint>& poin
         const bool atLimit = q != FitParameter::t0 && v.value > 0.999 * rangeOf(q).largest;
         if (problemText.empty()) {
             if (atLimit)
-                problemText = std::string("Подбор упёрся в предел поля ") + shownName(q) +
-                              ": опыт этой моделью не описывается; ничего не изменено.";
+                problemText = Phrase(QT_TRANSLATE_NOOP("Model", "Подбор упёрся в предел поля %1: опыт этой моделью не описывается; ничего не изменено."),
+                                     {shownName(q)});
             else if (!(sensitivity > kNoInformation))
-                problemText = std::string("По этим данным ") + shownName(q) +
-                              " не найти: высоты от этой величины почти не зависят (как в вакууме); ничего не изменено.";
+                problemText = Phrase(QT_TRANSLATE_NOOP("Model", "По этим данным %1 не найти: высоты от этой величины почти не зависят (как в вакууме); ничего не изменено."),
+                                     {shownName(q)});
             else if (v.error && !(*v.error < std::fabs(v.value)) && q != FitParameter::t0)
-                problemText = std::string("По этим данным ") + shownName(q) +
-                              " не определяется: погрешность больше самого значения; ничего не изменено.";
+                problemText = Phrase(QT_TRANSLATE_NOOP("Model", "По этим данным %1 не определяется: погрешность больше самого значения; ничего не изменено."),
+                                     {shownName(q)});
         }
         values.push_back(v);
     }
     fit.values = std::move(values);
     if (!problemText.empty()) {
-        fit.message = problemText;
+        fit.say(problemText);
         return fit;
     }
     fit.converged = true;

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/phrase.h"
 #include "model/measured_data.h"
 #include "model/model.h"
 
@@ -55,6 +56,8 @@ struct DragFit {
     double t0 = 0;                    // s, the launch in the measured time (model time = t - t0); 0 unless fitted
     int iterations = 0;
     std::string message;              // Russian: why the fit failed or is ill-posed; empty when fine
+    Phrase messagePhrase;             // the same, for translation
+    void say(Phrase why) { message = why.russian(), messagePhrase = std::move(why); }
     const FittedValue* find(FitParameter p) const;
 };
 

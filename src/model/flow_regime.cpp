@@ -49,6 +49,12 @@ std::string times(double x) {
     return n + (few ? " раза" : " раз");
 }
 
+// The same, as a phrase to translate: the word goes with the number in Russian only.
+Phrase timesPhrase(double x) {
+    const std::string n = roughNumber(x);
+    return times(x) == n + " раз" ? Phrase(QT_TRANSLATE_NOOP("Model", "%1 раз"), {n}) : Phrase(QT_TRANSLATE_NOOP("Model", "%1 раза"), {n});
+}
+
 std::string roughNumber(double x) {
     if (!std::isfinite(x)) return "—";
     if (x == 0) return "0";
@@ -80,25 +86,28 @@ FlowRegime flowRegime(const Model& m) {
     f.quadraticToLinearLaunch = quadraticToLinear(m, launch);
 
     const double q = f.quadraticToLinearTerminal;
-    f.conclusion = q < 0.1 ? "столбцы Fc~v и Fc~v+v² почти совпадают" : "верен столбец Fc~v+v²";
+    Phrase conclusion = phrase(q < 0.1 ? QT_TRANSLATE_NOOP("Model", "столбцы Fc~v и Fc~v+v² почти совпадают") : QT_TRANSLATE_NOOP("Model", "верен столбец Fc~v+v²"));
+    Phrase verdict;
     if (q < 0.1)
-        f.verdict = "вязкое сопротивление в " + times(1 / q) + " больше лобового: " + f.conclusion;
+        verdict = Phrase(QT_TRANSLATE_NOOP("Model", "вязкое сопротивление в %1 больше лобового: %2"), {timesPhrase(1 / q), conclusion});
     else if (q <= 10)
-        f.verdict = "вязкое и лобовое сопротивление сравнимы (лобовое/вязкое ≈ " + roughNumber(q) + "): " + f.conclusion;
+        verdict = Phrase(QT_TRANSLATE_NOOP("Model", "вязкое и лобовое сопротивление сравнимы (лобовое/вязкое ≈ %1): %2"), {roughNumber(q), conclusion});
     else
-        f.verdict = "лобовое сопротивление в " + times(q) + " больше вязкого: " + f.conclusion;
+        verdict = Phrase(QT_TRANSLATE_NOOP("Model", "лобовое сопротивление в %1 больше вязкого: %2"), {timesPhrase(q), conclusion});
 
     // The fastest the ball would go without a medium: if even there the
     // resistance and the buoyancy are a few per cent of the weight, the
     // vacuum column is as good as the others for this flight.
     const double fastest = std::max(launch, std::fabs(double(m.Vymax0)));
     if (dragOverWeight(m, fastest) < 0.03 && m.r > 0 && m.r0 / m.r < 0.03) {
-        f.verdict += "; за этот полёт годится и вакуум";
-        f.conclusion += "; годится и вакуум";
+        verdict = Phrase(QT_TRANSLATE_NOOP("Model", "%1; за этот полёт годится и вакуум"), {verdict});
+        conclusion = Phrase(QT_TRANSLATE_NOOP("Model", "%1; годится и вакуум"), {conclusion});
     }
 
-    f.summary = "Re ≈ " + roughNumber(f.reynoldsTerminal) + " при Vp2, " + roughNumber(f.reynoldsLaunch) +
-                " при старте; " + f.verdict;
+    const Phrase summary(QT_TRANSLATE_NOOP("Model", "Re ≈ %1 при Vp2, %2 при старте; %3"),
+                         {roughNumber(f.reynoldsTerminal), roughNumber(f.reynoldsLaunch), verdict});
+    f.verdict = verdict.russian(), f.summary = summary.russian(), f.conclusion = conclusion.russian();
+    f.verdictPhrase = verdict, f.summaryPhrase = summary, f.conclusionPhrase = conclusion;
     return f;
 }
 

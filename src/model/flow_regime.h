@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "model/phrase.h"
+
 #include "model/model.h"
 
 namespace velunta {
@@ -16,6 +18,7 @@ struct FlowRegime {
     std::string verdict;  // plain Russian words: which drag law dominates, which column to trust
     std::string summary;  // one line for the status bar / worksheet
     std::string conclusion;  // the verdict's end alone: which column to trust, for a narrow bar
+    Phrase verdictPhrase, summaryPhrase, conclusionPhrase;  // the same three, for translation
 };
 
 // For a model on which parametr has run: at the full model's terminal speed
@@ -27,5 +30,6 @@ FlowRegime flowRegime(const Model& m);
 std::string roughNumber(double x);
 // The same number with "раз" or "раза", as it agrees: "24 раза", "270 раз".
 std::string times(double x);
+Phrase timesPhrase(double x);
 
 }  // namespace velunta

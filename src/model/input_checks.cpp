@@ -4,6 +4,7 @@
 
 #include "model/ball_density.h"
 #include "model/constants.h"
+#include "model/phrase.h"
 #include "model/quantities.h"
 
 namespace velunta {
@@ -53,34 +54,34 @@ double inputValue(const Model& m, InputField field) { return inputValue(const_ca
 std::optional<Refusal> checkInput(const Model& m, InputField field) {
     switch (field) {
     case InputField::h:
-        if (m.h == 0) return Refusal{"Уже упало?!", 2};
-        if (m.h < 0) return Refusal{"тело под Землей?! такой расчёт не предусмотрен!", 3};
+        if (m.h == 0) return Refusal{QT_TRANSLATE_NOOP("Model", "Уже упало?!"), 2};
+        if (m.h < 0) return Refusal{QT_TRANSLATE_NOOP("Model", "тело под Землей?! такой расчёт не предусмотрен!"), 3};
         break;
     case InputField::V0y:
         break;
     case InputField::d:
-        if (m.d <= 0) return Refusal{"Это не материальная точка!", 0.001};
+        if (m.d <= 0) return Refusal{QT_TRANSLATE_NOOP("Model", "Это не материальная точка!"), 0.001};
         if (ballDensity(m.d, m.massa) <= m.r0)
-            return Refusal{"Плотность шара получается меньше плотности среды. Всплывание не моделируется! "
-                           "При таких параметрах диаметр не больше, чем...",
+            return Refusal{QT_TRANSLATE_NOOP("Model", "Плотность шара получается меньше плотности среды. Всплывание не моделируется! "
+                           "При таких параметрах диаметр не больше, чем..."),
                            std::pow((m.massa * 6 / kPi) / m.r, 1.0 / 3) / 1.01};
         break;
     case InputField::massa:
-        if (m.massa <= 0) return Refusal{"Шарик из чего-то сделан! например, из стали.", 0.004084};
+        if (m.massa <= 0) return Refusal{QT_TRANSLATE_NOOP("Model", "Шарик из чего-то сделан! например, из стали."), 0.004084};
         if (ballDensity(m.d, m.massa) <= m.r0)
-            return Refusal{"Масса мала. Плотность шара получается меньше плотности среды.Всплывание не "
-                           "моделируется! При таких параметрах масса не меньше, чем...",
+            return Refusal{QT_TRANSLATE_NOOP("Model", "Масса мала. Плотность шара получается меньше плотности среды.Всплывание не "
+                           "моделируется! При таких параметрах масса не меньше, чем..."),
                            1.01 * (m.d * m.d * m.d * (kPi * m.r)) / 6};
         break;
     case InputField::r0:
-        if (m.r0 <= 0) return Refusal{"Для вакуума всё и так известно! Возьмите хотя бы воздух.", 1.23};
-        if (m.r0 >= ballDensity(m.d, m.massa)) return Refusal{"Всплывание не моделируется", m.r / 2};
+        if (m.r0 <= 0) return Refusal{QT_TRANSLATE_NOOP("Model", "Для вакуума всё и так известно! Возьмите хотя бы воздух."), 1.23};
+        if (m.r0 >= ballDensity(m.d, m.massa)) return Refusal{QT_TRANSLATE_NOOP("Model", "Всплывание не моделируется"), m.r / 2};
         break;
     case InputField::eta:
-        if (m.eta <= 0) return Refusal{"Для вакуума всё и так известно! Возьмите воздух!", 1.82e-5};
+        if (m.eta <= 0) return Refusal{QT_TRANSLATE_NOOP("Model", "Для вакуума всё и так известно! Возьмите воздух!"), 1.82e-5};
         break;
     case InputField::c:
-        if (m.c <= 0) return Refusal{"Для случая с <= 0 программа не работает.", 0.47};
+        if (m.c <= 0) return Refusal{QT_TRANSLATE_NOOP("Model", "Для случая с <= 0 программа не работает."), 0.47};
         break;
     }
     return std::nullopt;

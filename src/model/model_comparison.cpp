@@ -33,7 +33,8 @@ ModelComparison compareModels(const Model& m, const std::vector<MeasuredPoint>& 
         c.rms[std::size_t(model)] = rootMeanSquare(c.residuals[std::size_t(model)]);
     }
     if (points.empty()) {
-        c.verdict = "Нет точек опыта";
+        c.verdictPhrase = phrase(QT_TRANSLATE_NOOP("Model", "Нет точек опыта"));
+        c.verdict = c.verdictPhrase.russian();
         return c;
     }
     // Strictly smaller only: on a tie (a fall too short for any drag to show) the simpler model is named.
@@ -41,9 +42,10 @@ ModelComparison compareModels(const Model& m, const std::vector<MeasuredPoint>& 
     for (DragModel model : kDragModels)
         if (c.rmsOf(model) < c.rmsOf(c.best) || (std::isnan(c.rmsOf(c.best)) && !std::isnan(c.rmsOf(model))))
             c.best = model;
-    c.verdict = c.best == DragModel::vacuum
-                    ? "Опыт лучше всего описывает падение без сопротивления (модель «вакуум»)"
-                    : std::string("Опыт лучше всего описывает модель ") + dragModelName(c.best);
+    c.verdictPhrase = c.best == DragModel::vacuum
+                          ? phrase(QT_TRANSLATE_NOOP("Model", "Опыт лучше всего описывает падение без сопротивления (модель «вакуум»)"))
+                          : Phrase(QT_TRANSLATE_NOOP("Model", "Опыт лучше всего описывает модель %1"), {std::string(dragModelName(c.best))});
+    c.verdict = c.verdictPhrase.russian();
     return c;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/phrase.h"
 #include "model/measured_data.h"
 #include "model/trajectory.h"
 
@@ -16,7 +17,7 @@ namespace velunta {
 
 // The models in the order of DragModel, as the legend names them and as the
 // JSON report keys them ("vacuum", "linear", "full").
-inline constexpr std::array<const char*, 3> kDragModelNames{"вакуум", "Fc~v", "Fc~v+v²"};
+inline constexpr std::array<const char*, 3> kDragModelNames{QT_TRANSLATE_NOOP("Model", "вакуум"), "Fc~v", "Fc~v+v²"};
 inline const char* dragModelName(DragModel model) { return kDragModelNames[std::size_t(model)]; }
 const char* dragModelKey(DragModel model);
 inline constexpr std::array<DragModel, 3> kDragModels{DragModel::vacuum, DragModel::linear, DragModel::full};
@@ -26,6 +27,7 @@ struct ModelComparison {
     std::array<std::vector<double>, 3> residuals;    // Y measured - Y of the model, m, one per point
     DragModel best = DragModel::full;                // the smallest rms (the simpler model on a tie)
     std::string verdict;                             // "Опыт лучше всего описывает модель Fc~v+v²"
+    Phrase verdictPhrase;                            // the same, for translation
     double rmsOf(DragModel model) const { return rms[std::size_t(model)]; }
 };
 

@@ -12,6 +12,7 @@
 
 #include "model/label_texts.h"
 #include "model/model.h"
+#include "model/phrase.h"
 
 namespace velunta {
 
@@ -93,8 +94,23 @@ LabelTexts labelTexts(const Model& m);
 
 // The hint of a result box before anything is computed.
 const char* hintOf(std::string_view label);
+// The hint of the descent time once it is found: how, and in how many passes.
+Phrase descentHintPhrase(const Model& m);
 
 // The glossary's table of one group of quantities, as docs/glossary.md holds it.
 std::string glossaryTable(QuantityGroup group);
 
 }  // namespace velunta
+
+#ifdef QT_CORE_LIB
+namespace velunta {
+// A caption of the quantity (captionOf, readableCaption) with its unit in the language
+// of the program: "Tp = 0.102 c" -> "Tp = 0.102 s".
+inline QString shownCaption(const Quantity& q, const std::string& caption) {
+    const std::string unit = *q.unit ? std::string(" ") + q.unit : std::string();
+    if (unit.empty() || !caption.ends_with(unit)) return QString::fromStdString(caption);
+    return QString::fromStdString(caption.substr(0, caption.size() - unit.size() + 1)) +
+           shownUnit(QString::fromUtf8(q.unit));
+}
+}  // namespace velunta
+#endif

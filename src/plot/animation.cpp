@@ -1,5 +1,7 @@
 #include "plot/animation.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -16,14 +18,16 @@ QString timeCounterText(double t) { return QString::fromStdString(point(Format(t
 QString heightCounterText(double Y) { return QString::fromStdString(point(Format(Y, "0.000e+00"))); }
 
 std::string timeStepToolTip(const Model& m) {
-    return "Счётчик времени. шаг по времени ±dt=" + Format(m.shag_t, "0.000000", m.locale_decimal_point) +
-           " с. Метод Рунге-Кутты. Сравните с аналитическим решением Тmax2 и Y_end";
+    return QCoreApplication::translate("Animation", "Счётчик времени. шаг по времени ±dt=%1 с. Метод Рунге-Кутты. Сравните с аналитическим решением Тmax2 и Y_end")
+        .arg(QString::fromStdString(Format(m.shag_t, "0.000000", m.locale_decimal_point)))
+        .toStdString();
 }
 
 std::string heightErrorToolTip(const Model& m) {
     const double percent = 100 * std::abs(m.Y) / m.Ymax2;
-    return "Координата. Погрешность = " + Format(percent, "0.000000", m.locale_decimal_point) +
-           " %. Метод Рунге-Кутты. Сравните с аналитическим решением и Y_end";
+    return QCoreApplication::translate("Animation", "Координата. Погрешность = %1 %. Метод Рунге-Кутты. Сравните с аналитическим решением и Y_end")
+        .arg(QString::fromStdString(Format(percent, "0.000000", m.locale_decimal_point)))
+        .toStdString();
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "plot/axes.h"
 
+#include <QCoreApplication>
+
 #include "model/format.h"
 #include "plot/caption_place.h"
 #include "plot/grid_steps.h"
@@ -74,7 +76,7 @@ void axes(Model& m, DrawingSurface& Picture1, Shape& Shape1) {
         label(Picture1, m, 0.03 * m.x_right, y, y, "0.00", taken);
     }
     blackAxes(Picture1, m.x_left, m.x_right, m.y_top, m.y_bottom);
-    caption(Picture1, 0.2 * (m.x_right - m.x_left), m.y_top, QStringLiteral("Y, м"), taken);
+    caption(Picture1, 0.2 * (m.x_right - m.x_left), m.y_top, QCoreApplication::translate("Axes", "Y, м"), taken);
 
     if (m.V0y > 0) {
         Picture1.Line(m.x_left, m.Ymax0, m.x_right, m.Ymax0, kBlack);
@@ -101,8 +103,8 @@ void axes_2(Model& m, DrawingSurface& Picture2) {
     }
     blackAxes(Picture2, m.t_left, m.t_right, m.y_top, m.y_bottom);
     const double span = m.t_right - m.t_left;
-    caption(Picture2, 0.03 * span, m.y_top, QStringLiteral("Y, м"), taken);
-    caption(Picture2, m.t_right - 0.04 * span, 0.06 * m.y_top, QStringLiteral("t, c"), taken);  // Latin c
+    caption(Picture2, 0.03 * span, m.y_top, QCoreApplication::translate("Axes", "Y, м"), taken);
+    caption(Picture2, m.t_right - 0.04 * span, 0.06 * m.y_top, QCoreApplication::translate("Axes", "t, c"), taken);  // Latin c
 }
 
 void axes_3(Model& m, DrawingSurface& Picture3) {
@@ -124,8 +126,8 @@ void axes_3(Model& m, DrawingSurface& Picture3) {
     }
     blackAxes(Picture3, m.t_left, m.t_right, m.Vy_top, m.Vy_bottom);
     const double span = m.t_right - m.t_left;
-    caption(Picture3, 0.03 * span, m.Vy_top, QStringLiteral("Vy, м/c"), taken);  // Latin c
-    caption(Picture3, m.t_right - 0.04 * span, 0, QStringLiteral("t, c"), taken);
+    caption(Picture3, 0.03 * span, m.Vy_top, QCoreApplication::translate("Axes", "Vy, м/c"), taken);  // Latin c
+    caption(Picture3, m.t_right - 0.04 * span, 0, QCoreApplication::translate("Axes", "t, c"), taken);
 }
 
 }  // namespace velunta

@@ -1,5 +1,6 @@
 #include "plot/legend.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -114,12 +115,12 @@ static bool hasMarks(const MeasuredMarks* marks) { return marks && !marks->empty
 
 QStringList legendRows(const KeptCurves& kept, const MeasuredMarks* marks, bool velocity) {
     QStringList rows;
-    for (const ModelStyle& style : kModelStyles) rows << QString::fromUtf8(style.name);
+    for (const ModelStyle& style : kModelStyles) rows << styleName(style);
     if (hasMarks(marks))
-        rows << (velocity && marks->derivedVy ? QStringLiteral("опыт (Vy по разностям)") : QStringLiteral("опыт"));
+        rows << (velocity && marks->derivedVy ? QCoreApplication::translate("Legend", "опыт (Vy по разностям)") : QCoreApplication::translate("Legend", "опыт"));
     for (std::size_t i = 0; i < kept.sets.size(); ++i)
         rows << QStringLiteral("%1: %2").arg(i + 1).arg(QString::fromStdString(kept.sets[i].label));
-    if (!kept.empty()) rows << QStringLiteral("(хранятся %1 последних)").arg(KeptCurves::kMaxSets);
+    if (!kept.empty()) rows << QCoreApplication::translate("Legend", "(хранятся %1 последних)").arg(KeptCurves::kMaxSets);
     return rows;
 }
 

@@ -13,6 +13,10 @@ namespace velunta {
 
 double BallPreset::density() const { return ballDensity(d, massa); }
 
+QString shownPresetName(const QString& name) {
+    return QCoreApplication::translate("Presets", name.toUtf8().constData());
+}
+
 bool floats(double ballDensity, double mediumDensity) { return ballDensity <= mediumDensity; }
 
 namespace {
@@ -98,18 +102,12 @@ QString approx(const QStringList& list, const char* key, const QString& text) {
 // How the value is typed into its field: the field's pattern, a point as separator.
 QString typed(double x, int decimals) { return QString::number(x, 'f', decimals); }
 
-// The tables read in the language of the installed catalogue, if any: a name
-// goes through the same context as in the menus, so both say the same.
-QString translatedName(const QString& name) {
-    return QCoreApplication::translate("Presets", name.toUtf8().constData());
-}
-
 QString mediaTable(const Presets& p, QChar point) {
     QString t = QCoreApplication::translate("Presets", "| Среда | Температура, °C | Плотность ρ_{0}, кг/м³ | Вязкость η, Па·с | Ввод в поле η= |\n") +
                 QStringLiteral("|---|---|---|---|---|\n");
     for (const MediumPreset& s : p.media)
         t += QStringLiteral("| %1 | 20 | %2 | %3 | %4 |\n")
-                 .arg(translatedName(s.name), approx(s.approx, "r0", plain(s.r0, point)),
+                 .arg(shownPresetName(s.name), approx(s.approx, "r0", plain(s.r0, point)),
                       approx(s.approx, "eta", viscosity(s.eta, point)), typed(s.eta, 7));
     return t;
 }
@@ -118,7 +116,7 @@ QString ballsTable(const Presets& p, QChar point) {
     QString t = QCoreApplication::translate("Presets", "| Шар | d, м | m, кг | Плотность ρ, кг/м³ | c |\n") + QStringLiteral("|---|---|---|---|---|\n");
     for (const BallPreset& b : p.balls)
         t += QStringLiteral("| %1 | %2 | %3 | %4 | %5 |\n")
-                 .arg(translatedName(b.name), typed(b.d, 6), approx(b.approx, "m", typed(b.massa, 6)),
+                 .arg(shownPresetName(b.name), typed(b.d, 6), approx(b.approx, "m", typed(b.massa, 6)),
                       approx(b.approx, "m", plain(std::round(b.density()), point)),
                       approx(b.approx, "c", plain(b.c, point)));
     return t;

@@ -36,6 +36,11 @@ Presets parsePresets(const QByteArray& json, QString* error = nullptr);
 // The compiled-in data file, parsed once.
 const Presets& builtInPresets();
 
+// The name of a ball, a medium or a published fall of the data files in the language
+// of the program (context "Presets"; tools/update_translations.sh lists them for the
+// translator). Other names, a file's for instance, stay as they are.
+QString shownPresetName(const QString& name);
+
 // A ball floats (and the program refuses it) where it is not denser than the medium.
 bool floats(double ballDensity, double mediumDensity);
 

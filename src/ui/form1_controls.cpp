@@ -1,5 +1,6 @@
 #include "ui/form1_controls.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 #include <iterator>
 #include <QWidget>
@@ -72,7 +73,7 @@ QLabel* resultBox(QWidget* parent, const char* name, Colour textColour = kBlack)
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
     label->setIndent(1);
-    label->setToolTip(QString::fromUtf8(hintOf(name)));
+    label->setToolTip(shownModelText(hintOf(name)));
     setColours(label, kCyan, textColour);
     return label;
 }
@@ -95,7 +96,7 @@ QLineEdit* inputBox(QWidget* parent, const char* name, const char* quantity) {
     auto* box = named(new QLineEdit(parent), name);
     box->setFont(serifFont(kTextPt));
     box->setText(QString::fromLatin1(name));
-    box->setToolTip(QString::fromUtf8(hintOf(quantity)));
+    box->setToolTip(shownModelText(hintOf(quantity)));
     setColours(box, kYellow);
     return box;
 }
@@ -152,40 +153,40 @@ QAction* menuSeparator(QMenu* menu, const char* name) {
 }
 
 void buildMenu(QMenuBar* menuBar, Form1Controls& c) {
-    c.mnuFile = named(menuBar->addMenu(QStringLiteral("&Файл")), "mnuFile");
-    c.mnuFilespravka2 = menuItem(c.mnuFile, "mnuFilespravka2", QStringLiteral("Справка"),
+    c.mnuFile = named(menuBar->addMenu(QCoreApplication::translate("Form1Controls", "&Файл")), "mnuFile");
+    c.mnuFilespravka2 = menuItem(c.mnuFile, "mnuFilespravka2", QCoreApplication::translate("Form1Controls", "Справка"),
                                  QStringLiteral(":/icons/menu_spravka2.svg"));
-    c.mnuFilespravka = menuItem(c.mnuFile, "mnuFilespravka", QStringLiteral("Таблица"),
+    c.mnuFilespravka = menuItem(c.mnuFile, "mnuFilespravka", QCoreApplication::translate("Form1Controls", "Таблица"),
                                 QStringLiteral(":/icons/menu_spravka.svg"));
-    c.mnuFilesHistory = menuItem(c.mnuFile, "mnuFilesHistory", QStringLiteral("История"),
+    c.mnuFilesHistory = menuItem(c.mnuFile, "mnuFilesHistory", QCoreApplication::translate("Form1Controls", "История"),
                                  QStringLiteral(":/icons/menu_history.svg"));
     // This separator stands in the file menu, whatever its name says.
     c.mnuHelpSep1 = menuSeparator(c.mnuFile, "mnuHelpSep1");
-    c.mnuFileExit = menuItem(c.mnuFile, "mnuFileExit", QStringLiteral("Выход"),
+    c.mnuFileExit = menuItem(c.mnuFile, "mnuFileExit", QCoreApplication::translate("Form1Controls", "Выход"),
                              QStringLiteral(":/icons/menu_exit.svg"));
 
-    c.mnuHelp = named(menuBar->addMenu(QStringLiteral("&Помощь")), "mnuHelp");
-    c.mnuHelpInstruction = menuItem(c.mnuHelp, "mnuHelpInstruction", QStringLiteral("Инструкция"),
+    c.mnuHelp = named(menuBar->addMenu(QCoreApplication::translate("Form1Controls", "&Помощь")), "mnuHelp");
+    c.mnuHelpInstruction = menuItem(c.mnuHelp, "mnuHelpInstruction", QCoreApplication::translate("Form1Controls", "Инструкция"),
                                     QStringLiteral(":/icons/menu_instruction.svg"));
-    c.mnuHelpUprav = menuItem(c.mnuHelp, "mnuHelpUprav", QStringLiteral("Управление"),
+    c.mnuHelpUprav = menuItem(c.mnuHelp, "mnuHelpUprav", QCoreApplication::translate("Form1Controls", "Управление"),
                               QStringLiteral(":/icons/menu_uprav.svg"));
     c.mnuHelpSep2 = menuSeparator(c.mnuHelp, "mnuHelpSep2");
-    c.mnuHelpAvtors = menuItem(c.mnuHelp, "mnuHelpAvtors", QStringLiteral("Авторы"),
+    c.mnuHelpAvtors = menuItem(c.mnuHelp, "mnuHelpAvtors", QCoreApplication::translate("Form1Controls", "Авторы"),
                                QStringLiteral(":/icons/menu_avtors.svg"));
-    c.mnuHelpAbout = menuItem(c.mnuHelp, "mnuHelpAbout", QStringLiteral("О программе"),
+    c.mnuHelpAbout = menuItem(c.mnuHelp, "mnuHelpAbout", QCoreApplication::translate("Form1Controls", "О программе"),
                               QStringLiteral(":/icons/menu_about.svg"));
-    c.mnuHelpAbout2 = menuItem(c.mnuHelp, "mnuHelpAbout2", QStringLiteral("Регистрация"),
+    c.mnuHelpAbout2 = menuItem(c.mnuHelp, "mnuHelpAbout2", QCoreApplication::translate("Form1Controls", "Регистрация"),
                                QStringLiteral(":/icons/menu_about2.svg"));
 }
 
 void buildParameterPanel(QWidget* w, Form1Controls& c) {
-    c.Label36 = legendLabel(w, "Label36", QStringLiteral("Параметры"), kBlack);
+    c.Label36 = legendLabel(w, "Label36", QCoreApplication::translate("Form1Controls", "Параметры"), kBlack);
 
     // The captions and units come from the table of quantities; the result
     // boxes that the unit labels reach under are created after them.
     for (const Quantity& q : quantities())
         if (q.group == QuantityGroup::input)
-            captionLabel(w, q.display.input.label, QString::fromUtf8(q.display.input.caption),
+            captionLabel(w, q.display.input.label, QCoreApplication::translate("Form1Controls", q.display.input.caption),
                          q.display.input.greek ? kGreekPt : kTextPt);
     c.Text1 = inputBox(w, "Text1", "h");
     c.Text2 = inputBox(w, "Text2", "V0y");
@@ -196,24 +197,24 @@ void buildParameterPanel(QWidget* w, Form1Controls& c) {
     c.Text3 = inputBox(w, "Text3", "c");
     for (const Quantity& q : quantities())
         if (q.group == QuantityGroup::input && q.display.input.unitLabel)
-            captionLabel(w, q.display.input.unitLabel, QString::fromUtf8(q.display.input.unit));
+            captionLabel(w, q.display.input.unitLabel, QCoreApplication::translate("Form1Controls", q.display.input.unit));
 
     const auto label = [w](const char* name) { return w->findChild<QLabel*>(QLatin1String(name)); };
     c.Label1 = label("Label1"), c.Label3 = label("Label3"), c.Label7 = label("Label7"), c.Label9 = label("Label9");
     c.Label11 = label("Label11"), c.Label13 = label("Label13"), c.Label34 = label("Label34");
     c.Label2 = label("Label2"), c.Label4 = label("Label4"), c.Label8 = label("Label8"), c.Label10 = label("Label10");
     c.Label12 = label("Label12"), c.Label14 = label("Label14");
-    c.Label7->setToolTip(QStringLiteral("диаметр шара"));
+    c.Label7->setToolTip(QCoreApplication::translate("Form1Controls", "диаметр шара"));
 }
 
 void buildResultPanels(QWidget* w, Form1Controls& c) {
-    c.Label32 = legendLabel(w, "Label32", QStringLiteral("Характеристики"), kBlack,
-                            QStringLiteral("Рассчитанные характеристики движения"));
-    c.Label15 = legendLabel(w, "Label15", QStringLiteral("__ в вакууме"), kBlack);
-    c.Label21 = legendLabel(w, "Label21", QStringLiteral("__ в среде (Fc~v)"), kBlue,
-                            QStringLiteral("При линейной зависимости силы сопротивления от скорости"));
-    c.Label28 = legendLabel(w, "Label28", QStringLiteral("__ в среде (+Fc~v^2)"), kRed,
-                            QStringLiteral("При квадратичной зависимости силы сопротивления от скорости"));
+    c.Label32 = legendLabel(w, "Label32", QCoreApplication::translate("Form1Controls", "Характеристики"), kBlack,
+                            QCoreApplication::translate("Form1Controls", "Рассчитанные характеристики движения"));
+    c.Label15 = legendLabel(w, "Label15", QCoreApplication::translate("Form1Controls", "__ в вакууме"), kBlack);
+    c.Label21 = legendLabel(w, "Label21", QCoreApplication::translate("Form1Controls", "__ в среде (Fc~v)"), kBlue,
+                            QCoreApplication::translate("Form1Controls", "При линейной зависимости силы сопротивления от скорости"));
+    c.Label28 = legendLabel(w, "Label28", QCoreApplication::translate("Form1Controls", "__ в среде (+Fc~v^2)"), kRed,
+                            QCoreApplication::translate("Form1Controls", "При квадратичной зависимости силы сопротивления от скорости"));
 
     c.Label43 = resultBox(w, "Label43");
 
@@ -256,7 +257,7 @@ void buildResultPanels(QWidget* w, Form1Controls& c) {
 // Created after the panels: the graph areas lie over them when shown.
 void buildDrawingSurfaces(QWidget* w, Form1Controls& c) {
     c.Picture1 = canvas(w, "Picture1", kSmallPt);
-    c.Picture1->setToolTipText(QStringLiteral("Анимация движения"));
+    c.Picture1->setToolTipText(QCoreApplication::translate("Form1Controls", "Анимация движения"));
     c.Shape1 = named(new Shape(c.Picture1), "Shape1");
     c.Shape1->setWidth(10);
     c.Shape1->setHeight(10);
@@ -268,9 +269,9 @@ void buildDrawingSurfaces(QWidget* w, Form1Controls& c) {
     c.Picture3->hide();
 
     c.Picture4 = canvas(w, "Picture4", 15.75, true);
-    c.Picture4->setToolTipText(QStringLiteral("счетчик времени"));
+    c.Picture4->setToolTipText(QCoreApplication::translate("Form1Controls", "счетчик времени"));
     c.Picture14 = canvas(w, "Picture14", 15.75, true);
-    c.Picture14->setToolTipText(QStringLiteral("Координата"));
+    c.Picture14->setToolTipText(QCoreApplication::translate("Form1Controls", "Координата"));
 
     c.Picture15 = canvas(w, "Picture15", kSmallPt);
     c.Picture15->resize(268, 56);
@@ -281,10 +282,10 @@ void buildDrawingSurfaces(QWidget* w, Form1Controls& c) {
 
 void buildCounterRow(QWidget* w, Form1Controls& c) {
     c.Label27 = plainLabel(w, "Label27", QStringLiteral("Label27"), serifFont(kTextPt));
-    c.Label27->setToolTip(QStringLiteral("замедление времени"));
+    c.Label27->setToolTip(QCoreApplication::translate("Form1Controls", "замедление времени"));
     setColours(c.Label27, kYellow);
 
-    c.Frame1 = named(new QGroupBox(QStringLiteral("Графики"), w), "Frame1");
+    c.Frame1 = named(new QGroupBox(QCoreApplication::translate("Form1Controls", "Графики"), w), "Frame1");
     c.Frame1->setFont(serifFont(kSmallPt));
     setColours(c.Frame1, kGrey);
     // The title sits on the frame's top border, over a gap of the window's grey.
@@ -292,9 +293,9 @@ void buildCounterRow(QWidget* w, Form1Controls& c) {
         "QGroupBox#Frame1 { border: 1px solid #a0a0a0; border-radius: 3px; margin-top: 9px; }"
         "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 7px; padding: 0 2px;"
         " background-color: palette(window); }"));
-    c.Option1 = option(c.Frame1, "Option1", QStringLiteral("анимация"), 24);
-    c.Option2 = option(c.Frame1, "Option2", QStringLiteral("координата x(t)"), 42);
-    c.Option3 = option(c.Frame1, "Option3", QStringLiteral("проекция Vy(t)"), 60);
+    c.Option1 = option(c.Frame1, "Option1", QCoreApplication::translate("Form1Controls", "анимация"), 24);
+    c.Option2 = option(c.Frame1, "Option2", QCoreApplication::translate("Form1Controls", "координата x(t)"), 42);
+    c.Option3 = option(c.Frame1, "Option3", QCoreApplication::translate("Form1Controls", "проекция Vy(t)"), 60);
     c.Option1->setChecked(true);
 
     c.VScroll1 = scrollBar(w, "VScroll1", Qt::Vertical, 10, 200, 1, 10, 10);
@@ -323,9 +324,9 @@ void buildForm1Controls(QWidget* client, QMenuBar* menuBar, Form1Controls& c) {
     setColours(client, kGrey);
 
     // The start button comes first, so it is the first stop of the tab order.
-    c.CmdOK = button(client, "CmdOK", QStringLiteral("ПУСК"), QStringLiteral("запуск установки"));
-    c.Command1 = button(client, "Command1", QStringLiteral("Пересчёт"),
-                        QStringLiteral("Пересчёт характеристик и установка в мсходное состояние"));
+    c.CmdOK = button(client, "CmdOK", QCoreApplication::translate("Form1Controls", "ПУСК"), QCoreApplication::translate("Form1Controls", "запуск установки"));
+    c.Command1 = button(client, "Command1", QCoreApplication::translate("Form1Controls", "Пересчёт"),
+                        QCoreApplication::translate("Form1Controls", "Пересчёт характеристик и установка в мсходное состояние"));
 
     buildParameterPanel(client, c);
     buildResultPanels(client, c);

@@ -1,5 +1,6 @@
 #include "ui/form2.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPixmap>
 
@@ -10,7 +11,7 @@ namespace velunta {
 
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Авторы"));
+    setWindowTitle(QCoreApplication::translate("Form2", "Авторы"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/velunta.svg")));
     resize(222, 360);
 

@@ -1,5 +1,6 @@
 #include "ui/services.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,9 +20,9 @@ int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
     } else if (style == vbYesNoCancel) {
         // The question before setting unsaved work aside: the answers say what happens.
         box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+        box.button(QMessageBox::Save)->setText(QCoreApplication::translate("Dialogs", "Сохранить"));
+        box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("Dialogs", "Не сохранять"));
+        box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Dialogs", "Отмена"));
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
     } else {

@@ -1,5 +1,6 @@
 #include "window/comparison_menu.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QAction>
@@ -34,18 +35,18 @@ QString ComparisonMenu::currentLabel() const {
     const QString ball = presets_.chosenBall(), medium = presets_.chosenMedium();
     QStringList parts;
     auto differs = [&](const char* name, double value, double startValue, bool covered) {
-        if (!covered && value != startValue) parts << QStringLiteral("%1=%2").arg(QString::fromUtf8(name)).arg(value);
+        if (!covered && value != startValue) parts << QStringLiteral("%1=%2").arg(QCoreApplication::translate("ComparisonMenu", name)).arg(value);
     };
     if (!ball.isEmpty()) parts << ball;
     if (!medium.isEmpty()) parts << medium;
     differs("h", m.h, start.h, false);
-    differs("Vоy", m.V0y, start.V0y, false);
+    differs(QT_TRANSLATE_NOOP("ComparisonMenu", "Vоy"), m.V0y, start.V0y, false);
     differs("d", m.d, start.d, !ball.isEmpty());
     differs("m", m.massa, start.massa, !ball.isEmpty());
     differs("c", m.c, start.c, !ball.isEmpty());
     differs("ρο", m.r0, start.r0, !medium.isEmpty());
     differs("η", m.eta, start.eta, !medium.isEmpty());
-    return parts.isEmpty() ? QStringLiteral("начальные значения") : parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? QCoreApplication::translate("ComparisonMenu", "начальные значения") : parts.join(QStringLiteral(", "));
 }
 
 void ComparisonMenu::keep() {

@@ -1,5 +1,6 @@
 #include "window/experiment_menu.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -14,6 +15,7 @@
 
 #include "model/data_reader.h"
 #include "presets/experiments.h"
+#include "presets/presets.h"
 #include "ui/services.h"
 #include "window/fit_dialog.h"
 #include "window/main_menu.h"
@@ -24,15 +26,16 @@ namespace {
 
 QString metres(double v) {
     if (!std::isfinite(v)) return QStringLiteral("—");
-    return QString::number(v, 'g', 3).replace('.', ',') + QStringLiteral(" м");
+    return shownDecimal(QString::number(v, 'g', 3)) + QCoreApplication::translate("ExperimentMenu", " м");
 }
 
 QString points(std::size_t n) {
     const std::size_t last = n % 10, lastTwo = n % 100;
-    const char* word = last == 1 && lastTwo != 11                                      ? "точка"
-                       : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? "точки"
-                                                                                   : "точек";
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
+    // The Russian word agrees with the number; a translation has a sentence for each form.
+    const char* text = last == 1 && lastTwo != 11 ? QT_TRANSLATE_NOOP("ExperimentMenu", "%1 точка")
+                       : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? QT_TRANSLATE_NOOP("ExperimentMenu", "%1 точки")
+                                                                                   : QT_TRANSLATE_NOOP("ExperimentMenu", "%1 точек");
+    return QCoreApplication::translate("ExperimentMenu", text).arg(n);
 }
 
 // "c, η" for the fit's parameters, as the fit dialog names them.
@@ -47,24 +50,24 @@ QString fittedNames(const std::vector<FittedValue>& values) {
 
 QString experimentSummary(const MeasuredData& data, const ModelComparison& comparison, const std::optional<LessonFit>& fit) {
     if (data.empty()) return {};
-    QString text = QStringLiteral("«%1»: %2, %3\nСКО:")
-                       .arg(QString::fromStdString(data.name), points(data.points.size()),
+    QString text = QCoreApplication::translate("ExperimentMenu", "«%1»: %2, %3\nСКО:")
+                       .arg(shownPresetName(QString::fromStdString(data.name)), points(data.points.size()),
                             data.alignment == DataAlignment::firstPointAtLaunch
-                                ? QStringLiteral("первая точка в (0, h)")
-                                : QStringLiteral("как измерены"));
+                                ? QCoreApplication::translate("ExperimentMenu", "первая точка в (0, h)")
+                                : QCoreApplication::translate("ExperimentMenu", "как измерены"));
     for (DragModel model : kDragModels)
-        text += QStringLiteral(" %1 %2;").arg(QString::fromUtf8(dragModelName(model)), metres(comparison.rmsOf(model)));
+        text += QStringLiteral(" %1 %2;").arg(shownModelText(dragModelName(model)), metres(comparison.rmsOf(model)));
     text.chop(1);
-    text += QStringLiteral("\n") + QString::fromStdString(comparison.verdict);
+    text += QStringLiteral("\n") + shownPhrase(comparison.verdictPhrase);
     if (!fit) return text;
     QStringList values;
     for (const FittedValue& v : fit->values) {
-        QString value = QString::number(v.value, 'g', 4).replace('.', ',');
-        if (v.error) value += QStringLiteral(" ± ") + QString::number(*v.error, 'g', 2).replace('.', ',');
+        QString value = shownDecimal(QString::number(v.value, 'g', 4));
+        if (v.error) value += QStringLiteral(" ± ") + shownDecimal(QString::number(*v.error, 'g', 2));
         values << QStringLiteral("%1 = %2").arg(fittedNames({v}), value);
     }
     return text + QStringLiteral("\n") +
-           QObject::tr("Подбор: %1; СКО %2").arg(values.join(QStringLiteral("; ")), metres(fit->rms));
+           QCoreApplication::translate("ExperimentMenu", "Подбор: %1; СКО %2").arg(values.join(QStringLiteral("; ")), metres(fit->rms));
 }
 
 ExperimentMenu::ExperimentMenu(const Model& model, const MainMenu& menu, Dialogs& dialogs, ApplyInputs apply,
@@ -103,8 +106,8 @@ void ExperimentMenu::restore(std::shared_ptr<const MeasuredData> data, std::opti
 bool ExperimentMenu::load(const QByteArray& bytes, const QString& name) {
     DataReadResult read = readMeasuredData(std::string_view(bytes.constData(), std::size_t(bytes.size())), name.toStdString());
     if (!read.ok()) {
-        dialogs_.MsgBox(QStringLiteral("Данные опыта не прочитаны (%1):\n%2").arg(name, QString::fromStdString(read.error)),
-                        vbOKOnly, QStringLiteral("Ошибка"));
+        dialogs_.MsgBox(QCoreApplication::translate("ExperimentMenu", "Данные опыта не прочитаны (%1):\n%2").arg(name, shownPhrase(read.errorPhrase)),
+                        vbOKOnly, QCoreApplication::translate("ExperimentMenu", "Ошибка"));
         return false;
     }
     // A new table keeps the alignment chosen for the last one.
@@ -118,13 +121,13 @@ bool ExperimentMenu::load(const QByteArray& bytes, const QString& name) {
 
 void ExperimentMenu::openFile() {
     const QString path = QFileDialog::getOpenFileName(
-        window_, QStringLiteral("Открыть данные опыта"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("Таблицы (*.csv *.txt *.tsv *.dat);;Все файлы (*)"));
+        window_, QCoreApplication::translate("ExperimentMenu", "Открыть данные опыта"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QCoreApplication::translate("ExperimentMenu", "Таблицы (*.csv *.txt *.tsv *.dat);;Все файлы (*)"));
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        dialogs_.MsgBox(QStringLiteral("Файл «%1» не открывается: %2").arg(path, file.errorString()), vbOKOnly,
-                        QStringLiteral("Ошибка"));
+        dialogs_.MsgBox(QCoreApplication::translate("ExperimentMenu", "Файл «%1» не открывается: %2").arg(path, file.errorString()), vbOKOnly,
+                        QCoreApplication::translate("ExperimentMenu", "Ошибка"));
         return;
     }
     load(file.readAll(), QFileInfo(path).fileName());
@@ -133,10 +136,10 @@ void ExperimentMenu::openFile() {
 void ExperimentMenu::paste() {
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty()) {
-        dialogs_.MsgBox(QStringLiteral("В буфере обмена нет текста с таблицей опыта."), vbOKOnly, QStringLiteral("Ошибка"));
+        dialogs_.MsgBox(QCoreApplication::translate("ExperimentMenu", "В буфере обмена нет текста с таблицей опыта."), vbOKOnly, QCoreApplication::translate("ExperimentMenu", "Ошибка"));
         return;
     }
-    load(text.toUtf8(), QStringLiteral("буфер обмена"));
+    load(text.toUtf8(), QCoreApplication::translate("ExperimentMenu", "буфер обмена"));
 }
 
 void ExperimentMenu::chooseSet(int index) {
@@ -191,7 +194,7 @@ bool ExperimentMenu::applyFit(const DragFit& fit) {
     fit_ = LessonFit{fit.values, fit.rms};
     const std::vector<FieldRefusal> refusals = apply_(settings);
     for (const FieldRefusal& r : refusals)
-        dialogs_.MsgBox(QString::fromStdString(r.refusal.message), vbOKOnly, QStringLiteral("Ошибка"));
+        dialogs_.MsgBox(shownModelText(r.refusal.message), vbOKOnly, QCoreApplication::translate("ExperimentMenu", "Ошибка"));
     const bool applied = refusals.size() < settings.size() || settings.empty();
     if (!applied) fit_.reset();
     emit stepDone(tr("подбор %1").arg(fittedNames(fit.values)));
@@ -217,11 +220,11 @@ void ExperimentMenu::refresh() {
     panel_->setToolTip(summary);
     panel_->setVisible(!summary.isEmpty());
     status_ = data_->empty() ? QString()
-                            : QStringLiteral("СКО опыта %1 / %2 / %3, лучше всех %4")
+                            : QCoreApplication::translate("ExperimentMenu", "СКО опыта %1 / %2 / %3, лучше всех %4")
                                   .arg(metres(comparison_.rmsOf(DragModel::vacuum)),
                                        metres(comparison_.rmsOf(DragModel::linear)),
                                        metres(comparison_.rmsOf(DragModel::full)),
-                                       QString::fromUtf8(dragModelName(comparison_.best)));
+                                       shownModelText(dragModelName(comparison_.best)));
 }
 
 }  // namespace velunta

@@ -1,5 +1,6 @@
 #include "window/fit_dialog.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -20,45 +21,45 @@ namespace velunta {
 
 namespace {
 
-QString decimal(double v, int digits = 4) { return QString::number(v, 'g', digits).replace('.', ','); }
+QString decimal(double v, int digits = 4) { return shownDecimal(QString::number(v, 'g', digits)); }
 
 QString valueText(const FittedValue& v) {
     static const char* const names[] = {"c", "η", "t0"};
-    static const char* const units[] = {"", " Па·с", " с"};
+    static const char* const units[] = {"", QT_TRANSLATE_NOOP("FitDialog", " Па·с"), QT_TRANSLATE_NOOP("FitDialog", " с")};
     const int i = int(v.parameter);
     QString text = QStringLiteral("%1 = %2").arg(QString::fromUtf8(names[i]), decimal(v.value));
     text += v.error ? QStringLiteral(" ± %1").arg(decimal(*v.error, 2))
-                    : QStringLiteral(" (погрешность не оценить: точек не больше, чем параметров)");
-    return text + QString::fromUtf8(units[i]);
+                    : QCoreApplication::translate("FitDialog", " (погрешность не оценить: точек не больше, чем параметров)");
+    return text + (*units[i] ? QCoreApplication::translate("FitDialog", units[i]) : QString());
 }
 
 }  // namespace
 
 QString fitResultText(const DragFit& fit) {
     if (!fit.converged)
-        return QStringLiteral("Подобрать не удалось: %1\nПоля не изменены.")
-            .arg(fit.message.empty() ? QStringLiteral("решение не сошлось.") : QString::fromStdString(fit.message));
+        return QCoreApplication::translate("FitDialog", "Подобрать не удалось: %1\nПоля не изменены.")
+            .arg(fit.message.empty() ? QCoreApplication::translate("FitDialog", "решение не сошлось.") : shownPhrase(fit.messagePhrase));
     QStringList lines;
     for (const FittedValue& v : fit.values) lines << valueText(v);
-    lines << QStringLiteral("СКО высоты после подбора: %1 м (итераций: %2)").arg(decimal(fit.rms, 3)).arg(fit.iterations);
-    if (!fit.message.empty()) lines << QString::fromStdString(fit.message);
+    lines << QCoreApplication::translate("FitDialog", "СКО высоты после подбора: %1 м (итераций: %2)").arg(decimal(fit.rms, 3)).arg(fit.iterations);
+    if (!fit.message.empty()) lines << shownPhrase(fit.messagePhrase);
     return lines.join('\n');
 }
 
 FitDialog::FitDialog(ExperimentMenu& experiment, QWidget* parent) : QDialog(parent), experiment_(experiment) {
-    setWindowTitle(QStringLiteral("Подобрать по данным"));
+    setWindowTitle(QCoreApplication::translate("FitDialog", "Подобрать по данным"));
     setObjectName(QStringLiteral("fitDialog"));
     auto* layout = new QVBoxLayout(this);
-    auto* what = new QGroupBox(QStringLiteral("Что подобрать (модель Fc~v+v²)"), this);
+    auto* what = new QGroupBox(QCoreApplication::translate("FitDialog", "Что подобрать (модель Fc~v+v²)"), this);
     auto* whatLayout = new QVBoxLayout(what);
-    c_ = new QRadioButton(QStringLiteral("коэффициент сопротивления c"), what);
-    eta_ = new QRadioButton(QStringLiteral("вязкость среды η"), what);
-    both_ = new QRadioButton(QStringLiteral("c и η вместе"), what);
-    t0_ = new QCheckBox(QStringLiteral("и сдвиг времени t0 (момент броска неизвестен)"), what);
+    c_ = new QRadioButton(QCoreApplication::translate("FitDialog", "коэффициент сопротивления c"), what);
+    eta_ = new QRadioButton(QCoreApplication::translate("FitDialog", "вязкость среды η"), what);
+    both_ = new QRadioButton(QCoreApplication::translate("FitDialog", "c и η вместе"), what);
+    t0_ = new QCheckBox(QCoreApplication::translate("FitDialog", "и сдвиг времени t0 (момент броска неизвестен)"), what);
     c_->setChecked(true);
     for (QWidget* w : std::initializer_list<QWidget*>{c_, eta_, both_, t0_}) whatLayout->addWidget(w);
     layout->addWidget(what);
-    auto* run = new QPushButton(QStringLiteral("Подобрать"), this);
+    auto* run = new QPushButton(QCoreApplication::translate("FitDialog", "Подобрать"), this);
     run->setObjectName(QStringLiteral("fitRun"));
     run->setDefault(true);
     layout->addWidget(run);
@@ -67,16 +68,16 @@ FitDialog::FitDialog(ExperimentMenu& experiment, QWidget* parent) : QDialog(pare
     text_->setWordWrap(true);
     text_->setMinimumWidth(420);
     layout->addWidget(text_);
-    layout->addWidget(new QLabel(QStringLiteral("Остатки (измерено − модель) по времени:"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("FitDialog", "Остатки (измерено − модель) по времени:"), this));
     residuals_ = new Canvas(this);
     residuals_->setObjectName(QStringLiteral("fitResiduals"));
     residuals_->setFixedSize(420, 160);
     layout->addWidget(residuals_);
     auto* buttons = new QDialogButtonBox(this);
-    apply_ = buttons->addButton(QStringLiteral("Применить"), QDialogButtonBox::AcceptRole);
+    apply_ = buttons->addButton(QCoreApplication::translate("FitDialog", "Применить"), QDialogButtonBox::AcceptRole);
     apply_->setObjectName(QStringLiteral("fitApply"));
     apply_->setEnabled(false);
-    buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("FitDialog", "Закрыть"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(run, &QPushButton::clicked, this, &FitDialog::runFit);
     connect(apply_, &QPushButton::clicked, this, [this] {
@@ -121,7 +122,7 @@ void FitDialog::drawResiduals() {
     g.setDrawWidth(1);
     g.Line(t1 - pad, 0, t2 + pad, 0, kBlack);
     g.setCurrentX(t1 - pad), g.setCurrentY(top);
-    g.Print(QStringLiteral("±%1 м").arg(decimal(top, 2)));
+    g.Print(QCoreApplication::translate("FitDialog", "±%1 м").arg(decimal(top, 2)));
     if (!fit_.converged) return;
     for (std::size_t i = 0; i < points.size() && i < fit_.residuals.size(); ++i) {
         g.Line(points[i].t - fit_.t0, 0, points[i].t - fit_.t0, fit_.residuals[i], 0xC0C0C0);

@@ -39,7 +39,7 @@ Form1::Form1(const Form1Services& services) : services_(services) { construct();
 Form1::~Form1() { delete findChild<QObject*>(QStringLiteral("inputFieldWatcher"), Qt::FindDirectChildrenOnly); }
 
 void Form1::construct() {
-    setWindowTitle("Велунта.");
+    setWindowTitle(tr("Велунта."));
     setWindowIcon(QIcon(":/icons/velunta.svg"));
     client_ = new QWidget(this);
     client_->setObjectName("client");
@@ -87,7 +87,8 @@ void Form1::Form_Load() {
         const QRect s = screen->geometry();
         move(int(0.05 * s.width()), int(0.05 * s.height()));
     }
-    m_.locale_decimal_point = QLocale().decimalPoint().toStdString();
+    // The Russian window follows the desktop's locale, as it always has; the others a point.
+    m_.locale_decimal_point = decimalCommaShown() ? QLocale().decimalPoint().toStdString() : ".";
     init_inputs();
     m_.parametr();
     showCaptions();
@@ -195,18 +196,21 @@ void Form1::setShowFullModelCurve(bool on) {
     Form_Resize();
 }
 
+
 // Gives the result labels the captions and hints of what has been computed.
 void Form1::showCaptions() {
     const LabelTexts texts = labelTexts(m_);
     for (const auto& [name, text] : texts.captions())
         if (QLabel* label = c_.label(QString::fromStdString(name))) {
-            const QString caption = QString::fromStdString(text);
+            const Quantity* q = findQuantity(name);
+            const QString caption = q ? shownCaption(*q, text) : QString::fromStdString(text);
             if (label->text() != caption) label->setText(caption);
             fitTextToBox(*label, viewScale_->scale());
         }
     for (const auto& [name, text] : texts.toolTips())
         if (QLabel* label = c_.label(QString::fromStdString(name)))
-            label->setToolTip(QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            label->setToolTip((name == "Label33" ? shownPhrase(descentHintPhrase(m_)) : QString::fromStdString(text))
+                                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 // ---- End of the program ---------------------------------------------------------------
@@ -214,7 +218,7 @@ void Form1::showCaptions() {
 void Form1::mnuFileExit_Click() { close(); }
 
 bool Form1::Form_Unload() {
-    return services_.dialogs->MsgBox("Вы абсолютно уверены?", vbYesNo, "На Выход") == vbYes;
+    return services_.dialogs->MsgBox(tr("Вы абсолютно уверены?"), vbYesNo, tr("На Выход")) == vbYes;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

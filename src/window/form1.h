@@ -16,6 +16,7 @@
 #include "model/model.h"
 #include "plot/animation.h"
 #include "window/frame_pause.h"
+#include "window/language.h"
 #include "ui/form1_controls.h"
 #include "ui/form2.h"
 #include "export/picture_export.h"
@@ -81,6 +82,8 @@ public:
     // The full model's thin closed-form curves on the graphs before a run ("Вид").
     bool showsFullModelCurve() const { return showFullModelCurve_; }
     void setShowFullModelCurve(bool on);
+    // Вид → Язык: remembered for the next start, which the window's note says in the chosen language.
+    void chooseLanguage(Language language);
 
     // Menu "Файл" / "Выход": asks to unload the window.
     void mnuFileExit_Click();

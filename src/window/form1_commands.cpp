@@ -1,6 +1,7 @@
 // The help and information commands of the menu. None of them touches the
 // model or the drawings.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -10,17 +11,22 @@
 #include "export/data_files.h"
 #include "window/form1.h"
 #include "ui/form2.h"
+#include "window/language.h"
 
 namespace velunta {
 
 namespace {
 
 const char* const kVersion11 =
-    "Версия 1.1 (декабрь 2026): справочные документы, проверка ввода, пояснительные рисунки.";
+    QT_TRANSLATE_NOOP("Form1", "Версия 1.1 (декабрь 2026): справочные документы, проверка ввода, пояснительные рисунки.");
 
+// The lines of a message, each translated; "%1" in one is the version.
 QString lines(std::initializer_list<const char*> parts) {
     QStringList list;
-    for (const char* p : parts) list << QString::fromUtf8(p);
+    for (const char* p : parts) {
+        const QString line = QCoreApplication::translate("Form1", p);
+        list << (line.contains(QLatin1String("%1")) ? line.arg(QLatin1String(VELUNTA_VERSION)) : line);
+    }
     return list.join(QStringLiteral("\r\n"));
 }
 
@@ -29,19 +35,19 @@ QString lines(std::initializer_list<const char*> parts) {
 // A document that is found nowhere, or that the desktop cannot open, is said
 // so: a command that silently does nothing would look like a success.
 void Form1::openDocument(const QString& fileName) {
-    const QString path = findDataFile(fileName);
+    const QString found = findDataFile(fileName);
+    const QString path = found.isEmpty() ? found : helpDocumentPath(found, currentLanguage());
     if (path.isEmpty()) {
         QStringList folders;
         for (const QString& folder : dataFolders()) folders << QDir::toNativeSeparators(folder);
-        services_.dialogs->MsgBox("Не найден файл " + fileName + ".\r\nИскали в папках:\r\n" +
-                                      folders.join(QStringLiteral("\r\n")),
-                                  vbOKOnly, "НЕТ ФАЙЛА");
+        services_.dialogs->MsgBox(tr("Не найден файл %1.\r\nИскали в папках:\r\n%2").arg(fileName, folders.join(QStringLiteral("\r\n"))),
+                                  vbOKOnly, tr("НЕТ ФАЙЛА"));
         return;
     }
     if (!services_.opener->openDocument(path))
-        services_.dialogs->MsgBox("Не удалось открыть файл " + QDir::toNativeSeparators(path) +
-                                      ".\r\nВ системе нет программы для просмотра таких файлов.",
-                                  vbOKOnly, "НЕТ ПРОГРАММЫ");
+        services_.dialogs->MsgBox(tr("Не удалось открыть файл %1.\r\nВ системе нет программы для просмотра таких файлов.")
+                                      .arg(QDir::toNativeSeparators(path)),
+                                  vbOKOnly, tr("НЕТ ПРОГРАММЫ"));
 }
 
 void Form1::mnuFilespravka2_Click() { openDocument("spravka2.pdf"); }
@@ -53,7 +59,8 @@ void Form1::mnuHelpUprav_Click() { openDocument("uprav.pdf"); }
 // handler for plain text elsewhere. Where there is none, or it fails, the
 // program shows the text itself.
 void Form1::mnuHelpInstruction_Click() {
-    const QString path = findDataFile("instruction.txt");
+    const QString found = findDataFile("instruction.txt");
+    const QString path = found.isEmpty() ? found : helpDocumentPath(found, currentLanguage());
     if (path.isEmpty()) {
         openDocument("instruction.txt");  // says where it was looked for
         return;
@@ -71,15 +78,15 @@ void Form1::mnuHelpInstruction_Click() {
 void Form1::showInstructionWindow(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        services_.dialogs->MsgBox("Не удалось прочитать файл " + QDir::toNativeSeparators(path) + ".", vbOKOnly,
-                                  "НЕТ ФАЙЛА");
+        services_.dialogs->MsgBox(tr("Не удалось прочитать файл %1.").arg(QDir::toNativeSeparators(path)), vbOKOnly,
+                                  tr("НЕТ ФАЙЛА"));
         return;
     }
     if (!instruction_) {
         instruction_ = new QWidget(this, Qt::Window);
         instruction_->setObjectName(QStringLiteral("instructionWindow"));
         instruction_->setAttribute(Qt::WA_DeleteOnClose);
-        instruction_->setWindowTitle(QStringLiteral("Инструкция"));
+        instruction_->setWindowTitle(QCoreApplication::translate("Form1", "Инструкция"));
         auto* text = new QPlainTextEdit(instruction_);
         text->setObjectName(QStringLiteral("instructionText"));
         text->setReadOnly(true);
@@ -99,26 +106,26 @@ void Form1::showInstructionWindow(const QString& path) {
 
 void Form1::mnuHelpAbout_Click() {
     services_.dialogs->MsgBox(
-        lines({"Программа моделирует вертикальное движение шара в среде вблизи поверхности Земли",
-               "с учётом силы Архимеда и сил сопротивления, линейно и квадратично зависящих от скорости.", " ",
-               "История версий:",
-               "Версия 1.0 (декабрь 2026): три модели движения и анимация; работает в Linux (Debian 12) "
-               "с Qt 6; авторы: команда проекта «Велунта».",
+        lines({QT_TRANSLATE_NOOP("Form1", "Программа моделирует вертикальное движение шара в среде вблизи поверхности Земли"),
+               QT_TRANSLATE_NOOP("Form1", "с учётом силы Архимеда и сил сопротивления, линейно и квадратично зависящих от скорости."), " ",
+               QT_TRANSLATE_NOOP("Form1", "История версий:"),
+               QT_TRANSLATE_NOOP("Form1", "Версия 1.0 (декабрь 2026): три модели движения и анимация; работает в Linux (Debian 12) "
+                                  "с Qt 6; авторы: команда проекта «Велунта»."),
                " ", kVersion11}),
-        vbOKOnly, "О ПРОГРАММЕ");
+        vbOKOnly, tr("О ПРОГРАММЕ"));
 }
 
 // What the program is, its version and licence, and how to report a fault.
 void Form1::mnuHelpAbout2_Click() {
     services_.dialogs->MsgBox(
-        lines({"Велунта, версия " VELUNTA_VERSION ".",
-               "Учебная программа: вертикальное движение шара в вакууме и в среде.",
-               "Свободная программа: лицензия GNU GPL версии 3 или любой более поздней версии.",
-               "Исходный код распространяется вместе с программой.",
-               "Государственной регистрации у программы нет.",
-               "Об ошибке сообщите разработчикам: приложите вывод команды velunta --version",
-               "и исходные данные, при которых ошибка появилась."}),
-        vbOKOnly, "РЕГИСТРАЦИЯ");
+        lines({QT_TRANSLATE_NOOP("Form1", "Велунта, версия %1."),
+               QT_TRANSLATE_NOOP("Form1", "Учебная программа: вертикальное движение шара в вакууме и в среде."),
+               QT_TRANSLATE_NOOP("Form1", "Свободная программа: лицензия GNU GPL версии 3 или любой более поздней версии."),
+               QT_TRANSLATE_NOOP("Form1", "Исходный код распространяется вместе с программой."),
+               QT_TRANSLATE_NOOP("Form1", "Государственной регистрации у программы нет."),
+               QT_TRANSLATE_NOOP("Form1", "Об ошибке сообщите разработчикам: приложите вывод команды velunta --version"),
+               QT_TRANSLATE_NOOP("Form1", "и исходные данные, при которых ошибка появилась.")}),
+        vbOKOnly, tr("РЕГИСТРАЦИЯ"));
 }
 
 void Form1::mnuHelpAvtors_Click() {
@@ -127,11 +134,11 @@ void Form1::mnuHelpAvtors_Click() {
         form2_->setAttribute(Qt::WA_DeleteOnClose);
     }
     form2_->Label1->setText(
-        lines({"Велунта " VELUNTA_VERSION " — учебная программа: вертикальное движение шара в вакууме и в среде.",
-               "Свободная программа, лицензия GNU GPL версии 3 или более поздней; исходный код "
-               "распространяется вместе с ней.",
-               "Об ошибке сообщите разработчикам, приложив вывод команды",  // the command on a line of its own
-               "velunta --version и исходные данные."})
+        lines({QT_TRANSLATE_NOOP("Form1", "Велунта %1 — учебная программа: вертикальное движение шара в вакууме и в среде."),
+               QT_TRANSLATE_NOOP("Form1", "Свободная программа, лицензия GNU GPL версии 3 или более поздней; исходный код "
+                                  "распространяется вместе с ней."),
+               QT_TRANSLATE_NOOP("Form1", "Об ошибке сообщите разработчикам, приложив вывод команды"),  // the command on a line of its own
+               QT_TRANSLATE_NOOP("Form1", "velunta --version и исходные данные.")})
             .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // Centred on the main window wherever either of them stands. A window shown
     // for the first time gets its frame only when shown, so it is placed again then.

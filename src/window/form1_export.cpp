@@ -2,6 +2,7 @@
 // worksheet and the copies on the clipboard. Each works on what the window
 // shows now, with the full model's curves from its closed forms.
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
@@ -56,36 +57,36 @@ bool Form1::savePictureFile(const QString& path, QSize size, QString& error) {
 
 void Form1::mnuFileSaveTable_Click() {
     bool ok = false;
-    const double step = QInputDialog::getDouble(this, QStringLiteral("Сохранить таблицу"),
-                                                QStringLiteral("Шаг по времени, с:"), defaultTableStep(m_), 1e-6, 1e6,
+    const double step = QInputDialog::getDouble(this, QCoreApplication::translate("Form1", "Сохранить таблицу"),
+                                                QCoreApplication::translate("Form1", "Шаг по времени, с:"), defaultTableStep(m_), 1e-6, 1e6,
                                                 6, &ok, Qt::WindowFlags(), 1e-3);
     if (!ok) return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить таблицу"),
-                                                      documentsFolder() + QStringLiteral("/таблица.csv"),
-                                                      QStringLiteral("Таблица CSV (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("Form1", "Сохранить таблицу"),
+                                                      documentsFolder() + QCoreApplication::translate("Form1", "/таблица.csv"),
+                                                      QCoreApplication::translate("Form1", "Таблица CSV (*.csv)"));
     if (path.isEmpty()) return;
     QString error;
-    if (!saveTableFile(path, step, error)) services_.dialogs->MsgBox(error, vbOKOnly, QStringLiteral("Ошибка"));
+    if (!saveTableFile(path, step, error)) services_.dialogs->MsgBox(error, vbOKOnly, QCoreApplication::translate("Form1", "Ошибка"));
 }
 
 void Form1::mnuFileSavePicture_Click() {
     QString filter;
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Сохранить рисунок"), documentsFolder() + QStringLiteral("/рисунок.png"),
-        QStringLiteral("Рисунок PNG (*.png);;Векторный рисунок SVG (*.svg)"), &filter);
+        this, QCoreApplication::translate("Form1", "Сохранить рисунок"), documentsFolder() + QCoreApplication::translate("Form1", "/рисунок.png"),
+        QCoreApplication::translate("Form1", "Рисунок PNG (*.png);;Векторный рисунок SVG (*.svg)"), &filter);
     if (path.isEmpty()) return;
     QString error;
-    if (!savePictureFile(path, QSize(), error)) services_.dialogs->MsgBox(error, vbOKOnly, QStringLiteral("Ошибка"));
+    if (!savePictureFile(path, QSize(), error)) services_.dialogs->MsgBox(error, vbOKOnly, QCoreApplication::translate("Form1", "Ошибка"));
 }
 
 void Form1::mnuFilePrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     printer.setFullPage(true);
-    printer.setDocName(QStringLiteral("Рабочий лист"));
+    printer.setDocName(QCoreApplication::translate("Form1", "Рабочий лист"));
     const std::unique_ptr<ViewSurfaces> views = currentViews();
     QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("Печать рабочего листа"));
+    preview.setWindowTitle(QCoreApplication::translate("Form1", "Печать рабочего листа"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &views](QPrinter* device) {
         QPainter p(device);
         paintWorksheet(p, device->paperRect(QPrinter::DevicePixel), m_, *views, QDate::currentDate());

@@ -5,6 +5,7 @@
 // messages shown and the field written in its pattern. The text is never
 // rewritten while the user types, so the caret stays where it is.
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -20,8 +21,9 @@ namespace velunta {
 
 namespace {
 
-const QString kPendingHint =
-    QStringLiteral("Число ещё не принято. Enter — применить, Esc — вернуть прежнее значение.");
+QString pendingHint() {
+    return QCoreApplication::translate("Form1", "Число ещё не принято. Enter — применить, Esc — вернуть прежнее значение.");
+}
 
 }  // namespace
 
@@ -144,7 +146,7 @@ void Form1::finishEdit(InputField field) {
     const FinishedEdit done = velunta::finishEdit(m_, field, textBox(field)->text().toStdString(), edit.value);
     if (done.refusal) {
         if (fieldInfo(field).beeps) signal(25);
-        services_.dialogs->MsgBox(QString::fromStdString(done.refusal->message), vbOKOnly, "Ошибка");
+        services_.dialogs->MsgBox(shownModelText(done.refusal->message), vbOKOnly, tr("Ошибка"));
     }
     setInput(field, done.value);
     writeField(field);
@@ -208,7 +210,7 @@ void Form1::setPending(InputField field, bool pending) {
         palette.setColor(QPalette::Base, QColor((base.red() + 255) / 2, (base.green() + 255) / 2, (base.blue() + 255) / 2));
     }
     box->setPalette(palette);
-    box->setToolTip(pending ? kPendingHint : edit.toolTip);
+    box->setToolTip(pending ? pendingHint() : edit.toolTip);
 }
 
 }  // namespace velunta

@@ -2,6 +2,7 @@
 // the recent lessons, the notes, the title with the unsaved mark, and the
 // question before leaving with unsaved changes.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -30,7 +31,7 @@ const QString kRecentKey = QStringLiteral("lessons/recent");
 
 QSettings settings() { return QSettings(QStringLiteral("Velunta"), QStringLiteral("velunta")); }
 
-QString fileFilter() { return QStringLiteral("Уроки Велунты (*.%1)").arg(QLatin1String(kLessonSuffix)); }
+QString fileFilter() { return QCoreApplication::translate("Form1", "Уроки Велунты (*.%1)").arg(QLatin1String(kLessonSuffix)); }
 
 }  // namespace
 
@@ -110,7 +111,7 @@ bool Form1::openLessonFile(const QString& path) {
     const LessonReadResult read = readLessonFile(path);
     const QString name = QFileInfo(path).fileName();
     if (!read.lesson) {
-        services_.dialogs->MsgBox(QStringLiteral("Урок «%1» не открыт: %2.").arg(name, read.error), vbOKOnly, "Ошибка");
+        services_.dialogs->MsgBox(QCoreApplication::translate("Form1", "Урок «%1» не открыт: %2.").arg(name, read.error), vbOKOnly, tr("Ошибка"));
         return false;
     }
     const LessonDocument& lesson = *read.lesson;
@@ -128,16 +129,16 @@ bool Form1::openLessonFile(const QString& path) {
     LessonState state{lesson.inputs, lesson.kept, nullptr, lesson.fit};
     if (lesson.measured) state.measured = std::make_shared<const MeasuredData>(*lesson.measured);
     for (const FieldRefusal& r : restoreLessonState(state))
-        services_.dialogs->MsgBox(QString::fromStdString(r.refusal.message), vbOKOnly, "Ошибка");
+        services_.dialogs->MsgBox(shownModelText(r.refusal.message), vbOKOnly, tr("Ошибка"));
 
     undo_->reset();
     lessonPath_ = path;
     rememberRecentLesson(path);
     showLessonTitle();
     if (!read.skipped.isEmpty())
-        services_.dialogs->MsgBox(QStringLiteral("Урок «%1» записан более новой версией программы. Не прочитано: %2.")
+        services_.dialogs->MsgBox(QCoreApplication::translate("Form1", "Урок «%1» записан более новой версией программы. Не прочитано: %2.")
                                       .arg(name, read.skipped.join(QStringLiteral(", "))),
-                                  vbOKOnly, QStringLiteral("Урок"));
+                                  vbOKOnly, QCoreApplication::translate("Form1", "Урок"));
     return true;
 }
 
@@ -145,7 +146,7 @@ bool Form1::hasUnsavedLesson() const { return (undo_ && !undo_->isClean()) || no
 
 void Form1::showLessonTitle() {
     const QString name = lessonPath_.isEmpty() ? QString() : QFileInfo(lessonPath_).completeBaseName();
-    setWindowTitle(name.isEmpty() ? QStringLiteral("Велунта.[*]") : QStringLiteral("%1[*] — Велунта.").arg(name));
+    setWindowTitle(name.isEmpty() ? QCoreApplication::translate("Form1", "Велунта.[*]") : QCoreApplication::translate("Form1", "%1[*] — Велунта.").arg(name));
     setWindowModified(hasUnsavedLesson());
 }
 
@@ -164,10 +165,10 @@ void Form1::rememberRecentLesson(const QString& path) {
 // Сохранить / Не сохранять / Отмена; false when the user stays.
 bool Form1::maySetLessonAside() {
     if (!hasUnsavedLesson()) return true;
-    const QString name = lessonPath_.isEmpty() ? QStringLiteral("Новый урок") : QFileInfo(lessonPath_).fileName();
+    const QString name = lessonPath_.isEmpty() ? QCoreApplication::translate("Form1", "Новый урок") : QFileInfo(lessonPath_).fileName();
     const int answer = services_.dialogs->MsgBox(
-        QStringLiteral("В уроке «%1» есть несохранённые изменения. Сохранить их?").arg(name), vbYesNoCancel,
-        QStringLiteral("Урок"));
+        QCoreApplication::translate("Form1", "В уроке «%1» есть несохранённые изменения. Сохранить их?").arg(name), vbYesNoCancel,
+        QCoreApplication::translate("Form1", "Урок"));
     if (answer == vbCancel) return false;
     if (answer == vbNo) return true;
     return saveLesson();
@@ -177,37 +178,37 @@ bool Form1::saveLesson() {
     if (lessonPath_.isEmpty()) return saveLessonAs();
     QString error;
     if (saveLessonFile(lessonPath_, error)) return true;
-    services_.dialogs->MsgBox(QStringLiteral("Урок не сохранён: %1").arg(error), vbOKOnly, "Ошибка");
+    services_.dialogs->MsgBox(QCoreApplication::translate("Form1", "Урок не сохранён: %1").arg(error), vbOKOnly, tr("Ошибка"));
     return false;
 }
 
 bool Form1::saveLessonAs() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить урок"),
-                                                lessonPath_.isEmpty() ? QStringLiteral("урок.velunta") : lessonPath_,
+    QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("Form1", "Сохранить урок"),
+                                                lessonPath_.isEmpty() ? QCoreApplication::translate("Form1", "урок.velunta") : lessonPath_,
                                                 fileFilter());
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(kLessonSuffix);
     QString error;
     if (saveLessonFile(path, error)) return true;
-    services_.dialogs->MsgBox(QStringLiteral("Урок не сохранён: %1").arg(error), vbOKOnly, "Ошибка");
+    services_.dialogs->MsgBox(QCoreApplication::translate("Form1", "Урок не сохранён: %1").arg(error), vbOKOnly, tr("Ошибка"));
     return false;
 }
 
 void Form1::openLesson() {
     if (!maySetLessonAside()) return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть урок"),
+    const QString path = QFileDialog::getOpenFileName(this, QCoreApplication::translate("Form1", "Открыть урок"),
                                                       QFileInfo(lessonPath_).path(), fileFilter());
     if (!path.isEmpty()) openLessonFile(path);
 }
 
 void Form1::editLessonNotes() {
     QDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Заметки к уроку"));
+    dialog.setWindowTitle(QCoreApplication::translate("Form1", "Заметки к уроку"));
     auto* text = new QPlainTextEdit(notes_, &dialog);
-    text->setAccessibleName(QStringLiteral("Заметки к уроку"));
+    text->setAccessibleName(QCoreApplication::translate("Form1", "Заметки к уроку"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Сохранить заметки"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("Form1", "Сохранить заметки"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("Form1", "Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
@@ -237,14 +238,14 @@ void Form1::connectLessonCommands() {
                 if (maySetLessonAside()) openLessonFile(path);
             })->setToolTip(path);
         recent->setToolTipsVisible(true);
-        if (paths.isEmpty()) recent->addAction(QStringLiteral("(пусто)"))->setEnabled(false);
+        if (paths.isEmpty()) recent->addAction(QCoreApplication::translate("Form1", "(пусто)"))->setEnabled(false);
     });
     // A chosen ball or medium, a kept or forgotten set: one step each, named by the menu.
     for (QAction* a : menu_->balls)
-        connect(a, &QAction::triggered, this, [this, a] { settleChange(QStringLiteral("шар: %1").arg(a->text())); });
+        connect(a, &QAction::triggered, this, [this, a] { settleChange(QCoreApplication::translate("Form1", "шар: %1").arg(a->text())); });
     for (QAction* a : menu_->media)
-        connect(a, &QAction::triggered, this, [this, a] { settleChange(QStringLiteral("среда: %1").arg(a->text())); });
-    connect(menu_->startValues, &QAction::triggered, this, [this] { settleChange(QStringLiteral("начальные значения")); });
+        connect(a, &QAction::triggered, this, [this, a] { settleChange(QCoreApplication::translate("Form1", "среда: %1").arg(a->text())); });
+    connect(menu_->startValues, &QAction::triggered, this, [this] { settleChange(QCoreApplication::translate("Form1", "начальные значения")); });
     connect(comparisonMenu_, &ComparisonMenu::keptChanged, this, [this] { settleChange(); });
     // Data opened, pasted or chosen, aligned or forgotten, a fit applied: one step each.
     connect(experiment_, &ExperimentMenu::stepDone, this, [this](const QString& name) { settleChange(name); });

@@ -8,6 +8,7 @@
 #include "window/comparison_menu.h"
 #include "window/experiment_menu.h"
 #include "window/form1.h"
+#include "window/language.h"
 #include "window/main_menu.h"
 #include "window/preset_menus.h"
 #include "window/view_scale.h"
@@ -82,6 +83,19 @@ void Form1::connectMenuCommands() {
     menu_->fullModelCurve->setChecked(showFullModelCurve_);
     connect(menu_->fullModelCurve, &QAction::toggled, this, &Form1::setShowFullModelCurve);
     connect(menu_->lessonView, &QAction::triggered, this, &Form1::lessonViewRequested);
+    (currentLanguage() == Language::en ? menu_->english : menu_->russian)->setChecked(true);
+    connect(menu_->russian, &QAction::triggered, this, [this] { chooseLanguage(Language::ru); });
+    connect(menu_->english, &QAction::triggered, this, [this] { chooseLanguage(Language::en); });
+}
+
+// Every window is built in one language, so the choice takes effect at the next
+// start; the note is in the newly chosen language, which its reader asked for.
+void Form1::chooseLanguage(Language language) {
+    setChosenLanguage(language);
+    if (language == currentLanguage()) return;
+    services_.dialogs->MsgBox(
+        translatedInto(language, "Form1", QT_TRANSLATE_NOOP("Form1", "Язык программы сменится при следующем запуске.")),
+        vbOKOnly, translatedInto(language, "Form1", QT_TRANSLATE_NOOP("Form1", "Язык")));
 }
 
 }  // namespace velunta

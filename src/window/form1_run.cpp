@@ -7,6 +7,7 @@
 // the run stale: it stops at its next frame and leaves the pictures, the
 // caption and the tooltips to whoever renewed them.
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -23,8 +24,8 @@ namespace velunta {
 
 namespace {
 
-const QString kDesignCaption = QStringLiteral("Велунта.");
-const QString kAnimationToolTip = QStringLiteral("Анимация движения");
+QString designCaption() { return QCoreApplication::translate("Form1", "Велунта."); }
+QString animationToolTip() { return QCoreApplication::translate("Form1", "Анимация движения"); }
 
 // The clock as the user reads it: whole seconds.
 QDateTime toWholeSecond(QDateTime when) {
@@ -111,7 +112,7 @@ void Form1::setRunPaused(bool paused) {
     paused_ = paused;
     if (paused) {
         pausedSince_ = now();
-        setWindowTitle(runCaption_ + QStringLiteral(".  Пауза"));
+        setWindowTitle(runCaption_ + QCoreApplication::translate("Form1", ".  Пауза"));
     } else {
         pausedMs_ += pausedSince_.msecsTo(now());
         setWindowTitle(runCaption_);
@@ -125,7 +126,7 @@ void Form1::CmdOK_Click() {
     pausedMs_ = 0;
     trail_.clear();
     const QDateTime start = toWholeSecond(now());
-    runCaption_ = kDesignCaption + QStringLiteral("  Начало ") + clockText(start);
+    runCaption_ = QCoreApplication::translate("Form1", "%1  Начало %2").arg(designCaption(), clockText(start));
     setWindowTitle(runCaption_);
 
     Form_Resize();
@@ -141,8 +142,8 @@ void Form1::CmdOK_Click() {
     // is timed right; the pauses of the user are no time of the run.
     const qint64 seconds = std::max<qint64>(0, start.secsTo(end) - (pausedMs_ + 500) / 1000);
     vremja = std::int16_t(std::min<qint64>(seconds, std::numeric_limits<std::int16_t>::max()));
-    setWindowTitle(runCaption_ + QStringLiteral(".  Конец ") + clockText(end) +
-                   QStringLiteral(".  Время расчёта ") + QString::number(vremja) + QStringLiteral(" c"));
+    setWindowTitle(QCoreApplication::translate("Form1", "%1.  Конец %2.  Время расчёта %3 c")
+                       .arg(runCaption_, clockText(end), QString::number(vremja)));
 }
 
 RunSurfaces Form1::runSurfaces() const {
@@ -151,7 +152,7 @@ RunSurfaces Form1::runSurfaces() const {
 
 bool Form1::raschet4() {
     // The marks' interval, for reading a speed off them.
-    c_.Picture1->setToolTipText(kAnimationToolTip + QStringLiteral(". Метки положения шара через %1 c")
+    c_.Picture1->setToolTipText(animationToolTip() + QCoreApplication::translate("Form1", ". Метки положения шара через %1 c")
                                                         .arg(timeMarkStep(double(m_.Tp2) + double(m_.Ts2))));
     Form1RunHost host(*this, runGeneration_);
     ++runDepth_;
@@ -168,12 +169,12 @@ void Form1::stopRun() {
     if (runDepth_ > 0 && !trail_.empty()) {
         ++runGeneration_;
         paused_ = false;
-        setWindowTitle(runCaption_ + QStringLiteral(".  Прервано"));
+        setWindowTitle(runCaption_ + QCoreApplication::translate("Form1", ".  Прервано"));
         c_.Picture4->Cls();
         c_.Picture14->Cls();
     }
     trail_.clear();
-    c_.Picture1->setToolTipText(kAnimationToolTip);
+    c_.Picture1->setToolTipText(animationToolTip());
 }
 
 void Form1::recomputeForNewInputs() {

@@ -1,5 +1,6 @@
 #include "window/preset_menus.h"
 
+#include <QCoreApplication>
 #include <QAction>
 
 #include "window/main_menu.h"
@@ -60,10 +61,10 @@ void PresetMenus::refresh() {
         const bool afloat = floats(b.density(), m.r0);
         ballActions_[i]->setEnabled(!afloat);
         ballActions_[i]->setToolTip(
-            afloat ? QStringLiteral("Всплывает: плотность шара %1 кг/м3 не больше плотности среды %2 кг/м3. "
+            afloat ? QCoreApplication::translate("PresetMenus", "Всплывает: плотность шара %1 кг/м3 не больше плотности среды %2 кг/м3. "
                                     "Всплывание не моделируется.")
                          .arg(densityText(b.density()), densityText(m.r0))
-                   : QStringLiteral("d = %1 м, m = %2 кг, c = %3")
+                   : QCoreApplication::translate("PresetMenus", "d = %1 м, m = %2 кг, c = %3")
                          .arg(QString::number(b.d, 'f', 6), QString::number(b.massa, 'f', 6),
                               QString::number(b.c, 'f', 3)));
     }
@@ -73,10 +74,10 @@ void PresetMenus::refresh() {
         const bool afloat = floats(ballDensity, s.r0);
         mediumActions_[i]->setEnabled(!afloat);
         mediumActions_[i]->setToolTip(
-            afloat ? QStringLiteral("Шар всплывёт: плотность среды %1 кг/м3 не меньше плотности шара %2 кг/м3. "
+            afloat ? QCoreApplication::translate("PresetMenus", "Шар всплывёт: плотность среды %1 кг/м3 не меньше плотности шара %2 кг/м3. "
                                     "Всплывание не моделируется.")
                          .arg(densityText(s.r0), densityText(ballDensity))
-                   : QStringLiteral("ρο = %1 кг/м3, η = %2 Па с")
+                   : QCoreApplication::translate("PresetMenus", "ρο = %1 кг/м3, η = %2 Па с")
                          .arg(QString::number(s.r0, 'f', 3), QString::number(s.eta, 'f', 7)));
     }
 }

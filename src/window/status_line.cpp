@@ -1,5 +1,6 @@
 #include "window/status_line.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -28,8 +29,7 @@ StatusLine::StatusLine(QStatusBar* bar, const Model& model, const Form1Controls&
     regime_->setObjectName(QStringLiteral("regimeLabel"));
     // A long verdict gets shorter rather than widening the window.
     regime_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    explanation_ = QStringLiteral(
-        "Число Рейнольдса Re = ρο·v·d/η показывает, во сколько раз силы инерции в потоке больше сил вязкости. "
+    explanation_ = QCoreApplication::translate("StatusLine", "Число Рейнольдса Re = ρο·v·d/η показывает, во сколько раз силы инерции в потоке больше сил вязкости. "
         "При Re много меньше 1 сопротивление вязкое и пропорционально скорости (Fc~v), при Re больше тысячи "
         "оно лобовое и растёт как квадрат скорости (Fc~v²).");
     regime_->setToolTip(wrappedTip({explanation_}));
@@ -58,8 +58,7 @@ StatusLine::StatusLine(QStatusBar* bar, const Model& model, const Form1Controls&
 
 void StatusLine::showRegime() {
     const FlowRegime f = flowRegime(model_);
-    regimeForms_ = {QString::fromStdString(f.summary), QString::fromStdString(f.verdict),
-                    QString::fromStdString(f.conclusion)};
+    regimeForms_ = {shownPhrase(f.summaryPhrase), shownPhrase(f.verdictPhrase), shownPhrase(f.conclusionPhrase)};
     fitRegime();
 }
 
@@ -101,25 +100,25 @@ QString StatusLine::readout(const Canvas* picture, QPointF pixel) const {
     // The middle of the pixel under the mouse.
     const QPointF user = picture->toUser(pixel + QPointF(0.5, 0.5));
     const double x = user.x(), y = user.y();
-    if (picture == c.Picture1) return y >= 0 ? QStringLiteral("Y = %1 м").arg(number(y)) : QString();
+    if (picture == c.Picture1) return y >= 0 ? QCoreApplication::translate("StatusLine", "Y = %1 м").arg(number(y)) : QString();
     if (picture != c.Picture2 && picture != c.Picture3) return {};
     if (x < 0) return {};
     const bool velocity = picture == c.Picture3;
-    QString text = QStringLiteral("t = %1 c").arg(number(x));
+    QString text = QCoreApplication::translate("StatusLine", "t = %1 c").arg(number(x));
     for (const ModelStyle& style : kModelStyles) {
         const MotionState s = motionAt(m, style.model, x);
-        text += QStringLiteral("    %1: ").arg(QString::fromUtf8(style.name));
-        text += velocity ? QStringLiteral("Vy = %1 м/с").arg(number(s.Vy)) : QStringLiteral("Y = %1 м").arg(number(s.Y));
-        if (x > landingTime(m, style.model)) text += QStringLiteral(" (упал)");
+        text += QStringLiteral("    %1: ").arg(styleName(style));
+        text += velocity ? QCoreApplication::translate("StatusLine", "Vy = %1 м/с").arg(number(s.Vy)) : QCoreApplication::translate("StatusLine", "Y = %1 м").arg(number(s.Y));
+        if (x > landingTime(m, style.model)) text += QCoreApplication::translate("StatusLine", " (упал)");
     }
     // The measured point nearest in time, by its number in the table.
     if (data_) {
         const MeasuredMarks marks = measuredMarks(*data_, m);
         if (const int i = nearestMark(marks, x); i >= 0) {
             const double value = velocity ? marks.Vy[std::size_t(i)] : marks.Y[std::size_t(i)];
-            text += QStringLiteral("    опыт, точка %1: t = %2 c, ").arg(i + 1).arg(number(marks.t[std::size_t(i)]));
-            text += velocity ? QStringLiteral("Vy = %1 м/с%2").arg(number(value), marks.derivedVy ? QStringLiteral(" (по разностям)") : QString())
-                             : QStringLiteral("Y = %1 м").arg(number(value));
+            text += QCoreApplication::translate("StatusLine", "    опыт, точка %1: t = %2 c, ").arg(i + 1).arg(number(marks.t[std::size_t(i)]));
+            text += velocity ? QCoreApplication::translate("StatusLine", "Vy = %1 м/с%2").arg(number(value), marks.derivedVy ? QCoreApplication::translate("StatusLine", " (по разностям)") : QString())
+                             : QCoreApplication::translate("StatusLine", "Y = %1 м").arg(number(value));
         }
     }
     return text;

@@ -1,5 +1,6 @@
 #include "window/undo_history.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QUndoCommand>
 
@@ -17,7 +18,7 @@ QString symbolOf(InputField field) {
     case InputField::V0y: return QStringLiteral("V0y");
     case InputField::d: return QStringLiteral("d");
     case InputField::massa: return QStringLiteral("m");
-    case InputField::r0: return QStringLiteral("ρо");
+    case InputField::r0: return QCoreApplication::translate("UndoHistory", "ρо");
     case InputField::eta: return QStringLiteral("η");
     case InputField::c: return QStringLiteral("c");
     }
@@ -56,10 +57,10 @@ UndoHistory::UndoHistory(Capture capture, Restore restore, QAction* undo, QActio
     connect(&stack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(&stack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     connect(&stack_, &QUndoStack::undoTextChanged, undo, [undo](const QString& text) {
-        undo->setText(text.isEmpty() ? QStringLiteral("Отменить") : QStringLiteral("Отменить: %1").arg(text));
+        undo->setText(text.isEmpty() ? QCoreApplication::translate("UndoHistory", "Отменить") : QCoreApplication::translate("UndoHistory", "Отменить: %1").arg(text));
     });
     connect(&stack_, &QUndoStack::redoTextChanged, redo, [redo](const QString& text) {
-        redo->setText(text.isEmpty() ? QStringLiteral("Повторить") : QStringLiteral("Повторить: %1").arg(text));
+        redo->setText(text.isEmpty() ? QCoreApplication::translate("UndoHistory", "Повторить") : QCoreApplication::translate("UndoHistory", "Повторить: %1").arg(text));
     });
     connect(&stack_, &QUndoStack::cleanChanged, this, &UndoHistory::cleanChanged);
 }
@@ -99,13 +100,13 @@ QString UndoHistory::nameOf(const LessonState& before, const LessonState& after)
     if (count == 1)
         return QStringLiteral("%1 = %2").arg(symbolOf(changed->field),
                                              QString::fromStdString(point(Format(inputValue(a, changed->field), changed->pattern))));
-    if (count > 1) return QStringLiteral("ввод величин");
+    if (count > 1) return QCoreApplication::translate("UndoHistory", "ввод величин");
     if (after.kept != before.kept)
-        return after.kept.empty() ? QStringLiteral("забыть запомненные") : QStringLiteral("запомнить кривые");
+        return after.kept.empty() ? QCoreApplication::translate("UndoHistory", "забыть запомненные") : QCoreApplication::translate("UndoHistory", "запомнить кривые");
     if (!(after.measured == before.measured || (after.measured && before.measured && *after.measured == *before.measured)))
         return tr("данные опыта");
     if (after.fit != before.fit) return tr("подбор по данным");
-    return QStringLiteral("изменение урока");
+    return QCoreApplication::translate("UndoHistory", "изменение урока");
 }
 
 }  // namespace velunta

@@ -1,5 +1,6 @@
 #include "window/view_scale.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QEvent>
 #include <QLayout>
@@ -157,7 +158,7 @@ void ViewScale::setScale(double scale) {
     const double old = scale_;
     scale_ = fittingStep(std::clamp(scale, kSteps[0], kSteps[std::size(kSteps) - 1]));
     updateActions();
-    menu_->setTitle(scale_ == 1.0 ? QStringLiteral("&Вид") : QStringLiteral("&Вид %1 %").arg(qRound(scale_ * 100)));
+    menu_->setTitle(scale_ == 1.0 ? QCoreApplication::translate("ViewScale", "&Вид") : QCoreApplication::translate("ViewScale", "&Вид %1 %").arg(qRound(scale_ * 100)));
     applyFonts();
     form_->statusBar()->setFixedHeight(qRound(kStatusBarHeight * scale_));
     if (old != scale_ && !form_->isMaximized() && !form_->isFullScreen()) resizeWindow(old);
