@@ -3,9 +3,22 @@
 # Source it first thing: outside an X server it starts the calling script
 # again inside a fresh Xvfb of 1280 x 1024.
 
+# The server chooses its own display number (-displayfd): xvfb-run -a looks for a free
+# number and then starts the server, and two tests starting together under ctest -j were
+# seen taking the same one, so that one test drove the other's windows and lost its server.
 if [ -z "${E2E_INSIDE:-}" ]; then
     export E2E_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+    [ -s "$display_file" ] || { echo "Xvfb did not start"; kill "$xvfb_pid" 2>/dev/null; exit 1; }
+    export DISPLAY=:$(tr -d '\n' <"$display_file")
+    rm -f "$display_file"
+    status=0
+    bash "$0" "$@" || status=$?
+    kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true
+    exit "$status"
 fi
 
 set -euo pipefail
