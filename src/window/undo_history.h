@@ -40,6 +40,9 @@ public:
     using Restore = std::function<void(const LessonState&)>;
     // The actions get their texts ("Отменить: h = 10") and enabled states from here.
     UndoHistory(Capture capture, Restore restore, QAction* undo, QAction* redo, QObject* parent);
+    // A stack with unsaved steps says "clean" as it dies; by then the window it would
+    // tell is half destroyed, so nothing is passed on.
+    ~UndoHistory() override { disconnect(&stack_, nullptr, this, nullptr); }
 
     // A change is finished: one step when the state differs from the last one
     // recorded, named `name` or, without one, by what changed.
