@@ -4,8 +4,8 @@
 # again inside a fresh Xvfb of 1280 x 1024.
 
 # The server chooses its own display number (-displayfd): xvfb-run -a looks for a free
-# number and then starts the server, and two tests starting together under ctest -j were
-# seen taking the same one, so that one test drove the other's windows and lost its server.
+# number first and starts the server after, so two scripts started at once (the sanitizer
+# build's end-to-end tests beside the ordinary ones) could take the same one.
 if [ -z "${E2E_INSIDE:-}" ]; then
     export E2E_INSIDE=1
     display_file=$(mktemp)
@@ -45,6 +45,11 @@ start_app() {
 
 stop_app() {   # the program, if it still runs (wait gives its status of death: no failure)
     [ -n "$E2E_PID" ] && kill "$E2E_PID" 2>/dev/null && wait "$E2E_PID" 2>/dev/null || true
+    # and its windows gone from the server before anything looks for the next program's
+    for _ in $(seq 50); do
+        [ -z "$(xdotool search --onlyvisible --name '^Велунта' 2>/dev/null || true)" ] && break
+        sleep 0.1
+    done
 }
 
 # wait_window TITLE [SECONDS]: prints the id of the first visible window whose name matches.
@@ -57,7 +62,24 @@ wait_window() {
         sleep 0.1
     done
     echo "no window named '$1' after ${2:-40}s" >&2
+    describe_screen >&2
     return 1
+}
+
+# describe_screen: what a failed wait saw, for the log: whether the program lives, the
+# names of the visible windows, and a screenshot.
+describe_screen() {
+    if [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; then
+        echo "the program (pid $E2E_PID) is running"
+    else
+        echo "the program is not running"
+    fi
+    echo "visible windows:"
+    local id
+    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null || true); do
+        echo "  $id '$(xdotool getwindowname "$id" 2>/dev/null || true)'"
+    done
+    import -window root "$shots/failed_wait_$(date +%s).png" 2>/dev/null && echo "screenshot in $shots" || true
 }
 
 # shot FILE: a screenshot of the whole screen.
