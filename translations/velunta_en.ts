@@ -126,10 +126,6 @@
         <translation>open the window in the &quot;Lesson&quot; view (Ctrl+L switches the views)</translation>
     </message>
     <message>
-        <source>язык окна и выводов: ru (русский) или en (английский); выбор в меню не меняется</source>
-        <translation>language of the window and the outputs: ru (Russian) or en (English); the choice in the menu stays</translation>
-    </message>
-    <message>
         <source>начальная высота, м</source>
         <translation>initial height, m</translation>
     </message>
@@ -222,10 +218,6 @@ standard output that could not be written.
         <translation>could not write the result to the standard output: %1</translation>
     </message>
     <message>
-        <source>--lang: «%1»: ru или en</source>
-        <translation>--lang: &quot;%1&quot;: ru or en</translation>
-    </message>
-    <message>
         <source>неизвестный параметр «%1»</source>
         <translation>unknown option &quot;%1&quot;</translation>
     </message>
@@ -296,6 +288,18 @@ standard output that could not be written.
     <message>
         <source>нет графического дисплея, окно не открыть; для работы без окна: velunta --help</source>
         <translation>no graphical display, the window cannot open; to work without a window: velunta --help</translation>
+    </message>
+    <message>
+        <source>КОД</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>язык окна и выводов: ru (русский), en (английский) или другой встроенный перевод; выбор в меню не меняется</source>
+        <translation>the language of the window and the outputs: ru (Russian), en (English) or another built-in translation; the choice in the menu does not change</translation>
+    </message>
+    <message>
+        <source>--lang: «%1»: один из языков %2</source>
+        <translation>--lang: &quot;%1&quot;: one of the languages %2</translation>
     </message>
 </context>
 <context>
@@ -885,6 +889,17 @@ The fields are unchanged.</translation>
     </message>
 </context>
 <context>
+    <name>HelpDocuments</name>
+    <message>
+        <source>Велунта</source>
+        <translation>Velunta</translation>
+    </message>
+    <message>
+        <source>стр. %1 из %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>InputPanel</name>
     <message>
         <source>Шар ▾</source>
@@ -936,6 +951,10 @@ The fields are unchanged.</translation>
     <message>
         <source>ru</source>
         <translation>en</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>English</translation>
     </message>
 </context>
 <context>

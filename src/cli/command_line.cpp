@@ -79,7 +79,7 @@ const std::vector<CommandLineOption>& commandLineOptions() {
         {"--fit", "c|eta|c,eta|c,t0|eta,t0|c,eta,t0", QT_TRANSLATE_NOOP("CommandLine", "подобрать по данным опыта c, η и сдвиг времени t0 (в отчёт)"),
          nullptr, std::nullopt, true, "--report"},
         {"--lesson", "", QT_TRANSLATE_NOOP("CommandLine", "открыть окно в виде «Урок» (Ctrl+L переключает виды)"), nullptr, std::nullopt, false},
-        {"--lang", "ru|en", QT_TRANSLATE_NOOP("CommandLine", "язык окна и выводов: ru (русский) или en (английский); выбор в меню не меняется"),
+        {"--lang", QT_TRANSLATE_NOOP("CommandLine", "КОД"), QT_TRANSLATE_NOOP("CommandLine", "язык окна и выводов: ru (русский), en (английский) или другой встроенный перевод; выбор в меню не меняется"),
          nullptr, std::nullopt, false},
         {"--h", QT_TRANSLATE_NOOP("CommandLine", "ЧИСЛО"), QT_TRANSLATE_NOOP("CommandLine", "начальная высота, м"), nullptr, InputField::h},
         {"--V0y", QT_TRANSLATE_NOOP("CommandLine", "ЧИСЛО"), QT_TRANSLATE_NOOP("CommandLine", "проекция начальной скорости, м/с (вверх положительна)"), nullptr, InputField::V0y},
@@ -212,13 +212,13 @@ namespace {
 // when a command draws; a test's own application takes the catalogue for the run only.
 class RunLanguage {
 public:
-    RunLanguage(Language language, bool drawing) : language_(language) {
+    RunLanguage(const Language& language, bool drawing) : language_(language) {
         if (QCoreApplication* existing = QCoreApplication::instance()) {
             before_ = currentLanguage();
             if (before_ != language) installTranslators(*existing, language);
             return;
         }
-        if (language == Language::ru) return;
+        if (language.isSource()) return;
         app_ = drawing ? applicationWithoutDisplay() : std::make_unique<QCoreApplication>(argc_, argv_);
         installTranslators(*app_, language);
     }
@@ -273,7 +273,12 @@ std::optional<int> runCommandLine(const std::vector<std::string>& allArgs, std::
         err << "velunta: " << line << "\n" << translated(kUsageHint) << "\n";
         return 2;
     };
-    if (!badLanguage.empty()) return refuse(str(QCoreApplication::translate("CommandLine", "--lang: «%1»: ru или en").arg(q(badLanguage))));
+    if (!badLanguage.empty()) {
+        QStringList codes;
+        for (const Language& l : availableLanguages()) codes << l.code;
+        return refuse(str(QCoreApplication::translate("CommandLine", "--lang: «%1»: один из языков %2")
+                              .arg(q(badLanguage), codes.join(QStringLiteral(", ")))));
+    }
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         // A word that is no option: the lesson file to open (a double click in the file manager).

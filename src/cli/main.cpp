@@ -27,7 +27,7 @@ struct HeldMessage {
 QtMessageHandler qtHandler = nullptr;
 std::vector<HeldMessage> heldMessages;
 // The application is not yet there to translate the message of a missing display.
-velunta::Language startLanguage = velunta::Language::ru;
+velunta::Language startLanguage;
 
 void passHeldMessages() {
     for (const HeldMessage& m : std::exchange(heldMessages, {}))
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     std::vector<velunta::InputSetting> inputs;
     std::string lesson;
     bool lessonView = false;
-    velunta::Language language = velunta::Language::ru;
+    velunta::Language language;
     if (const auto status = velunta::runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr, &inputs, &lesson,
                                                     &lessonView, &language))
         return *status;

@@ -16,7 +16,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSettings>
+#include "window/program_settings.h"
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
@@ -44,8 +44,6 @@
 namespace velunta {
 
 namespace {
-
-QSettings settings() { return QSettings(QStringLiteral("Velunta"), QStringLiteral("velunta")); }
 
 QFont scaledFont(QFont font, double s) {
     if (font.pointSizeF() > 0)
@@ -131,7 +129,7 @@ LessonWindow::LessonWindow(Form1& form) : form_(form) {
     scene_->setKept(&form.keptCurves());
     // Hidden, the classic window has not computed anything yet.
     if (!form.isVisible()) form.Form_Resize();
-    setTextScale(settings().value(QStringLiteral("lesson/textScale"), 1.0).toDouble());
+    setTextScale(programSettings().value(QStringLiteral("lesson/textScale"), 1.0).toDouble());
     resize(1280, 800);
 }
 
@@ -286,7 +284,7 @@ void LessonWindow::setTextScale(double scale) {
     shrink_->setEnabled(textScale_ > ViewScale::kSteps[0]);
     scene_->setTextScale(textScale_);
     graphs_->setTextScale(textScale_);
-    QSettings s = settings();
+    QSettings s = programSettings();
     s.setValue(QStringLiteral("lesson/textScale"), textScale_);
 }
 

@@ -1,7 +1,7 @@
 #include "lesson/view_switch.h"
 
 #include <QScreen>
-#include <QSettings>
+#include "window/program_settings.h"
 
 #include <QAbstractButton>
 
@@ -13,13 +13,12 @@
 namespace velunta {
 
 namespace {
-QSettings settings() { return QSettings(QStringLiteral("Velunta"), QStringLiteral("velunta")); }
 const QString kKey = QStringLiteral("view/lesson");
 }  // namespace
 
 ViewSwitch::ViewSwitch(Form1& form) : QObject(&form), form_(form) {
     connect(&form, &Form1::lessonViewRequested, this, &ViewSwitch::showLesson);
-    fileView_.lessonScale = settings().value(QStringLiteral("lesson/textScale"), 1.0).toDouble();
+    fileView_.lessonScale = programSettings().value(QStringLiteral("lesson/textScale"), 1.0).toDouble();
     form.setLessonViewHooks({[this](LessonView& v) { saveView(v); }, [this](const LessonView& v) { showView(v); }});
 }
 
@@ -56,10 +55,10 @@ void ViewSwitch::applyView() {
 
 ViewSwitch::~ViewSwitch() = default;
 
-bool ViewSwitch::lessonRemembered() { return settings().value(kKey, false).toBool(); }
+bool ViewSwitch::lessonRemembered() { return programSettings().value(kKey, false).toBool(); }
 
 void ViewSwitch::remember(bool lesson) {
-    QSettings s = settings();
+    QSettings s = programSettings();
     s.setValue(kKey, lesson);
 }
 

@@ -47,10 +47,10 @@ std::string filledPlaceholders(const std::string& text, const std::vector<std::s
 namespace velunta {
 
 // The catalogue names its own language ("ru", the source, untranslated): the numbers
-// of the Russian texts take a decimal comma, those of the others a point.
+// of its texts take that language's decimal sign (a comma in Russian, a point in English).
 inline QString shownLanguage() { return QCoreApplication::translate("Language", "ru"); }
-inline bool decimalCommaShown() { return shownLanguage() == QLatin1String("ru"); }
 inline QLocale shownLocale() { return QLocale(shownLanguage()); }
+inline bool decimalCommaShown() { return shownLocale().decimalPoint() == QLatin1String(","); }
 // A number written with a point, as the texts of the program's language write it.
 inline QString shownDecimal(QString number) {
     return decimalCommaShown() ? number.replace(QLatin1Char('.'), QLatin1Char(',')) : number;

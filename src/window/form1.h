@@ -83,7 +83,7 @@ public:
     bool showsFullModelCurve() const { return showFullModelCurve_; }
     void setShowFullModelCurve(bool on);
     // Вид → Язык: remembered for the next start, which the window's note says in the chosen language.
-    void chooseLanguage(Language language);
+    void chooseLanguage(const Language& language);
 
     // Menu "Файл" / "Выход": asks to unload the window.
     void mnuFileExit_Click();

@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QSettings>
+#include "window/program_settings.h"
 #include <QVBoxLayout>
 
 #include "export/whole_file.h"
@@ -29,7 +29,6 @@ namespace {
 constexpr int kRecentLessons = 8;
 const QString kRecentKey = QStringLiteral("lessons/recent");
 
-QSettings settings() { return QSettings(QStringLiteral("Velunta"), QStringLiteral("velunta")); }
 
 QString fileFilter() { return QCoreApplication::translate("Form1", "Уроки Велунты (*.%1)").arg(QLatin1String(kLessonSuffix)); }
 
@@ -150,7 +149,7 @@ void Form1::showLessonTitle() {
     setWindowModified(hasUnsavedLesson());
 }
 
-QStringList Form1::recentLessons() const { return settings().value(kRecentKey).toStringList(); }
+QStringList Form1::recentLessons() const { return programSettings().value(kRecentKey).toStringList(); }
 
 void Form1::rememberRecentLesson(const QString& path) {
     QStringList recent = recentLessons();
@@ -158,7 +157,7 @@ void Form1::rememberRecentLesson(const QString& path) {
     recent.removeAll(full);
     recent.prepend(full);
     while (recent.size() > kRecentLessons) recent.removeLast();
-    QSettings s = settings();
+    QSettings s = programSettings();
     s.setValue(kRecentKey, recent);
 }
 

@@ -83,14 +83,16 @@ void Form1::connectMenuCommands() {
     menu_->fullModelCurve->setChecked(showFullModelCurve_);
     connect(menu_->fullModelCurve, &QAction::toggled, this, &Form1::setShowFullModelCurve);
     connect(menu_->lessonView, &QAction::triggered, this, &Form1::lessonViewRequested);
-    (currentLanguage() == Language::en ? menu_->english : menu_->russian)->setChecked(true);
-    connect(menu_->russian, &QAction::triggered, this, [this] { chooseLanguage(Language::ru); });
-    connect(menu_->english, &QAction::triggered, this, [this] { chooseLanguage(Language::en); });
+    for (QAction* a : menu_->languages) {
+        const Language language{a->data().toString()};
+        a->setChecked(language == currentLanguage());
+        connect(a, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
+    }
 }
 
 // Every window is built in one language, so the choice takes effect at the next
 // start; the note is in the newly chosen language, which its reader asked for.
-void Form1::chooseLanguage(Language language) {
+void Form1::chooseLanguage(const Language& language) {
     setChosenLanguage(language);
     if (language == currentLanguage()) return;
     services_.dialogs->MsgBox(

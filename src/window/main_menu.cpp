@@ -7,6 +7,7 @@
 #include "presets/experiments.h"
 #include "presets/presets.h"
 #include "ui/form1_controls.h"
+#include "window/language.h"
 
 namespace velunta {
 
@@ -107,12 +108,13 @@ MainMenu::MainMenu(QMenuBar* bar, const Form1Controls& c) {
     languageMenu = new QMenu(QStringLiteral("Язык / Language"), viewMenu);
     languageMenu->setObjectName(QStringLiteral("mnuViewLanguage"));
     viewMenu->addMenu(languageMenu);
-    russian = command(languageMenu, QStringLiteral("Русский"), "mnuLanguageRussian");
-    english = command(languageMenu, QStringLiteral("English"), "mnuLanguageEnglish");
-    auto* languages = new QActionGroup(languageMenu);
-    for (QAction* a : {russian, english}) {
+    auto* group = new QActionGroup(languageMenu);
+    for (const Language& language : availableLanguages()) {
+        QAction* a = command(languageMenu, nativeName(language), ("mnuLanguage_" + language.code.toStdString()).c_str());
+        a->setData(language.code);
         a->setCheckable(true);
-        languages->addAction(a);
+        group->addAction(a);
+        languages.append(a);
     }
 }
 

@@ -43,9 +43,10 @@ struct MainMenu {
     QAction *enlarge = nullptr, *shrink = nullptr, *resetScale = nullptr;
     QAction* fullModelCurve = nullptr;  // checked: the full model's thin curves before a run
     QAction* lessonView = nullptr;      // the resizable lesson view in place of this window
-    // Вид → Язык / Language: one checked of the two.
+    // Вид → Язык / Language: one checked of the built-in languages, each action's data
+    // its code ("mnuLanguage_ru", "mnuLanguage_en", ...).
     QMenu* languageMenu = nullptr;
-    QAction *russian = nullptr, *english = nullptr;
+    QList<QAction*> languages;
 
     // Makes them all in the bar, before the window's "Помощь".
     MainMenu(QMenuBar* bar, const Form1Controls& c);

@@ -6,7 +6,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
+#include "window/program_settings.h"
 #include <QStatusBar>
 #include <QWindow>
 #include <QtMath>
@@ -39,7 +39,6 @@ const QFont& appBaseFont() {
     return font;
 }
 
-QSettings settings() { return QSettings(QStringLiteral("Velunta"), QStringLiteral("velunta")); }
 
 QRect scaled(const QRectF& r, double s) {
     return QRect(qRound(r.left() * s), qRound(r.top() * s), std::max(0, qRound(r.width() * s)),
@@ -143,7 +142,7 @@ void ViewScale::shrink() {
 }
 
 void ViewScale::restore() {
-    const double saved = settings().value(QStringLiteral("view/scale"), 1.0).toDouble();
+    const double saved = programSettings().value(QStringLiteral("view/scale"), 1.0).toDouble();
     for (double step : kSteps)
         if (std::fabs(step - saved) < 1e-6 && step != scale_) {
             // A window not shown yet has no final bars nor frame to measure: it takes the step when shown.
@@ -163,7 +162,7 @@ void ViewScale::setScale(double scale) {
     form_->statusBar()->setFixedHeight(qRound(kStatusBarHeight * scale_));
     if (old != scale_ && !form_->isMaximized() && !form_->isFullScreen()) resizeWindow(old);
     emit scaleChanged();
-    QSettings s = settings();
+    QSettings s = programSettings();
     s.setValue(QStringLiteral("view/scale"), scale_);
 }
 

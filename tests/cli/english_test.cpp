@@ -91,7 +91,7 @@ private slots:
     void initTestCase() {
         QVERIFY(work.isValid());
         QDir::setCurrent(work.path());
-        installTranslators(*qApp, Language::en);
+        installTranslators(*qApp, Language{QStringLiteral("en")});
     }
 
     // Both views as they open, with a published fall loaded and with curves kept.
@@ -240,13 +240,13 @@ private slots:
     // not change it. The English documents open where they exist, the Russian ones elsewhere.
     void languageChoice() {
         auto w = desktop.window();
-        w->findChild<QAction*>("mnuLanguageEnglish")->trigger();
-        QCOMPARE(chosenLanguage(), Language::en);
+        w->findChild<QAction*>("mnuLanguage_en")->trigger();
+        QCOMPARE(chosenLanguage().code, QStringLiteral("en"));
         QCOMPARE(desktop.dialogs.shown.size(), 0u);  // already English
         QCOMPARE(testing::runProgram({"--lang=ru", "--version"}).status, 0);
-        QCOMPARE(chosenLanguage(), Language::en);
-        w->findChild<QAction*>("mnuLanguageRussian")->trigger();
-        QCOMPARE(chosenLanguage(), Language::ru);
+        QCOMPARE(chosenLanguage().code, QStringLiteral("en"));
+        w->findChild<QAction*>("mnuLanguage_ru")->trigger();
+        QCOMPARE(chosenLanguage().code, QStringLiteral("ru"));
         QCOMPARE(desktop.dialogs.shown.size(), 1u);
         QCOMPARE(desktop.dialogs.shown[0].text, QStringLiteral("Язык программы сменится при следующем запуске."));
         for (const char* name : {"uprav.pdf", "uprav.en.pdf", "spravka.pdf"}) {
@@ -257,6 +257,28 @@ private slots:
         QVERIFY2(desktop.opener.opened.last().endsWith("/uprav.en.pdf"), qPrintable(desktop.opener.opened.last()));
         w->findChild<QAction*>("mnuFilespravka")->trigger();
         QVERIFY2(desktop.opener.opened.last().endsWith("/spravka.pdf"), qPrintable(desktop.opener.opened.last()));
+    }
+
+    // The languages are the built-in catalogues, each named in itself; a language without
+    // documents of its own reads the English ones, then the Russian.
+    void languagesFromCatalogues() {
+        QStringList shown;
+        for (const Language& l : availableLanguages()) shown << l.code + '=' + nativeName(l);
+        QCOMPARE(shown, QStringList({"ru=Русский", "en=English"}));
+        QVERIFY(!languageFromCode("de"));
+        QTemporaryDir folder;
+        const QString ru = folder.filePath("uprav.pdf");
+        QCOMPARE(helpDocumentPath(ru, Language{"de"}), ru);
+        QFile en(folder.filePath("uprav.en.pdf"));
+        QVERIFY(en.open(QIODevice::WriteOnly));
+        QCOMPARE(helpDocumentPath(ru, Language{"de"}), en.fileName());
+        QFile de(folder.filePath("uprav.de.pdf"));
+        QVERIFY(de.open(QIODevice::WriteOnly));
+        QCOMPARE(helpDocumentPath(ru, Language{"de"}), de.fileName());
+        QCOMPARE(helpDocumentPath(ru, Language{}), ru);
+        const testing::ProgramRun run = testing::runProgram({"--lang=de", "--version"});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("ru, en"), qPrintable(run.err));
     }
 
     // No English caption wider than its label, in either view, at 100 % and at the largest step.

@@ -1,8 +1,9 @@
-// mkpdf [--lang=en] INPUT.md OUTPUT.pdf
+// mkpdf [--translations=FILE.qm] INPUT.md OUTPUT.pdf
 // Typesets a Markdown text (CommonMark, GitHub tables, ^{..} and _{..} for
 // raised and lowered text) as an A4 PDF with page numbers. Needs no display:
 // it starts Qt on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
-// The language (Russian unless given) names the program in the page footers.
+// The page footers name the program and the page in Russian, or in the language of
+// the program's catalogue given.
 
 #include <cstdio>
 
@@ -14,6 +15,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include "markdown_document.h"
 #include "pdf_pages.h"
@@ -42,19 +44,17 @@ int main(int argc, char* argv[]) {
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     QGuiApplication app(argc, argv);  // font database
     QStringList args = app.arguments();
-    QString programName = QStringLiteral("Велунта");
-    QString pageOfPages = QStringLiteral("стр. %1 из %2");
-    if (args.size() > 1 && args.at(1).startsWith(QLatin1String("--lang="))) {
-        const QString lang = args.takeAt(1).mid(7);
-        if (lang == QLatin1String("en")) {
-            programName = QStringLiteral("Velunta");
-            pageOfPages = QStringLiteral("page %1 of %2");
-        } else if (lang != QLatin1String("ru")) {
-            return fail(QStringLiteral("no such language: %1 (ru or en)").arg(lang));
-        }
+    QTranslator catalogue;
+    const QString option = QStringLiteral("--translations=");
+    if (args.size() > 1 && args.at(1).startsWith(option)) {
+        const QString qm = args.takeAt(1).mid(option.size());
+        if (!catalogue.load(qm) || catalogue.isEmpty()) return fail(QStringLiteral("cannot load the catalogue %1").arg(qm));
+        QCoreApplication::installTranslator(&catalogue);
     }
+    const QString programName = QCoreApplication::translate("HelpDocuments", "Велунта");
+    const QString pageOfPages = QCoreApplication::translate("HelpDocuments", "стр. %1 из %2");
     if (args.size() != 3)
-        return fail(QStringLiteral("usage: mkpdf [--lang=ru|en] INPUT.md OUTPUT.pdf"));
+        return fail(QStringLiteral("usage: mkpdf [--translations=FILE.qm] INPUT.md OUTPUT.pdf"));
     const QString inputPath = args.at(1);
     const QString outputPath = args.at(2);
 
